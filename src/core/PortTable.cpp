@@ -16,7 +16,9 @@ Table& table() {
     return instance;
 }
 
-bool validPort(int port) { return port >= kFirstPort && port <= kLastPort; }
+bool validPort(int port) {
+    return port >= kFirstPort && port <= kLastPort;
+}
 
 }  // namespace
 
@@ -41,7 +43,9 @@ bool closePort(int port) {
     return closed;
 }
 
-SerialPort* openedPort(int port) { return validPort(port) ? table().ports[port].get() : nullptr; }
+SerialPort* openedPort(int port) {
+    return validPort(port) ? table().ports[port].get() : nullptr;
+}
 
 void closeAllPorts() {
     for (int port = kFirstPort; port <= kLastPort; ++port) closePort(port);
