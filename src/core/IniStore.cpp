@@ -1,10 +1,8 @@
 #include "IniStore.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstddef>
 #include <limits>
-#include <system_error>
 
 #include "IniText.h"
 

@@ -33,7 +33,8 @@ public:
     // Stored and written between double quotes, exactly as given.
     void putString(std::string_view section, std::string_view tag, std::string_view value);
 
-    // Missing or not a valid number: nullopt.
+    // Missing or not a valid number: nullopt. Every getter reads a value that stands in double
+    // quotes without them.
     std::optional<long> getInt(std::string_view section, std::string_view tag) const;
     std::optional<double> getDouble(std::string_view section, std::string_view tag) const;
     // The value without its quotes; a value split over several lines comes back joined.

@@ -174,7 +174,8 @@ TEST(IniStoreNumbers, DoubleFormatMatchesPrintfOverManyValues) {
 }
 
 TEST(IniStoreNumbers, NumbersKeepTheirDotUnderACommaLocale) {
-    // The C++ global locale is what stream-based formatting would pick up.
+    // The C++ global locale is what stream-based formatting would pick up; the locale owns
+    // the facet it is given.
     struct CommaDecimal : std::numpunct<char> {
         char do_decimal_point() const override { return ','; }
     };
