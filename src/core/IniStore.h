@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace plv7 {
@@ -23,7 +24,8 @@ public:
 
     // The file's bytes as writeFile writes them.
     std::string serialize() const;
-    // Reads items from text as readFile does (the file's content, line ends CR LF or LF).
+    // Adds the items of text as readFile reads them (the file's content, line ends CR LF or
+    // LF); a later item replaces an earlier one of the same tag.
     void parse(std::string_view text);
 
     void putInt(std::string_view section, std::string_view tag, long value);
@@ -31,7 +33,8 @@ public:
     // Stored and written between double quotes, exactly as given.
     void putString(std::string_view section, std::string_view tag, std::string_view value);
 
-    // Missing or not a valid number: nullopt.
+    // Missing or not a valid number: nullopt. Every getter reads a value that stands in double
+    // quotes without them.
     std::optional<long> getInt(std::string_view section, std::string_view tag) const;
     std::optional<double> getDouble(std::string_view section, std::string_view tag) const;
     // The value without its quotes; a value split over several lines comes back joined.
@@ -47,6 +50,14 @@ private:
     };
     // Raw item values as they stand in the file (strings with their quotes).
     using Section = std::map<std::string, std::string, CaseInsensitiveLess>;
+
+    Section& sectionFor(std::string_view section);
+    // Puts the items that now stand for tag, dropping its previous value and the
+    // continuation lines of a previous long value.
+    void replaceItem(std::string_view section, std::string_view tag,
+                     std::vector<std::pair<std::string, std::string>> items);
+    const std::string* rawValue(std::string_view section, std::string_view tag) const;
+
     std::map<std::string, Section, CaseInsensitiveLess> sections_;
 };
 
