@@ -1,0 +1,52 @@
+#pragma once
+
+#include <chrono>
+#include <deque>
+#include <memory>
+
+#include "Line.h"
+#include "SerialPort.h"
+
+namespace plv7::sim {
+
+// A serial port onto a simulated line, in the same process. It runs on the steady clock and
+// keeps to the wire: written bytes leave at the port's rate, answer bytes are handed out no
+// earlier than they have arrived. Once the line has vanished every operation fails.
+class SimulatedPort : public SerialPort {
+public:
+    static constexpr double kDefaultReadTimeout = 0.5;
+
+    explicit SimulatedPort(std::shared_ptr<Line> line);
+
+    bool open(long baud) override;
+    bool close() override;
+    bool setReadTimeout(double seconds) override;
+    bool flushInput() override;
+    bool flushOutput() override;
+    long write(const std::uint8_t* data, std::size_t length) override;
+    long outputQueueLength() override;
+    int readByte() override;
+
+    bool isOpen() const { return open_; }
+    long baud() const { return baud_; }
+    double readTimeout() const { return readTimeout_; }
+    const std::shared_ptr<Line>& line() const { return line_; }
+
+    // The steady clock in seconds: the time base the port hands to its line.
+    static double now();
+
+private:
+    bool usable(double seconds) const;
+    void dropSent(double seconds);
+
+    std::shared_ptr<Line> line_;
+    bool open_ = false;
+    long baud_ = 0;
+    double readTimeout_ = kDefaultReadTimeout;
+    std::deque<double> queuedUntil_;  // when each byte still in the output queue has left
+};
+
+// Every port number 1..8 gets a port onto the same line.
+SerialPortFactory simulatedPortFactory(std::shared_ptr<Line> line);
+
+}  // namespace plv7::sim
