@@ -67,13 +67,13 @@ std::string systemError(const char* what) {
 
 // Arms the timer for an absolute CLOCK_MONOTONIC time, or disarms it for infinity.
 void armTimer(int timer, double seconds) {
-    itimerspec spec{};
+    itimerspec deadline{};
     if (std::isfinite(seconds)) {
         seconds = std::max(seconds, 1e-9);  // zero would disarm
-        spec.it_value.tv_sec = static_cast<time_t>(seconds);
-        spec.it_value.tv_nsec = static_cast<long>((seconds - std::floor(seconds)) * 1e9);
+        deadline.it_value.tv_sec = static_cast<time_t>(seconds);
+        deadline.it_value.tv_nsec = static_cast<long>((seconds - std::floor(seconds)) * 1e9);
     }
-    timerfd_settime(timer, TFD_TIMER_ABSTIME, &spec, nullptr);
+    timerfd_settime(timer, TFD_TIMER_ABSTIME, &deadline, nullptr);
 }
 
 }  // namespace
