@@ -67,13 +67,21 @@ std::string systemError(const char* what) {
 
 // Arms the timer for an absolute CLOCK_MONOTONIC time, or disarms it for infinity.
 void armTimer(int timer, double seconds) {
-    itimerspec spec{};
+    itimerspec deadline{};
     if (std::isfinite(seconds)) {
         seconds = std::max(seconds, 1e-9);  // zero would disarm
-        spec.it_value.tv_sec = static_cast<time_t>(seconds);
-        spec.it_value.tv_nsec = static_cast<long>((seconds - std::floor(seconds)) * 1e9);
+        deadline.it_value.tv_sec = static_cast<time_t>(seconds);
+        deadline.it_value.tv_nsec = static_cast<long>((seconds - std::floor(seconds)) * 1e9);
     }
-    timerfd_settime(timer, TFD_TIMER_ABSTIME, &spec, nullptr);
+    timerfd_settime(timer, TFD_TIMER_ABSTIME, &deadline, nullptr);
+}
+
+sigset_t stopSignals() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    return signals;
 }
 
 }  // namespace
@@ -89,6 +97,9 @@ double PtyServer::now() {
 }
 
 bool PtyServer::open(std::string& error) {
+    // From here on SIGINT and SIGTERM wait for the loop, which ends cleanly on them.
+    const sigset_t signals = stopSignals();
+    sigprocmask(SIG_BLOCK, &signals, nullptr);
     master_ = posix_openpt(O_RDWR | O_NOCTTY);
     if (master_ < 0) {
         error = systemError("posix_openpt");
@@ -148,19 +159,15 @@ bool PtyServer::writePending(std::string& message) {
 int PtyServer::run(Line& line, double vanishAfter, std::string& message) {
     if (master_ < 0) {
         message = "no pseudo-terminal";
-        return 2;
+        return kFailed;
     }
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);  // wake on time, to pace bytes to the wire
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
-    sigaddset(&signals, SIGTERM);
-    sigprocmask(SIG_BLOCK, &signals, nullptr);
+    const sigset_t signals = stopSignals();
     const Descriptor signalFd(signalfd(-1, &signals, SFD_CLOEXEC));
     const Descriptor timer(timerfd_create(CLOCK_MONOTONIC, TFD_CLOEXEC | TFD_NONBLOCK));
     if (signalFd.get() < 0 || timer.get() < 0) {
         message = systemError("signalfd/timerfd");
-        return 2;
+        return kFailed;
     }
     const double vanishTime = now() + (vanishAfter >= 0.0 ? vanishAfter : Line::kNever);
     line.vanishAt(vanishTime);
@@ -170,7 +177,7 @@ int PtyServer::run(Line& line, double vanishAfter, std::string& message) {
         double current = now();
         if (line.vanished(current)) {
             message = "the port has vanished";
-            return 1;
+            return kVanished;
         }
         // Everything due by now goes out in one write; a late wake-up thus catches up
         // without shifting the bytes after it.
@@ -180,7 +187,7 @@ int PtyServer::run(Line& line, double vanishAfter, std::string& message) {
             line.takeAnswer();
             if (next->baud == baud) pending_ += static_cast<char>(next->value);
         }
-        if (!writePending(message)) return 2;
+        if (!writePending(message)) return kFailed;
         const auto next = line.nextAnswer();
         armTimer(timer.get(), std::min(next ? next->time : Line::kNever, line.vanishTime()));
 
@@ -190,9 +197,9 @@ int PtyServer::run(Line& line, double vanishAfter, std::string& message) {
         if (poll(fds.data(), fds.size(), -1) < 0) {
             if (errno == EINTR) continue;
             message = systemError("poll");
-            return 2;
+            return kFailed;
         }
-        if (fds[2].revents & POLLIN) return 0;
+        if (fds[2].revents & POLLIN) return kStopped;
         if (fds[1].revents & POLLIN) {
             std::uint64_t expirations = 0;
             [[maybe_unused]] const auto ignored =
@@ -205,7 +212,7 @@ int PtyServer::run(Line& line, double vanishAfter, std::string& message) {
                 line.send({buffer.data(), static_cast<std::size_t>(got)}, currentBaud(), current);
             } else if (got < 0 && errno != EAGAIN && errno != EINTR && errno != EIO) {
                 message = systemError("read");
-                return 2;
+                return kFailed;
             }
         }
     }

@@ -16,13 +16,17 @@ public:
     PtyServer& operator=(const PtyServer&) = delete;
     ~PtyServer();
 
-    // Creates the terminal in raw mode; false with `error` set on failure.
+    // Creates the terminal in raw mode; false with `error` set on failure. Blocks SIGINT and
+    // SIGTERM for the calling thread, so that run() can take them.
     bool open(std::string& error);
     const std::string& path() const { return path_; }
 
-    // Moves bytes between the terminal and the line until SIGINT or SIGTERM arrives (0),
-    // the line vanishes or `vanishAfter` seconds have passed (1, `message` says why), or the
-    // terminal fails (2). Answer bytes are written when they are due on the wire.
+    static constexpr int kStopped = 0;   // SIGINT or SIGTERM
+    static constexpr int kVanished = 1;  // the line vanished or `vanishAfter` passed
+    static constexpr int kFailed = 2;    // the terminal failed; `message` says how
+
+    // Moves bytes between the terminal and the line until it stops (see above). Answer bytes
+    // are written when they are due on the wire. A negative `vanishAfter` means never.
     int run(Line& line, double vanishAfter, std::string& message);
 
     void close();

@@ -76,10 +76,13 @@ int main(int argc, char** argv) {
     std::string message;
     const int result = server.run(line, options.vanishAfter.value_or(-1.0), message);
     server.close();
-    if (result == 1) {
+    if (result == PtyServer::kVanished) {
         std::fprintf(stderr, "plv7-sim: %s, terminal closed\n", message.c_str());
         return 0;
     }
-    if (result != 0) std::fprintf(stderr, "plv7-sim: %s\n", message.c_str());
-    return result;
+    if (result == PtyServer::kFailed) {
+        std::fprintf(stderr, "plv7-sim: %s\n", message.c_str());
+        return 1;
+    }
+    return 0;
 }
