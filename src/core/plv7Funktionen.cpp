@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#include "NumberText.h"
 #include "PortTable.h"
 #include "Protocol.h"
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Panel.h"
+
+namespace plv7::gui {
+
+// A window of the program that is not available in this version yet: it says so and leads
+// back to the main window.
+class PlaceholderPanel : public Panel {
+public:
+    PlaceholderPanel(const QString& objectName, const QString& title, QWidget* parent = nullptr);
+};
+
+}  // namespace plv7::gui

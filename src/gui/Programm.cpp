@@ -1,0 +1,96 @@
+#include "Programm.h"
+
+#include "ConnectionPicture.h"
+#include "Dialoge.h"
+#include "DirectHelp.h"
+#include "ErrorIndicator.h"
+#include "Fenster.h"
+#include "InfoPanel.h"
+#include "IniStore.h"
+#include "MainPanel.h"
+#include "ORV_errorV3ibox.h"
+#include "PlaceholderPanel.h"
+
+namespace plv7::gui {
+namespace {
+
+constexpr int kReadFailed = -801202;
+constexpr int kWriteFailed = -800203;
+constexpr QSize kDesignedSize(1100, 760);
+
+QList<Panel*> childPanels() {
+    return {gCompanel, gKonfigpanel, gDirektpanel, gKurvenpanel, gKennlinienpanel};
+}
+
+}  // namespace
+
+int ReadIni(const QString& path) {
+    IniStore store;
+    // A missing file cannot be opened either: both are a failed read for the operator.
+    if (store.readFile(path.toStdString()) != IniStore::ReadResult::Ok) return kReadFailed;
+    for (Panel* panel : {gKonfigpanel, gCompanel, gDirektpanel}) {
+        if (panel) panel->readIni(store);
+    }
+    return 0;
+}
+
+int WriteIni(const QString& path) {
+    IniStore store;
+    for (Panel* panel : {gKonfigpanel, gCompanel, gDirektpanel}) {
+        if (panel) panel->writeIni(store);
+    }
+    return store.writeFile(path.toStdString()) ? 0 : kWriteFailed;
+}
+
+Programm::Programm(ProgrammOptionen optionen) : optionen_(std::move(optionen)) {
+    setSerialPortFactory(makeSerialPortFactory(optionen_.simLine));
+    setMessageBoxPresenter([](const std::string& title, const std::string& text) {
+        dialoge().message(QString::fromStdString(title), QString::fromStdString(text));
+    });
+}
+
+Programm::~Programm() {
+    closeAllPorts();
+    delete gMainpanel;  // owns every window inside it
+    gMainpanel = nullptr;
+    gCompanel = gKonfigpanel = gDirektpanel = gKurvenpanel = gKennlinienpanel = nullptr;
+    delete gInfopanel;
+    gInfopanel = nullptr;
+    setMessageBoxPresenter(nullptr);
+    setSerialPortFactory(nullptr);
+    DirectHelp::instance().reset();
+}
+
+int Programm::starten() {
+    gMainpanel = new MainPanel;
+    DirectHelp::instance().setMainWindow(gMainpanel);
+    gCompanel = new PlaceholderPanel(QStringLiteral("COMPNL"),
+                                     QStringLiteral("COM-Schnittstellen Einstellung"));
+    gKonfigpanel = new PlaceholderPanel(QStringLiteral("KONFIGPNL"), QStringLiteral("Skalierung"));
+    gDirektpanel =
+        new PlaceholderPanel(QStringLiteral("DIREKTPNL"), QStringLiteral("Ein-/Ausgabe"));
+    gKurvenpanel =
+        new PlaceholderPanel(QStringLiteral("KURVENPNL"), QStringLiteral("Kurvengenerator"));
+    gKennlinienpanel =
+        new PlaceholderPanel(QStringLiteral("KENNLPNL"), QStringLiteral("Kennlinienregler"));
+    gInfopanel = new InfoPanel;
+    for (Panel* panel : childPanels()) gMainpanel->addPanel(panel);
+
+    if (const int read = ReadIni(optionen_.iniPath); read != 0) ORV_Fehlerpopup(read);
+
+    gMainpanel->resize(kDesignedSize);
+    gMainpanel->panelgroesseAendern(true);
+    gMainpanel->show();
+    ZeigeChildpanel(gDirektpanel);
+    gestartet_ = true;
+    return 0;
+}
+
+void Programm::beenden() {
+    if (!gestartet_) return;
+    gestartet_ = false;
+    if (const int written = WriteIni(optionen_.iniPath); written != 0) ORV_Fehlerpopup(written);
+    closeAllPorts();
+}
+
+}  // namespace plv7::gui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QSerialPort>
+#include <QString>
+
+#include "SerialPort.h"
+
+namespace plv7 {
+
+// A real serial port (or a pseudo-terminal) through Qt Serial Port, with the box's line
+// settings. Blocking calls only: the program waits for the box on the user-interface thread.
+class QtSerialPortBackend : public SerialPort {
+public:
+    explicit QtSerialPortBackend(QString deviceName);
+
+    bool open(long baud) override;
+    bool close() override;
+    bool setReadTimeout(double seconds) override;
+    bool flushInput() override;
+    bool flushOutput() override;
+    long write(const std::uint8_t* data, std::size_t length) override;
+    long outputQueueLength() override;
+    int readByte() override;
+
+private:
+    // Bytes handed to the operating system that have not left the line yet.
+    long systemOutputQueue() const;
+    bool usable() const;
+
+    QString device_;
+    QSerialPort port_;
+    int timeoutMs_ = 500;
+};
+
+}  // namespace plv7
