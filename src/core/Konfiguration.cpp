@@ -72,7 +72,7 @@ void getEinheiten(ConstBild bild, std::size_t offset,
 
 }  // namespace
 
-Konfiguration gKonfig = mitStandardwerten();
+constinit Konfiguration gKonfig = mitStandardwerten();
 
 void KonfigurationStandardwerte(Konfiguration& konfig) {
     setzeStandardwerte(konfig);
