@@ -1,0 +1,128 @@
+#pragma once
+
+// What every GUI test needs: the dialog seam scripted, and the whole program started on a
+// simulated box inside the test process, with its settings in a temporary folder.
+#include <QApplication>
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <memory>
+
+#include "Dialoge.h"
+#include "Fenster.h"
+#include "IniStore.h"
+#include "Line.h"
+#include "MainPanel.h"
+#include "PortMap.h"
+#include "Programm.h"
+
+namespace plv7::gui::test {
+
+// Records every pop-up and answers with what the test scripted (cancel by default).
+class ScriptedDialoge : public Dialoge {
+public:
+    struct Shown {
+        QString kind;  // "message", "question", "file", "help", "modal"
+        QString title;
+        QString text;
+    };
+
+    QList<Shown> shown;
+    std::deque<int> questionAnswers;
+    std::deque<FileAnswer> fileAnswers;
+
+    void message(const QString& title, const QString& text) override {
+        shown.append({QStringLiteral("message"), title, text});
+    }
+    int question(const QString& title, const QString& text, const QStringList&, int,
+                 int cancelButton) override {
+        shown.append({QStringLiteral("question"), title, text});
+        if (questionAnswers.empty()) return cancelButton;
+        const int answer = questionAnswers.front();
+        questionAnswers.pop_front();
+        return answer;
+    }
+    FileAnswer file(const FileRequest& request) override {
+        shown.append({QStringLiteral("file"), request.title, request.pattern});
+        if (fileAnswers.empty()) return {FileAnswer::Result::Cancelled, {}};
+        FileAnswer answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+    void help(const QString& text, QWidget*, const QPoint&) override {
+        shown.append({QStringLiteral("help"), {}, text});
+    }
+    void showModal(QDialog& window) override {
+        shown.append({QStringLiteral("modal"), window.windowTitle(), {}});
+    }
+
+    int count(const QString& kind) const {
+        int n = 0;
+        for (const Shown& s : shown) n += s.kind == kind ? 1 : 0;
+        return n;
+    }
+    QString lastText(const QString& kind) const {
+        for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
+            if (it->kind == kind) return it->text;
+        }
+        return {};
+    }
+    QString lastTitle(const QString& kind) const {
+        for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
+            if (it->kind == kind) return it->title;
+        }
+        return {};
+    }
+};
+
+// The program on a simulated box at port 1 (one PLV-7 at address '1', 9600 baud).
+class ProgramFixture {
+public:
+    ProgramFixture() : line(std::make_shared<sim::Line>()) {
+        line->addBox('1');
+        auto scripted = std::make_unique<ScriptedDialoge>();
+        dialogs = scripted.get();
+        setDialoge(std::move(scripted));
+        portMap() = PortMap();
+        portMap().setDevice(1, PortMap::kSimulated);
+    }
+    ~ProgramFixture() {
+        program.reset();
+        setDialoge(nullptr);
+        portMap() = PortMap();
+    }
+
+    QString iniPath() const { return folder.filePath(QStringLiteral("plv7rs232bSteuerung.ini")); }
+
+    // Writes a settings file the program reads at start.
+    void writeSettings(const IniStore& store) const { store.writeFile(iniPath().toStdString()); }
+    // Settings that start the program connected to the simulated box on port 1.
+    void writeConnectedSettings() const {
+        IniStore store;
+        store.putInt("com", "port", 1);
+        store.putInt("com", "lport", 1);
+        writeSettings(store);
+    }
+
+    int start() {
+        ProgrammOptionen optionen;
+        optionen.iniPath = iniPath();
+        optionen.simLine = line;
+        program = std::make_unique<Programm>(optionen);
+        return program->starten();
+    }
+    void finish() { program->beenden(); }
+
+    template <typename T = QWidget>
+    T* find(const QString& name) const {
+        return gMainpanel ? gMainpanel->findChild<T*>(name) : nullptr;
+    }
+
+    QTemporaryDir folder;
+    std::shared_ptr<sim::Line> line;
+    ScriptedDialoge* dialogs = nullptr;
+    std::unique_ptr<Programm> program;
+};
+
+}  // namespace plv7::gui::test

@@ -1,0 +1,148 @@
+// The program shell: start-up, window switching, proportions, direct help and the end.
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "DirectHelp.h"
+#include "GuiTestSupport.h"
+#include "HelpPopup.h"
+#include "InfoPanel.h"
+#include "Panel.h"
+
+using namespace plv7::gui;
+using namespace plv7::gui::test;
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithTheDirectWindowAndDimmedButtons() {
+        ProgramFixture fixture;
+        fixture.writeConnectedSettings();
+        QCOMPARE(fixture.start(), 0);
+        QCOMPARE(gMainpanel->windowTitle(), QStringLiteral("PLV7-RS232-B-Steuerung"));
+        QCOMPARE(gMainpanel->childpanel(), gDirektpanel);
+        const char* names[] = {"MAINPANEL_COM",    "MAINPANEL_KONFIG",    "MAINPANEL_DIREKT",
+                               "MAINPANEL_KURVEN", "MAINPANEL_KENNLINIE", "MAINPANEL_INFO",
+                               "MAINPANEL_ENDE"};
+        for (const char* name : names) {
+            QVERIFY2(!fixture.find<QPushButton>(QLatin1String(name))->isEnabled(), name);
+        }
+        ZeigeChildpanel(nullptr);
+        QCOMPARE(gMainpanel->childpanel(), nullptr);
+        QVERIFY(fixture.find<QPushButton>("MAINPANEL_COM")->isEnabled());
+        QVERIFY(fixture.find<QPushButton>("MAINPANEL_INFO")->isEnabled());
+        // The curve and characteristic windows are not available yet.
+        QVERIFY(!fixture.find<QPushButton>("MAINPANEL_KURVEN")->isEnabled());
+        QVERIFY(!fixture.find<QPushButton>("MAINPANEL_KENNLINIE")->isEnabled());
+        fixture.find<QPushButton>("MAINPANEL_COM")->click();
+        QCOMPARE(gMainpanel->childpanel(), gCompanel);
+        QCOMPARE(fixture.dialogs->count("message"), 0);
+    }
+
+    void aMissingSettingsFileIsReportedAndTheProgramStartsDisconnected() {
+        ProgramFixture fixture;
+        QCOMPARE(fixture.start(), 0);
+        QCOMPARE(fixture.dialogs->lastTitle("message"), QStringLiteral("Fehler #801202"));
+        QCOMPARE(fixture.dialogs->lastText("message"),
+                 QStringLiteral("Fehler beim lesen der INI-Datei"));
+        QCOMPARE(plv7::openedPort(1), nullptr);
+    }
+
+    void keepsItsProportionsAndNeverShrinksBelowTheDesign() {
+        ProgramFixture fixture;
+        fixture.writeConnectedSettings();
+        fixture.start();
+        const plv7::PanelSize designed = gMainpanel->designedSize();
+        gMainpanel->resize(designed.width * 2, designed.height * 3 / 2);
+        QCOMPARE(gMainpanel->width(), designed.width * 3 / 2);
+        QCOMPARE(gMainpanel->height(), designed.height * 3 / 2);
+        gMainpanel->resize(designed.width - 100, designed.height + 50);
+        QCOMPARE(gMainpanel->size(), QSize(designed.width, designed.height));
+    }
+
+    void helpPopupOpensTowardTheCentre() {
+        const QSize window(800, 600);
+        const QSize popup(200, 50);
+        QCOMPARE(helpPopupOrigin({100, 100}, popup, window), QPoint(100, 100));
+        QCOMPARE(helpPopupOrigin({700, 550}, popup, window), QPoint(500, 500));
+        QCOMPARE(helpPopupOrigin({700, 100}, popup, window), QPoint(500, 100));
+    }
+
+    void directHelpShowsTextsAndBlocksActions() {
+        ProgramFixture fixture;
+        fixture.writeConnectedSettings();
+        fixture.start();
+        ZeigeChildpanel(nullptr);
+        auto* toggle = fixture.find<QToolButton>("MAINPANEL_DIREKTHILFE");
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QVERIFY(gHilfeAktiv);
+        QCOMPARE(fixture.dialogs->lastText("help"), kHelpModeOnText);
+
+        auto* com = fixture.find<QPushButton>("MAINPANEL_COM");
+        QTest::mouseClick(com, Qt::LeftButton);
+        QCOMPARE(gMainpanel->childpanel(), nullptr);
+        QVERIFY(fixture.dialogs->lastText("help").startsWith("Öffnen, Schließen und Einstellen"));
+
+        // "Beenden" has no text and does nothing in the mode.
+        const int helps = fixture.dialogs->count("help");
+        QTest::mouseClick(fixture.find<QPushButton>("MAINPANEL_ENDE"), Qt::LeftButton);
+        QVERIFY(!gMainpanel->ended());
+        QCOMPARE(fixture.dialogs->count("help"), helps);
+
+        // The connection picture shows its text and leaves the port as it is.
+        auto* picture = fixture.find("MAINPANEL_PICTURERING");
+        QVERIFY(picture);
+        QTest::mouseClick(picture, Qt::LeftButton);
+        QVERIFY(plv7::openedPort(1) != nullptr || !fixture.dialogs->lastText("help").isEmpty());
+
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QVERIFY(!gHilfeAktiv);
+        QTest::mouseClick(com, Qt::LeftButton);
+        QCOMPARE(gMainpanel->childpanel(), gCompanel);
+    }
+
+    void infoWindowShowsVersionAndDate() {
+        ProgramFixture fixture;
+        fixture.writeConnectedSettings();
+        fixture.start();
+        ZeigeChildpanel(nullptr);
+        fixture.find<QPushButton>("MAINPANEL_INFO")->click();
+        QCOMPARE(fixture.dialogs->lastTitle("modal"), QStringLiteral("Info"));
+        QCOMPARE(gInfopanel->findChild<QLabel*>("INFOPNL_VERSION")->text(),
+                 QStringLiteral("V 0.9.1b"));
+        QCOMPARE(gInfopanel->findChild<QLabel*>("INFOPNL_DATUM")->text(),
+                 QStringLiteral("11/2007"));
+    }
+
+    void aCancelledEndWritesNothing() {
+        // A window that keeps unsaved work cancels the end: nothing is written.
+        class Unsaved : public Panel {
+        public:
+            Unsaved() : Panel("UNSAVED", "Unsaved") {}
+            int abbruchWeilNichtGespeichert() override { return 1; }
+        };
+        ProgramFixture fixture;
+        fixture.writeConnectedSettings();
+        QFile before(fixture.iniPath());
+        before.open(QIODevice::ReadOnly);
+        const QByteArray original = before.readAll();
+        before.close();
+        fixture.start();
+        Unsaved unsaved;
+        Panel* direkt = gDirektpanel;
+        gDirektpanel = &unsaved;
+        QCOMPARE(ProgrammendeFallsAllesGespeichert(), 1);
+        QVERIFY(!gMainpanel->ended());
+        gDirektpanel = direkt;
+        QFile after(fixture.iniPath());
+        after.open(QIODevice::ReadOnly);
+        QCOMPARE(after.readAll(), original);
+        QCOMPARE(ProgrammendeFallsAllesGespeichert(), 0);
+        QVERIFY(gMainpanel->ended());
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
