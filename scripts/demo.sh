@@ -1,23 +1,13 @@
 #!/usr/bin/env bash
-# Starts the simulated box on a pseudo-terminal and runs a short plv7ctl session against it.
+# Starts the control program on the simulated box built into it (port 1), with demo settings
+# of its own so that a real settings file stays untouched.
 set -euo pipefail
 build=${1:-build}
-sim="$build/src/sim/plv7-sim"
-ctl="$build/src/cli/plv7ctl"
-link=$(mktemp -u /tmp/plv7-demo-XXXXXX)
-"$sim" --link "$link" --input 1=output --input 2=output --input 3=sine:5:2 --input 4=ramp:10 \
-    >/dev/null &
-sim_pid=$!
-trap 'kill $sim_pid 2>/dev/null; wait $sim_pid 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done
-run() {
-    echo "\$ plv7ctl -p $link $*"
-    "$ctl" -p "$link" "$@"
-}
-run id
-run output 1 2.5
-run output 2 7.25
-run input 1
-run inputs 15
-run status 1
-run mode
+program="$build/src/app/plv7steuerung"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "No display found. Run the demo under a virtual display instead:"
+    echo "    xvfb-run -a -s '-screen 0 1280x1024x24' $program --demo"
+    echo "or look at every window as a picture with: make screenshots"
+    exit 1
+fi
+exec "$program" --demo

@@ -14,6 +14,8 @@ namespace plv7::gui {
 // A window shown inside the main window: its menu bar on top, its controls below. Every
 // window of the program derives from it and takes part in start-up, settings and shut-down.
 class Panel : public QWidget {
+    Q_OBJECT
+
 public:
     Panel(const QString& objectName, const QString& title, QWidget* parent = nullptr);
 
