@@ -8,6 +8,8 @@ namespace plv7::gui {
 // The connection picture every window carries: a plug that is in (with the port number) or
 // out. A click on any of them opens or closes the connection, through one handler.
 class ConnectionPicture : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ConnectionPicture(const QString& objectName, QWidget* parent = nullptr);
     ~ConnectionPicture() override;

@@ -12,6 +12,8 @@ class Lamp;
 // The error fields a window carries: lamp, text and number of the last device-link failure.
 // Their object names are the window's prefix with FEHLERLED, FEHLERSTRING and FEHLERNR.
 class ErrorIndicator : public QWidget {
+    Q_OBJECT
+
 public:
     ErrorIndicator(const QString& panelPrefix, QWidget* parent = nullptr);
     ~ErrorIndicator() override;

@@ -7,6 +7,8 @@ namespace plv7::gui {
 
 // A round indicator lamp: on in its colour, off dark grey, dimmed pale.
 class Lamp : public QWidget {
+    Q_OBJECT
+
 public:
     explicit Lamp(QWidget* parent = nullptr, QColor onColour = QColor(0x00, 0xCC, 0x00));
 

@@ -10,6 +10,8 @@ class Lamp;
 // The small copies of the box's status lamps (bits 0..3 of status byte 1) and error lamps
 // (bits 0..4 of status byte 2) that the main, curve and characteristic windows carry.
 class StatusLamps : public QWidget {
+    Q_OBJECT
+
 public:
     explicit StatusLamps(const QString& panelPrefix, QWidget* parent = nullptr);
     ~StatusLamps() override;

@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "DirectHelp.h"
+#include "ErrorIndicator.h"
 #include "GuiTestSupport.h"
 #include "HelpPopup.h"
 #include "InfoPanel.h"
@@ -101,6 +102,34 @@ private slots:
         QVERIFY(!gHilfeAktiv);
         QTest::mouseClick(com, Qt::LeftButton);
         QCOMPARE(gMainpanel->childpanel(), gCompanel);
+    }
+
+    void errorFieldsOfEveryWindowShowTheSameCode() {
+        ProgramFixture fixture;
+        fixture.writeConnectedSettings();
+        fixture.start();
+        ErrorIndicator own("TEST");
+        const QList<ErrorIndicator*> indicators = gMainpanel->findChildren<ErrorIndicator*>()
+                                                  << &own;
+        ComFehlerSetzen(-402010);
+        for (ErrorIndicator* indicator : indicators) {
+            QVERIFY(indicator->lampOn());
+            QCOMPARE(indicator->text(), QStringLiteral("Fehlermeldung (NAK) vom Gerät erhalten"));
+            QCOMPARE(indicator->number(), QStringLiteral("402010"));
+        }
+        // Class -6 lights the lamp without a text; a success clears everything.
+        ComFehlerSetzen(-6001);
+        QVERIFY(indicators.first()->lampOn());
+        QCOMPARE(indicators.first()->text(), QString());
+        ComFehlerSetzen(-12);
+        QCOMPARE(indicators.first()->text(), QStringLiteral("Es ist kein Fehler aufgetreten"));
+        QCOMPARE(indicators.first()->number(), QStringLiteral("12"));
+        ComFehlerSetzen(0);
+        for (ErrorIndicator* indicator : indicators) {
+            QVERIFY(!indicator->lampOn());
+            QCOMPARE(indicator->text(), QString());
+            QCOMPARE(indicator->number(), QStringLiteral("0"));
+        }
     }
 
     void infoWindowShowsVersionAndDate() {
