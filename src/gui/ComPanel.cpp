@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <string>
 
 #include "ComPort.h"
@@ -88,14 +89,8 @@ ComPanel::ComPanel(QWidget* parent)
     groups->addWidget(buildScanGroup(), 3);
     content()->addLayout(groups);
 
-    text_ = new QLineEdit(this);
-    text_->setObjectName(QStringLiteral("COMPNL_TEXT"));
-    text_->setReadOnly(true);
-    text_->setFocusPolicy(Qt::NoFocus);
-    auto* status = new QFormLayout;
-    status->addRow(QStringLiteral("Status"), text_);
-    content()->addLayout(status);
-    content()->addWidget(new ErrorIndicator(QStringLiteral("COMPNL"), this));
+    content()->addSpacing(8);
+    content()->addWidget(buildMessageGroup());
     content()->addStretch(1);
 
     auto* back = new QPushButton(QStringLiteral("Zurück"), this);
@@ -167,30 +162,59 @@ QWidget* ComPanel::buildConnectionGroup() {
 
 QWidget* ComPanel::buildScanGroup() {
     auto* group = new QGroupBox(QStringLiteral("Geräte an der Schnittstelle"), this);
-    auto* grid = new QGridLayout(group);
+    auto* lamps = new QGridLayout;
+    lamps->setHorizontalSpacing(14);
+    lamps->setVerticalSpacing(2);
     for (int i = 0; i < static_cast<int>(scanLamps_.size()); ++i) {
         auto* lamp = new Lamp(group, kGefundenGruen);
         lamp->setObjectName(QStringLiteral("COMPNL_LED%1").arg(i + 1));
         lamp->setFixedSize(20, 20);
         scanLamps_[i] = lamp;
-        grid->addWidget(new QLabel(QString::number(i + 1), group), 0, i, Qt::AlignHCenter);
-        grid->addWidget(lamp, 1, i, Qt::AlignHCenter);
+        lamps->addWidget(new QLabel(QString::number(i + 1), group), 0, i, Qt::AlignHCenter);
+        lamps->addWidget(lamp, 1, i, Qt::AlignHCenter);
     }
     scann_ = new QPushButton(QStringLiteral("Scann"), group);
     scann_->setObjectName(QStringLiteral("COMPNL_SCANN"));
+    scann_->setMinimumWidth(100);
     connect(scann_, &QPushButton::clicked, this, [this] { Scann_Callback(); });
-    grid->addWidget(scann_, 0, 10, 2, 1, Qt::AlignVCenter);
-    grid->setColumnStretch(9, 1);
+    auto* scanRow = new QHBoxLayout;
+    scanRow->addWidget(new QLabel(QStringLiteral("Adresse"), group), 0, Qt::AlignBottom);
+    scanRow->addSpacing(8);
+    scanRow->addLayout(lamps);
+    scanRow->addStretch(1);
+    scanRow->addWidget(scann_, 0, Qt::AlignBottom);
 
     idString_ = new QLineEdit(group);
     idString_->setObjectName(QStringLiteral("COMPNL_IDSTRING"));
     idString_->setReadOnly(true);
     idLesen_ = new QPushButton(QStringLiteral("ID lesen"), group);
     idLesen_->setObjectName(QStringLiteral("COMPNL_IDLESEN"));
+    idLesen_->setMinimumWidth(100);
     connect(idLesen_, &QPushButton::clicked, this, [this] { IDLesen_Callback(); });
-    grid->addWidget(new QLabel(QStringLiteral("Gerätekennung"), group), 2, 0, 1, 3);
-    grid->addWidget(idString_, 3, 0, 1, 10);
-    grid->addWidget(idLesen_, 3, 10);
+    auto* idRow = new QHBoxLayout;
+    idRow->addWidget(new QLabel(QStringLiteral("Gerätekennung"), group));
+    idRow->addWidget(idString_, 1);
+    idRow->addWidget(idLesen_);
+
+    auto* column = new QVBoxLayout(group);
+    column->addLayout(scanRow);
+    column->addSpacing(6);
+    column->addLayout(idRow);
+    return group;
+}
+
+QWidget* ComPanel::buildMessageGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Meldungen"), this);
+    text_ = new QLineEdit(group);
+    text_->setObjectName(QStringLiteral("COMPNL_TEXT"));
+    text_->setReadOnly(true);
+    text_->setFocusPolicy(Qt::NoFocus);
+    auto* statusRow = new QHBoxLayout;
+    statusRow->addWidget(new QLabel(QStringLiteral("Vorgang"), group));
+    statusRow->addWidget(text_, 1);
+    auto* column = new QVBoxLayout(group);
+    column->addLayout(statusRow);
+    column->addWidget(new ErrorIndicator(QStringLiteral("COMPNL"), group));
     return group;
 }
 

@@ -75,6 +75,7 @@ private:
     void buildMenu();
     QWidget* buildConnectionGroup();
     QWidget* buildScanGroup();
+    QWidget* buildMessageGroup();
     // The port and rate callbacks' common end: open, report, show.
     void oeffnenUndAnzeigen();
     // Lets the window paint the status line during a long exchange.

@@ -502,11 +502,15 @@ private slots:
         const QString folder = qEnvironmentVariable("PLV7_SCREENSHOTS");
         if (folder.isEmpty()) QSKIP("PLV7_SCREENSHOTS names no folder");
         ProgramFixture fixture;
+        fixture.line->addForeign('2', "MESSGERAET-7");
+        fixture.line->box('1')->setStatus(1, 0x03);
         fixture.writeConnectedSettings();
         fixture.start();
         ZeigeChildpanel(gCompanel);
-        fixture.find<QPushButton>("COMPNL_IDLESEN")->click();
+        fixture.find<QPushButton>("COMPNL_SCANN")->click();
         com()->StatusAbfragen();
+        com()->setAdressAuswahl('4');
+        fixture.find<QPushButton>("COMPNL_IDLESEN")->click();
         QVERIFY(gMainpanel->grab().save(folder + QStringLiteral("/companel.png")));
     }
 };
