@@ -1,7 +1,6 @@
 #include "ComPanel.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +19,7 @@
 #include "ConnectionPicture.h"
 #include "Dialoge.h"
 #include "DirectHelp.h"
+#include "EingabeSperre.h"
 #include "ErrorIndicator.h"
 #include "Fenster.h"
 #include "IniStore.h"
@@ -347,6 +347,7 @@ void ComPanel::Scann_Callback() {
         return;
     }
     const ComLeitungBelegt belegt;
+    const EingabeSperre gesperrt;
     idString_->clear();
     ScanCallbacks callbacks;
     callbacks.openAt = [this](long baud) {
@@ -381,8 +382,7 @@ void ComPanel::Scann_Callback() {
 
 void ComPanel::statuszeileZeigen(const QString& text) {
     text_->setText(text);
-    // Paint and timers only: the scan keeps the operator's input out until it is done.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    EingabeSperre::zeichnen();
 }
 
 void ComPanel::Combuttons_Callback() {
