@@ -417,6 +417,8 @@ private slots:
         QVERIFY(!gHilfeAktiv);
         fixture.find<QPushButton>("COMPNL_ZURUECK")->click();
         QCOMPARE(gMainpanel->childpanel(), gDirektpanel);
+        gCompanel->findChild<QAction*>("BEENDEN")->trigger();
+        QVERIFY(gMainpanel->ended());
     }
 
     void settingsAndPortMappingSurviveARestart() {
