@@ -14,8 +14,10 @@ namespace {
 
 constexpr std::array<long, 5> kStoredBaudRates = {9600, 19200, 38400, 57600, 115200};
 
+// Every address the window offers reads back: 'a'..'f' as well, or a box at such an address
+// would silently be addressed as '1' after the next start.
 bool validAddress(long code) {
-    return (code >= '1' && code <= '9') || code == '&';
+    return (code >= '1' && code <= '9') || (code >= 'a' && code <= 'f') || code == '&';
 }
 
 bool validPort(long port) {

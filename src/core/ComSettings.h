@@ -6,7 +6,7 @@ class IniStore;
 
 // The serial-port window's part of the settings file.
 struct ComSettings {
-    char adresse = '1';  // device address character, '1'..'9' or '&'
+    char adresse = '1';  // device address character, '1'..'9', 'a'..'f' or '&'
     long baudrate = 9600;
     int letzterPort = -1;  // the last port used, 1..8, or -1
     int port = -1;         // the port open at the end of the run, 1..8, or -1 for none

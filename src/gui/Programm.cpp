@@ -1,5 +1,6 @@
 #include "Programm.h"
 
+#include "ComPanel.h"
 #include "ConnectionPicture.h"
 #include "Dialoge.h"
 #include "DirectHelp.h"
@@ -64,8 +65,7 @@ Programm::~Programm() {
 int Programm::starten() {
     gMainpanel = new MainPanel;
     DirectHelp::instance().setMainWindow(gMainpanel);
-    gCompanel = new PlaceholderPanel(QStringLiteral("COMPNL"),
-                                     QStringLiteral("COM-Schnittstellen Einstellung"));
+    gCompanel = new ComPanel;
     gKonfigpanel = new PlaceholderPanel(QStringLiteral("KONFIGPNL"), QStringLiteral("Skalierung"));
     gDirektpanel =
         new PlaceholderPanel(QStringLiteral("DIREKTPNL"), QStringLiteral("Ein-/Ausgabe"));
@@ -77,6 +77,7 @@ int Programm::starten() {
     for (Panel* panel : childPanels()) gMainpanel->addPanel(panel);
 
     if (const int read = ReadIni(optionen_.iniPath); read != 0) ORV_Fehlerpopup(read);
+    CompanelInit();
 
     gMainpanel->resize(kDesignedSize);
     gMainpanel->panelgroesseAendern(true);
@@ -90,6 +91,7 @@ void Programm::beenden() {
     if (!gestartet_) return;
     gestartet_ = false;
     if (const int written = WriteIni(optionen_.iniPath); written != 0) ORV_Fehlerpopup(written);
+    CompanelClear();
     closeAllPorts();
 }
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace plv7::gui {
+
+// The port selector's text of a port: "kein Port" for -1, otherwise the port with the device
+// it stands for and, where the system knows it, the device's description
+// ("COM1  /dev/ttyS0 — USB-Serial").
+QString portBeschriftung(int port);
+
+}  // namespace plv7::gui
