@@ -72,13 +72,13 @@ void ConnectionPicture::paintEvent(QPaintEvent*) {
     p.setBrush(body);
     p.drawRect(QRectF(plugLeft, mid - 6, 14, 12));
     p.setPen(QPen(body, 3));
-    p.drawLine(plugLeft + 14, mid, width() - 48, mid);
+    p.drawLine(plugLeft + 14, mid, width() - 54, mid);
 
     p.setPen(connected ? Qt::black : QColor(0x60, 0x60, 0x60));
     QFont label = font();
     label.setBold(connected);
     p.setFont(label);
-    p.drawText(QRectF(width() - 46, 0, 44, height()), Qt::AlignVCenter | Qt::AlignLeft,
+    p.drawText(QRectF(width() - 50, 0, 48, height()), Qt::AlignVCenter | Qt::AlignLeft,
                connected ? QStringLiteral("COM%1").arg(port_) : QStringLiteral("aus"));
 }
 

@@ -18,7 +18,7 @@ public:
     int port() const { return port_; }
     void setPort(int port);
 
-    QSize sizeHint() const override { return {120, 40}; }
+    QSize sizeHint() const override { return {136, 40}; }
 
     // What a click on any picture does (the serial-port window's handler).
     static void setClickHandler(std::function<void()> handler);
