@@ -5,8 +5,11 @@
 #include <cmath>
 
 #ifdef Q_OS_UNIX
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+
+#include <cerrno>
 #endif
 
 namespace plv7 {
@@ -26,6 +29,7 @@ bool isPseudoTerminal(const QString& device) {
 }  // namespace
 
 bool QtSerialPortBackend::open(long baud) {
+    lost_ = false;
     if (!port_.open(QIODevice::ReadWrite)) return false;
     bool configured = port_.setBaudRate(static_cast<qint32>(baud)) &&
                       port_.setStopBits(QSerialPort::OneStop) &&
@@ -57,7 +61,7 @@ bool QtSerialPortBackend::setReadTimeout(double seconds) {
 }
 
 bool QtSerialPortBackend::usable() const {
-    return port_.isOpen() && port_.error() != QSerialPort::ResourceError;
+    return port_.isOpen() && !lost_ && port_.error() != QSerialPort::ResourceError;
 }
 
 bool QtSerialPortBackend::flushInput() {
@@ -94,18 +98,37 @@ long QtSerialPortBackend::outputQueueLength() {
     return static_cast<long>(port_.bytesToWrite()) + systemOutputQueue();
 }
 
-int QtSerialPortBackend::readByte() {
-    if (!usable()) return -1;
-    const QDeadlineTimer deadline(timeoutMs_);
-    while (port_.bytesAvailable() == 0) {
-        const auto left = static_cast<int>(qMax<qint64>(0, deadline.remainingTime()));
-        const bool ready = port_.waitForReadyRead(left);
-        if (!ready && port_.bytesAvailable() == 0 && (!usable() || deadline.hasExpired())) {
-            return -1;
-        }
+bool QtSerialPortBackend::waitForInput(const QDeadlineTimer& deadline) {
+    const auto left = static_cast<int>(qMax<qint64>(0, deadline.remainingTime()));
+#ifdef Q_OS_UNIX
+    // Qt's own wait does not notice a hang-up (a pseudo-terminal whose other side has closed,
+    // an unplugged adapter): it would spin until the time-out, every time.
+    pollfd watch{static_cast<int>(port_.handle()), POLLIN, 0};
+    const int ready = ::poll(&watch, 1, left);
+    if (ready < 0) {
+        if (errno == EINTR) return false;
+        lost_ = true;
+        return false;
     }
+    if (ready == 0) return false;
+    const bool arrived = (watch.revents & POLLIN) != 0 &&
+                         (port_.waitForReadyRead(0) || port_.bytesAvailable() > 0);
+    // After a hang-up the port reads as end of file: bytes sent before it are still taken.
+    if (!arrived && (watch.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) lost_ = true;
+    return arrived;
+#else
+    return port_.waitForReadyRead(left) || port_.bytesAvailable() > 0;
+#endif
+}
+
+int QtSerialPortBackend::readByte() {
+    const QDeadlineTimer deadline(timeoutMs_);
+    while (usable() && port_.bytesAvailable() == 0) {
+        if (!waitForInput(deadline) && deadline.hasExpired()) break;
+    }
+    // Bytes that came before a hang-up are still the device's.
     char byte = 0;
-    if (!port_.getChar(&byte)) return -1;
+    if (!port_.isOpen() || port_.bytesAvailable() == 0 || !port_.getChar(&byte)) return -1;
     return static_cast<std::uint8_t>(byte);
 }
 
