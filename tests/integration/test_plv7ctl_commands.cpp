@@ -22,6 +22,13 @@ TEST(Plv7ctlIdentification, PrintsTheTextOfTheAddressedBox) {
     EXPECT_PRINTS(plv7ctlOn(sim, {"-a", "c", "id"}), "ORV-PLV7RS232B-X9.3\n");
 }
 
+TEST(Plv7ctlIdentification, WithoutAPortTheBuiltInSimulatedBoxAnswers) {
+    EXPECT_PRINTS(plv7ctl({"id"}), kBoxId + "\n");
+    EXPECT_PRINTS(plv7ctl({"-p", "sim", "-b", "9600", "mode"}), "00\n");
+    EXPECT_FAILS_WITH(plv7ctl({"-p", "sim", "-t", "0.1", "-a", "2", "id"}), 403012,
+                      "Keine Antwort vom Gerät");
+}
+
 // Every input fed from the output of the same number.
 struct Plv7ctlWiredBox : ::testing::Test {
     SimProcess sim{{"--input", "1=output", "--input", "2=output", "--input", "3=output", "--input",
