@@ -98,27 +98,24 @@ long QtSerialPortBackend::outputQueueLength() {
     return static_cast<long>(port_.bytesToWrite()) + systemOutputQueue();
 }
 
+bool QtSerialPortBackend::hungUp() const {
+#ifdef Q_OS_UNIX
+    pollfd watch{static_cast<int>(port_.handle()), POLLIN, 0};
+    if (::poll(&watch, 1, 0) < 0) return errno != EINTR;
+    return (watch.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return false;
+#endif
+}
+
 bool QtSerialPortBackend::waitForInput(const QDeadlineTimer& deadline) {
     const auto left = static_cast<int>(qMax<qint64>(0, deadline.remainingTime()));
-#ifdef Q_OS_UNIX
-    // Qt's own wait does not notice a hang-up (a pseudo-terminal whose other side has closed,
-    // an unplugged adapter): it would spin until the time-out, every time.
-    pollfd watch{static_cast<int>(port_.handle()), POLLIN, 0};
-    const int ready = ::poll(&watch, 1, left);
-    if (ready < 0) {
-        if (errno == EINTR) return false;
-        lost_ = true;
-        return false;
-    }
-    if (ready == 0) return false;
-    const bool arrived = (watch.revents & POLLIN) != 0 &&
-                         (port_.waitForReadyRead(0) || port_.bytesAvailable() > 0);
-    // After a hang-up the port reads as end of file: bytes sent before it are still taken.
-    if (!arrived && (watch.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) lost_ = true;
-    return arrived;
-#else
-    return port_.waitForReadyRead(left) || port_.bytesAvailable() > 0;
-#endif
+    if (port_.waitForReadyRead(left) || port_.bytesAvailable() > 0) return true;
+    // After a hang-up (a pseudo-terminal whose other side has closed) the port reads as end
+    // of file: Qt's wait returns at once without data and without an error, and waiting again
+    // would spin until the time-out, on every read from then on.
+    if (!deadline.hasExpired() && hungUp()) lost_ = true;
+    return false;
 }
 
 int QtSerialPortBackend::readByte() {

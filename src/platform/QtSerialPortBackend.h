@@ -30,6 +30,8 @@ private:
     // Waits for received bytes until the deadline; false when none came. Marks the port lost
     // when the line has hung up.
     bool waitForInput(const QDeadlineTimer& deadline);
+    // Whether the line has hung up: the device behind the port is gone.
+    bool hungUp() const;
 
     QString device_;
     QSerialPort port_;
