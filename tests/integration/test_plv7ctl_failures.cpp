@@ -213,5 +213,14 @@ TEST(Plv7ctlVanishingPort, TransferCutOffMidwayEndsWithoutHanging) {
     EXPECT_LT(r.seconds, 2.0) << r;
 }
 
+TEST(Plv7ctlVanishingPort, ScanThatCannotReopenThePortFails) {
+    SimProcess sim({"--box", "1,baud=115200", "--vanish-after", "0.3"});
+    ASSERT_SIM_READY(sim);
+    // The sweep at 9600 baud outlasts the terminal; the reopen at 19200 finds it gone.
+    const auto r = plv7ctlOn(sim, {"-t", "0.1", "scan"});
+    EXPECT_FAILS_WITH(r, 100003, kOpenText);
+    EXPECT_LT(r.seconds, 3.0) << r;
+}
+
 }  // namespace
 }  // namespace plv7::testing
