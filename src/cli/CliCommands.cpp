@@ -1,7 +1,6 @@
 #include "CliCommands.h"
 
 #include <array>
-#include <functional>
 #include <map>
 
 #include "NumberText.h"
@@ -15,13 +14,10 @@ using Args = std::vector<std::string>;
 using Outcome = CommandOutcome;
 
 Outcome success(std::string output) {
-    return {Outcome::Kind::Success, std::move(output), 0, {}};
+    return {Outcome::Kind::Success, std::move(output), 0};
 }
 Outcome failure(int code) {
-    return {Outcome::Kind::DeviceFailure, {}, code, {}};
-}
-Outcome usage(std::string message) {
-    return {Outcome::Kind::UsageError, {}, 0, std::move(message)};
+    return {Outcome::Kind::DeviceFailure, {}, code};
 }
 Outcome fromCode(int code, std::string output = {}) {
     return code == 0 ? success(std::move(output)) : failure(code);
@@ -51,123 +47,167 @@ std::optional<std::vector<std::uint8_t>> parseHexBytes(const std::string& text) 
     return bytes;
 }
 
-using Handler = std::function<Outcome(const Connection&, const Args&)>;
+using Prepared = PreparedCommand;
 
-struct CommandInfo {
-    std::size_t arguments;
-    Handler run;
-};
+// Every preparer checks its arguments; on a mistake it sets `usage` and returns nothing.
+using Preparer = Prepared (*)(const Args&, std::string& usage);
 
-Outcome identification(const Connection& c, const Args&) {
-    std::string id;
-    const int code = ORVPLV7_IDLesen(c.port, c.address, id);
-    return fromCode(code, id + "\n");
+Prepared refuse(std::string& usage, std::string message) {
+    usage = std::move(message);
+    return {};
 }
 
-Outcome scan(const Connection& c, const Args&) {
-    ScanCallbacks callbacks;
-    callbacks.openAt = [&c](long baud) {
-        if (ORVPLV7_Open(c.port, baud) == 0) ORVPLV7_Timeout(c.port, 0.5);
+Prepared identification(const Args&, std::string&) {
+    return [](const Connection& c) {
+        std::string id;
+        const int code = ORVPLV7_IDLesen(c.port, c.address, id);
+        return fromCode(code, id + "\n");
     };
-    std::string lines;
-    callbacks.afterProbe = [&lines](const ScanProbe& probe) {
-        if (probe.answered()) {
-            lines += std::string(1, probe.address) + " " + std::to_string(probe.baud) + " " +
-                     probe.id + "\n";
-        }
-    };
-    scanLine(c.port, callbacks);
-    return success(lines);
 }
 
-Outcome input(const Connection& c, const Args& a) {
+Prepared scan(const Args&, std::string&) {
+    return [](const Connection& c) {
+        int reopenFailure = 0;
+        ScanCallbacks callbacks;
+        callbacks.openAt = [&c, &reopenFailure](long baud) {
+            int code = ORVPLV7_Open(c.port, baud);
+            if (code == 0) code = ORVPLV7_Timeout(c.port, c.timeout);
+            if (reopenFailure == 0) reopenFailure = code;
+        };
+        std::string lines;
+        callbacks.afterProbe = [&lines](const ScanProbe& probe) {
+            if (probe.answered()) {
+                lines += std::string(1, probe.address) + " " + std::to_string(probe.baud) + " " +
+                         probe.id + "\n";
+            }
+        };
+        scanLine(c.port, callbacks);
+        // A port that cannot be reopened at some rate is a link failure, not a silent line.
+        return reopenFailure != 0 ? failure(reopenFailure) : success(lines);
+    };
+}
+
+Prepared input(const Args& a, std::string& usage) {
     const auto n = numberIn(a[0], 1, 4);
-    if (!n) return usage("input: N must be 1..4");
-    double volts = 0;
-    const int code = ORVPLV7_EingangLesen(c.port, c.address, "e" + std::to_string(*n), volts);
-    return fromCode(code, formatFixed(volts, 3) + "\n");
+    if (!n) return refuse(usage, "input: N must be 1..4");
+    return [channel = "e" + std::to_string(*n)](const Connection& c) {
+        double volts = 0;
+        const int code = ORVPLV7_EingangLesen(c.port, c.address, channel, volts);
+        return fromCode(code, formatFixed(volts, 3) + "\n");
+    };
 }
 
-Outcome inputs(const Connection& c, const Args& a) {
-    const auto mask = numberIn(a[0], 0, 15);
-    if (!mask) return usage("inputs: MASK must be 0..15");
-    std::array<double, 4> volts{};
-    int code = ORVPLV7_EingaengeLesenKurz_Senden(c.port, c.address, static_cast<unsigned>(*mask));
-    if (code == 0) {
-        code = ORVPLV7_EingaengeLesenKurz_Empfangen(c.port, c.address, static_cast<unsigned>(*mask),
-                                                    volts);
-    }
-    std::string line;
-    for (double v : volts) line += (line.empty() ? "" : " ") + formatFixed(v, 3);
-    return fromCode(code, line + "\n");
+Prepared inputs(const Args& a, std::string& usage) {
+    const auto parsed = numberIn(a[0], 0, 15);
+    if (!parsed) return refuse(usage, "inputs: MASK must be 0..15");
+    return [mask = static_cast<unsigned>(*parsed)](const Connection& c) {
+        std::array<double, 4> volts{};
+        int code = ORVPLV7_EingaengeLesenKurz_Senden(c.port, c.address, mask);
+        if (code == 0) code = ORVPLV7_EingaengeLesenKurz_Empfangen(c.port, c.address, mask, volts);
+        std::string line;
+        for (double v : volts) line += (line.empty() ? "" : " ") + formatFixed(v, 3);
+        return fromCode(code, line + "\n");
+    };
 }
 
-Outcome output(const Connection& c, const Args& a) {
+Prepared output(const Args& a, std::string& usage) {
     const auto n = numberIn(a[0], 1, 4);
     const auto volts = parseDouble(a[1]);
-    if (!n) return usage("output: N must be 1..4");
-    if (!volts) return usage("output: VOLTS must be a number such as 4.5");
-    return fromCode(ORVPLV7_AusgangSchreiben(c.port, c.address, "a" + std::to_string(*n), *volts));
-}
-
-Outcome status(const Connection& c, const Args& a) {
-    const auto n = numberIn(a[0], 1, 2);
-    if (!n) return usage("status: N must be 1 or 2");
-    int value = 0;
-    const int code = ORVPLV7_StatusLesen(c.port, c.address, static_cast<int>(*n), value);
-    return fromCode(code, hexByte(value) + "\n");
-}
-
-Outcome mode(const Connection& c, const Args&) {
-    int value = 0;
-    const int code = ORVPLV7_ModusLesen(c.port, c.address, value);
-    return fromCode(code, hexByte(value) + "\n");
-}
-
-Handler modeWrite(int set) {
-    return [set](const Connection& c, const Args& a) {
-        const auto mask = numberIn(a[0], 0, 255);
-        if (!mask) return usage("MASK must be 0..255");
-        return fromCode(
-            ORVPLV7_ModusSchreiben(c.port, c.address, set, static_cast<unsigned>(*mask)));
+    if (!n) return refuse(usage, "output: N must be 1..4");
+    if (!volts) return refuse(usage, "output: VOLTS must be a number such as 4.5");
+    return [channel = "a" + std::to_string(*n), volts = *volts](const Connection& c) {
+        return fromCode(ORVPLV7_AusgangSchreiben(c.port, c.address, channel, volts));
     };
 }
 
-Outcome memoryRead(const Connection& c, const Args& a) {
+Prepared status(const Args& a, std::string& usage) {
+    const auto n = numberIn(a[0], 1, 2);
+    if (!n) return refuse(usage, "status: N must be 1 or 2");
+    return [which = static_cast<int>(*n)](const Connection& c) {
+        int value = 0;
+        const int code = ORVPLV7_StatusLesen(c.port, c.address, which, value);
+        return fromCode(code, hexByte(value) + "\n");
+    };
+}
+
+Prepared mode(const Args&, std::string&) {
+    return [](const Connection& c) {
+        int value = 0;
+        const int code = ORVPLV7_ModusLesen(c.port, c.address, value);
+        return fromCode(code, hexByte(value) + "\n");
+    };
+}
+
+Prepared modeWrite(int set, const Args& a, std::string& usage) {
+    const auto mask = numberIn(a[0], 0, 255);
+    if (!mask) return refuse(usage, "MASK must be 0..255");
+    return [set, mask = static_cast<unsigned>(*mask)](const Connection& c) {
+        return fromCode(ORVPLV7_ModusSchreiben(c.port, c.address, set, mask));
+    };
+}
+
+Prepared modeSet(const Args& a, std::string& usage) {
+    return modeWrite(1, a, usage);
+}
+
+Prepared modeClear(const Args& a, std::string& usage) {
+    return modeWrite(0, a, usage);
+}
+
+Prepared memoryRead(const Args& a, std::string& usage) {
     const auto start = parseInteger(a[0]);
     const auto length = parseInteger(a[1]);
     if (!start || !length || *length < 0 || *length > 0xFFFF) {
-        return usage("mem-read: START and LENGTH must be numbers, LENGTH at most 65535");
+        return refuse(usage, "mem-read: START and LENGTH must be numbers, LENGTH at most 65535");
     }
-    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(*length));
-    const int code = ORVPLV7_SpeicherLesen(c.port, c.address, 4, static_cast<long>(*start),
-                                           static_cast<long>(*length), buffer.data());
-    std::string hex;
-    for (std::uint8_t byte : buffer) hex += hexByte(byte);
-    return fromCode(code, hex + "\n");
+    return [start = static_cast<long>(*start),
+            length = static_cast<long>(*length)](const Connection& c) {
+        std::vector<std::uint8_t> buffer(static_cast<std::size_t>(length));
+        const int code = ORVPLV7_SpeicherLesen(c.port, c.address, 4, start, length, buffer.data());
+        std::string hex;
+        for (std::uint8_t byte : buffer) hex += hexByte(byte);
+        return fromCode(code, hex + "\n");
+    };
 }
 
-Outcome memoryWrite(const Connection& c, const Args& a) {
+Prepared memoryWrite(const Args& a, std::string& usage) {
     const auto start = parseInteger(a[0]);
-    const auto bytes = parseHexBytes(a[1]);
-    if (!start) return usage("mem-write: START must be a number");
+    auto bytes = parseHexBytes(a[1]);
+    if (!start) return refuse(usage, "mem-write: START must be a number");
     if (!bytes || bytes->size() > 64)
-        return usage("mem-write: HEX must be 0 to 64 bytes as hex digits");
-    return fromCode(ORVPLV7_SpeicherSchreiben(c.port, c.address, 4, static_cast<long>(*start),
-                                              static_cast<long>(bytes->size()), bytes->data()));
+        return refuse(usage, "mem-write: HEX must be 0 to 64 bytes as hex digits");
+    return [start = static_cast<long>(*start), bytes = std::move(*bytes)](const Connection& c) {
+        return fromCode(ORVPLV7_SpeicherSchreiben(c.port, c.address, 4, start,
+                                                  static_cast<long>(bytes.size()), bytes.data()));
+    };
 }
 
-Handler deviceFunction(const char* function) {
-    return [function](const Connection& c, const Args&) {
+Prepared deviceFunction(const char* function) {
+    return [function](const Connection& c) {
         return fromCode(ORVPLV7_DeviceFunction(c.port, c.address, function));
     };
 }
 
-Outcome baudSet(const Connection& c, const Args& a) {
-    const auto rate = parseInteger(a[0]);
-    if (!rate) return usage("baud-set: RATE must be a number");
-    return fromCode(ORVPLV7_BaudrateSchreiben(c.port, c.address, static_cast<long>(*rate)));
+Prepared start(const Args&, std::string&) {
+    return deviceFunction("start");
 }
+
+Prepared stop(const Args&, std::string&) {
+    return deviceFunction("stopp");
+}
+
+Prepared baudSet(const Args& a, std::string& usage) {
+    const auto rate = parseInteger(a[0]);
+    if (!rate) return refuse(usage, "baud-set: RATE must be a number");
+    return [rate = static_cast<long>(*rate)](const Connection& c) {
+        return fromCode(ORVPLV7_BaudrateSchreiben(c.port, c.address, rate));
+    };
+}
+
+struct CommandInfo {
+    std::size_t arguments;
+    Preparer prepare;
+};
 
 const std::map<std::string, CommandInfo>& commandTable() {
     static const std::map<std::string, CommandInfo> table = {
@@ -178,12 +218,12 @@ const std::map<std::string, CommandInfo>& commandTable() {
         {"output", {2, output}},
         {"status", {1, status}},
         {"mode", {0, mode}},
-        {"mode-set", {1, modeWrite(1)}},
-        {"mode-clear", {1, modeWrite(0)}},
+        {"mode-set", {1, modeSet}},
+        {"mode-clear", {1, modeClear}},
         {"mem-read", {2, memoryRead}},
         {"mem-write", {2, memoryWrite}},
-        {"start", {0, deviceFunction("start")}},
-        {"stop", {0, deviceFunction("stopp")}},
+        {"start", {0, start}},
+        {"stop", {0, stop}},
         {"baud-set", {1, baudSet}},
     };
     return table;
@@ -191,18 +231,13 @@ const std::map<std::string, CommandInfo>& commandTable() {
 
 }  // namespace
 
-bool commandKnown(const std::string& command, std::size_t argumentCount) {
-    const auto it = commandTable().find(command);
-    return it != commandTable().end() && it->second.arguments == argumentCount;
-}
-
-CommandOutcome runCommand(const Connection& connection, const std::string& command,
-                          const std::vector<std::string>& arguments) {
+PreparedCommand prepareCommand(const std::string& command,
+                               const std::vector<std::string>& arguments, std::string& usage) {
     const auto it = commandTable().find(command);
     if (it == commandTable().end() || it->second.arguments != arguments.size()) {
-        return usage("unknown command or wrong number of arguments: " + command);
+        return refuse(usage, "unknown command or wrong number of arguments: " + command);
     }
-    return it->second.run(connection, arguments);
+    return it->second.prepare(arguments, usage);
 }
 
 }  // namespace plv7::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -7,23 +8,24 @@ namespace plv7::cli {
 
 // What a command wants printed, and how it ended.
 struct CommandOutcome {
-    enum class Kind { Success, DeviceFailure, UsageError };
+    enum class Kind { Success, DeviceFailure };
     Kind kind = Kind::Success;
     std::string output;  // stdout on success
     int code = 0;        // the driver's code on a device failure
-    std::string usage;   // the message of a usage error
 };
 
 struct Connection {
     int port = 1;
     char address = '1';
+    double timeout = 0.5;  // read time-out in seconds, also for the reopened port of a scan
 };
 
-// Runs one command of plv7ctl on an open port.
-CommandOutcome runCommand(const Connection& connection, const std::string& command,
-                          const std::vector<std::string>& arguments);
+// A command whose arguments have been checked, ready to run on an open port.
+using PreparedCommand = std::function<CommandOutcome(const Connection&)>;
 
-// Whether a command name exists and takes this many arguments (checked before the port opens).
-bool commandKnown(const std::string& command, std::size_t argumentCount);
+// Checks a command line's command and arguments without touching any port: the command to
+// run, or an empty one with `usage` set. A usage error thus never waits for a device.
+PreparedCommand prepareCommand(const std::string& command,
+                               const std::vector<std::string>& arguments, std::string& usage);
 
 }  // namespace plv7::cli

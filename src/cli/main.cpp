@@ -15,23 +15,29 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: plv7ctl [-p PORT] [-b BAUD] [-a ADDRESS] [-t SECONDS] COMMAND [ARGS]\n"
-    "  -p PORT     1..8 (mapped to a device as in the program), a device path, or \"sim\" for\n"
-    "              the built-in simulated box (the default)\n"
+    "  -p PORT     1..8 (mapped to a device as in the program), a device path, or \"sim\" for the\n"
+    "              built-in simulated box (the default)\n"
     "  -b BAUD     default 9600        -a ADDRESS  default 1        -t read time-out, default 0.5\n"
     "  id                      prints the identification text\n"
-    "  scan                    scans addresses 1..9 at 9600 to 115200; one line per answering\n"
-    "                          address: \"<address> <baud> <identification>\"\n"
+    "  scan                    scans addresses 1..9 at 9600, 19200, 38400, 57600, 115200 as the\n"
+    "                          serial-port window does; one line per answering address:\n"
+    "                          \"<address> <baud> <identification>\"\n"
     "  input N                 one input (N = 1..4); prints the volts with three decimals\n"
-    "  inputs MASK             short read (mask 0..15); prints four volts\n"
+    "  inputs MASK             short read (mask 0..15); prints four volts with three decimals,\n"
+    "                          separated by one blank\n"
     "  output N VOLTS          sets output N (1..4)\n"
-    "  status N                N = 1 or 2; prints the byte as two hex digits\n"
-    "  mode                    prints the mode byte as two hex digits\n"
+    "  status N                N = 1 or 2; prints the byte as two upper-case hex digits\n"
+    "  mode                    prints the mode byte as two upper-case hex digits\n"
     "  mode-set MASK           sets mode bits        mode-clear MASK    clears mode bits\n"
-    "  mem-read START LENGTH   prints the bytes as hex digits\n"
+    "  mem-read START LENGTH   prints the bytes as upper-case hex digits without separators\n"
     "  mem-write START HEX     writes the bytes given as hex digits (at most 64)\n"
     "  start                   stop\n"
     "  baud-set RATE           changes the box's own baud rate\n"
-    "Numbers are decimal or 0x-prefixed hex.\n";
+    "Numbers are decimal or 0x-prefixed hex. A successful command prints its result on stdout and\n"
+    "nothing else. Exit status 0 on success; 1 on a device or link failure, with exactly one line "
+    "on\n"
+    "stderr: \"Fehler #<number without sign>: <German text of the code>\"; 2 on a usage error.\n"
+    "Volts are always written with a dot as decimal separator, whatever the locale.\n";
 
 struct Options {
     QString port = plv7::PortMap::kSimulated;
@@ -91,10 +97,6 @@ std::optional<Options> parse(int argc, char** argv, std::string& error) {
     }
     options.command = argv[i++];
     options.arguments.assign(argv + i, argv + argc);
-    if (!plv7::cli::commandKnown(options.command, options.arguments.size())) {
-        error = "unknown command or wrong number of arguments: " + options.command;
-        return std::nullopt;
-    }
     return options;
 }
 
@@ -120,6 +122,9 @@ int main(int argc, char** argv) {
     std::string error;
     const auto options = parse(argc, argv, error);
     if (!options) return usageError(error);
+    // Every argument is checked before the port is touched.
+    const auto command = plv7::cli::prepareCommand(options->command, options->arguments, error);
+    if (!command) return usageError(error);
 
     const int port = selectPort(options->port, plv7::portMap());
     auto line = std::make_shared<plv7::sim::Line>();
@@ -130,19 +135,14 @@ int main(int argc, char** argv) {
         return deviceFailure(opened);
     }
     if (const int timeout = ORVPLV7_Timeout(port, options->timeout); timeout != 0) {
+        plv7::closeAllPorts();
         return deviceFailure(timeout);
     }
-    const auto outcome =
-        plv7::cli::runCommand({port, options->address}, options->command, options->arguments);
+    const auto outcome = command({port, options->address, options->timeout});
     plv7::closeAllPorts();
-    switch (outcome.kind) {
-        case plv7::cli::CommandOutcome::Kind::Success:
-            std::cout << outcome.output;
-            return 0;
-        case plv7::cli::CommandOutcome::Kind::DeviceFailure:
-            return deviceFailure(outcome.code);
-        case plv7::cli::CommandOutcome::Kind::UsageError:
-            return usageError(outcome.usage);
+    if (outcome.kind == plv7::cli::CommandOutcome::Kind::DeviceFailure) {
+        return deviceFailure(outcome.code);
     }
-    return 2;
+    std::cout << outcome.output;
+    return 0;
 }

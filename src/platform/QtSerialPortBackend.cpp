@@ -5,8 +5,11 @@
 #include <cmath>
 
 #ifdef Q_OS_UNIX
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+
+#include <cerrno>
 #endif
 
 namespace plv7 {
@@ -26,6 +29,7 @@ bool isPseudoTerminal(const QString& device) {
 }  // namespace
 
 bool QtSerialPortBackend::open(long baud) {
+    lost_ = false;
     if (!port_.open(QIODevice::ReadWrite)) return false;
     bool configured = port_.setBaudRate(static_cast<qint32>(baud)) &&
                       port_.setStopBits(QSerialPort::OneStop) &&
@@ -57,7 +61,7 @@ bool QtSerialPortBackend::setReadTimeout(double seconds) {
 }
 
 bool QtSerialPortBackend::usable() const {
-    return port_.isOpen() && port_.error() != QSerialPort::ResourceError;
+    return port_.isOpen() && !lost_ && port_.error() != QSerialPort::ResourceError;
 }
 
 bool QtSerialPortBackend::flushInput() {
@@ -94,18 +98,34 @@ long QtSerialPortBackend::outputQueueLength() {
     return static_cast<long>(port_.bytesToWrite()) + systemOutputQueue();
 }
 
+bool QtSerialPortBackend::hungUp() const {
+#ifdef Q_OS_UNIX
+    pollfd watch{static_cast<int>(port_.handle()), POLLIN, 0};
+    if (::poll(&watch, 1, 0) < 0) return errno != EINTR;
+    return (watch.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return false;
+#endif
+}
+
+bool QtSerialPortBackend::waitForInput(const QDeadlineTimer& deadline) {
+    const auto left = static_cast<int>(qMax<qint64>(0, deadline.remainingTime()));
+    if (port_.waitForReadyRead(left) || port_.bytesAvailable() > 0) return true;
+    // After a hang-up (a pseudo-terminal whose other side has closed) the port reads as end
+    // of file: Qt's wait returns at once without data and without an error, and waiting again
+    // would spin until the time-out, on every read from then on.
+    if (!deadline.hasExpired() && hungUp()) lost_ = true;
+    return false;
+}
+
 int QtSerialPortBackend::readByte() {
-    if (!usable()) return -1;
     const QDeadlineTimer deadline(timeoutMs_);
-    while (port_.bytesAvailable() == 0) {
-        const auto left = static_cast<int>(qMax<qint64>(0, deadline.remainingTime()));
-        const bool ready = port_.waitForReadyRead(left);
-        if (!ready && port_.bytesAvailable() == 0 && (!usable() || deadline.hasExpired())) {
-            return -1;
-        }
+    while (usable() && port_.bytesAvailable() == 0) {
+        if (!waitForInput(deadline) && deadline.hasExpired()) break;
     }
+    // Bytes that came before a hang-up are still the device's.
     char byte = 0;
-    if (!port_.getChar(&byte)) return -1;
+    if (!port_.isOpen() || port_.bytesAvailable() == 0 || !port_.getChar(&byte)) return -1;
     return static_cast<std::uint8_t>(byte);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QSerialPort>
 #include <QString>
 
@@ -26,10 +27,16 @@ private:
     // Bytes handed to the operating system that have not left the line yet.
     long systemOutputQueue() const;
     bool usable() const;
+    // Waits for received bytes until the deadline; false when none came. Marks the port lost
+    // when the line has hung up.
+    bool waitForInput(const QDeadlineTimer& deadline);
+    // Whether the line has hung up: the device behind the port is gone.
+    bool hungUp() const;
 
     QString device_;
     QSerialPort port_;
     int timeoutMs_ = 500;
+    bool lost_ = false;  // the device behind the port has gone away
 };
 
 }  // namespace plv7
