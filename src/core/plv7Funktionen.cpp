@@ -42,7 +42,11 @@ bool waitForDrain(SerialPort& port, std::size_t frameLength) {
         const long waiting = port.outputQueueLength();
         if (waiting == 0) return true;
         if (waiting < 0 || Clock::now() >= deadline) return false;
-        std::this_thread::sleep_for(std::chrono::microseconds(50));
+        // The waiting bytes need at least their wire time at the fastest rate; sleeping that
+        // long never oversleeps, whatever the port's rate, and keeps the poll cheap.
+        const double atFastest =
+            wireSeconds(waiting, kPortBaudRates[std::size(kPortBaudRates) - 1]);
+        std::this_thread::sleep_for(std::chrono::duration<double>(std::max(atFastest, 50e-6)));
     }
 }
 
