@@ -5,10 +5,13 @@
 #include <memory>
 
 #include "CliCommands.h"
+#include "IniStore.h"
 #include "Line.h"
 #include "NumberText.h"
 #include "ORV_errorV3ibox.h"
+#include "PortDeviceSettings.h"
 #include "PortMap.h"
+#include "SettingsTags.h"
 #include "plv7Funktionen.h"
 
 namespace {
@@ -100,11 +103,19 @@ std::optional<Options> parse(int argc, char** argv, std::string& error) {
     return options;
 }
 
-// Port 1..8 keeps its number and default device; anything else is a device put on port 1.
+// Port 1..8 stands for its device as the program's settings file in the current folder maps
+// it (or the default device); anything else is a device put on port 1.
 int selectPort(const QString& port, plv7::PortMap& map) {
     bool isNumber = false;
     const int number = port.toInt(&isNumber);
-    if (isNumber) return number;
+    if (isNumber) {
+        plv7::IniStore settings;
+        if (settings.readFile(std::string(plv7::settings::kFileName)) ==
+            plv7::IniStore::ReadResult::Ok) {
+            map.apply(plv7::readPortDevices(settings));
+        }
+        return number;
+    }
     map.setDevice(1, port);
     return 1;
 }

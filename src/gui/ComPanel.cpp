@@ -220,10 +220,7 @@ QWidget* ComPanel::buildMessageGroup() {
 
 void ComPanel::ReadIniCompanel(const IniStore& store) {
     // The mapping first: the remembered port opens on the device it stands for.
-    const PortDevices devices = readPortDevices(store);
-    for (int port = kFirstPort; port <= kLastPort; ++port) {
-        if (devices[port]) portMap().setDevice(port, QString::fromStdString(*devices[port]));
-    }
+    portMap().apply(readPortDevices(store));
     portBeschriftungenAktualisieren();
 
     const ComSettings settings = readComSettings(store);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "PortMap.h"
+#include "SettingsTags.h"
 
 namespace plv7::sim {
 class Line;
@@ -13,7 +14,7 @@ namespace plv7::gui {
 
 // How the program runs: where its settings file lies and what stands behind the ports.
 struct ProgrammOptionen {
-    QString iniPath = QStringLiteral("plv7rs232bSteuerung.ini");
+    QString iniPath = QString::fromLatin1(settings::kFileName.data(), settings::kFileName.size());
     std::shared_ptr<sim::Line> simLine;  // the box behind ports mapped to "sim"
 };
 

@@ -32,6 +32,12 @@ bool PortMap::isMapped(int port) const {
     return validPort(port) && !devices_[port].isEmpty();
 }
 
+void PortMap::apply(const PortDevices& devices) {
+    for (int port = kFirstPort; port <= kLastPort; ++port) {
+        if (devices[port]) setDevice(port, QString::fromStdString(*devices[port]));
+    }
+}
+
 PortMap& portMap() {
     static PortMap map;
     return map;

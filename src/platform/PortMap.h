@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "PortDeviceSettings.h"
 #include "PortTable.h"
 #include "SerialPort.h"
 
@@ -28,6 +29,8 @@ public:
     void setDevice(int port, const QString& device);
     // Whether the port has a mapping of its own.
     bool isMapped(int port) const;
+    // Takes over the mappings the settings file holds; unmapped ports keep theirs.
+    void apply(const PortDevices& devices);
 
 private:
     std::array<QString, kLastPort + 1> devices_;
