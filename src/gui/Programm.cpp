@@ -3,6 +3,7 @@
 #include "ConnectionPicture.h"
 #include "Dialoge.h"
 #include "DirectHelp.h"
+#include "DirektPanel.h"
 #include "ErrorIndicator.h"
 #include "Fenster.h"
 #include "InfoPanel.h"
@@ -67,8 +68,8 @@ int Programm::starten() {
     gCompanel = new PlaceholderPanel(QStringLiteral("COMPNL"),
                                      QStringLiteral("COM-Schnittstellen Einstellung"));
     gKonfigpanel = new PlaceholderPanel(QStringLiteral("KONFIGPNL"), QStringLiteral("Skalierung"));
-    gDirektpanel =
-        new PlaceholderPanel(QStringLiteral("DIREKTPNL"), QStringLiteral("Ein-/Ausgabe"));
+    auto* direktpanel = new DirektPanel;
+    gDirektpanel = direktpanel;
     gKurvenpanel =
         new PlaceholderPanel(QStringLiteral("KURVENPNL"), QStringLiteral("Kurvengenerator"));
     gKennlinienpanel =
@@ -77,6 +78,7 @@ int Programm::starten() {
     for (Panel* panel : childPanels()) gMainpanel->addPanel(panel);
 
     if (const int read = ReadIni(optionen_.iniPath); read != 0) ORV_Fehlerpopup(read);
+    direktpanel->DirektpanelInit();
 
     gMainpanel->resize(kDesignedSize);
     gMainpanel->panelgroesseAendern(true);
