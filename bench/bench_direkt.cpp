@@ -86,11 +86,11 @@ void messeAbtastung(DirektPanel& panel, double intervall, double sekunden) {
                                                               : "  (Ziel <= 1 %: VERFEHLT)")
                            : "",
                 liefNoch ? "" : "  ABGEBROCHEN");
-    std::printf("    Takt: %.3f ms im Mittel, höchstens %.3f ms (ohne Zeichnen: %.3f ms)\n",
-                mittelMs, 1000.0 * kosten.hoechstensSekunden,
-                kosten.takte
-                    ? 1000.0 * (kosten.summeSekunden - kosten.zeichnenSekunden) / kosten.takte
-                    : 0.0);
+    std::printf(
+        "    Takt (ohne Zeichnen): %.3f ms im Mittel, höchstens %.3f ms; Start mehr als "
+        "0.5 ms nach der Frist: %ld, spätestens %.3f ms\n",
+        mittelMs, 1000.0 * kosten.hoechstensSekunden, warten.verspaetet,
+        1000.0 * warten.groessteVerspaetung);
     std::printf("    Grafik: %ld Zeichnungen, %.3f ms im Mittel\n", kosten.zeichnungen, zeichnenMs);
     std::printf(
         "    Warten: aktiv %.3f s = %.2f %% eines Kerns (%.1f us je Takt), genau geschlafen "

@@ -441,7 +441,7 @@ void DirektPanel::abtasttakt() {
 }
 
 bool DirektPanel::zeichnenPasst() const {
-    return takt_.restBisFaellig() > chart_->geschaetzteZeichendauer() + kZeichenreserve + 0.0015;
+    return takt_.restBisFaellig() > chart_->geschaetzteZeichendauer() + kZeichenreserve;
 }
 
 void DirektPanel::zeigeMesswerte() {

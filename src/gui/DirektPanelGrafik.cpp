@@ -266,11 +266,12 @@ void DirektPanel::vorbereitenFuerBildschirmfoto() {
 
     abtastzeit_->setValue(kIntervall);
     abfragenUmschalten(true);
+    // Until one whole frame stands on the chart.
     QElapsedTimer uhr;
     uhr.start();
-    const qint64 dauer =
-        static_cast<qint64>(erfassung_.grafik().bildlaenge() * kIntervall * 1000.0 * 1.3) + 300;
-    while (takt_.aktiv() && uhr.elapsed() < dauer) {
+    const int bild = erfassung_.grafik().bildlaenge();
+    const qint64 hoechstens = static_cast<qint64>(bild * kIntervall * 1000.0 * 3.0) + 1000;
+    while (takt_.aktiv() && chart_->punkteInSpur(0) < bild && uhr.elapsed() < hoechstens) {
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     abfragenUmschalten(false);

@@ -11,7 +11,7 @@ using Clock = PraeziserTakt::Clock;
 
 // The Qt timer is asked to fire this much before the deadline; its ticks wander by up to
 // about a millisecond.
-constexpr auto kVorlauf = 1500us;
+constexpr auto kVorlauf = 2500us;
 // The last stretch before the deadline is waited out actively: sleeping overshoots by
 // some tens of microseconds.
 constexpr auto kAktiveStrecke = 150us;
@@ -90,6 +90,9 @@ void PraeziserTakt::feuern() {
     while (nun < faellig_ && nun < grenze) nun = Clock::now();
     kosten_.aktivSekunden += std::chrono::duration<double>(nun - warteBeginn).count();
     ++kosten_.takte;
+    const double spaet = std::chrono::duration<double>(nun - faellig_).count();
+    if (spaet > 0.0005) ++kosten_.verspaetet;
+    kosten_.groessteVerspaetung = std::max(kosten_.groessteVerspaetung, spaet);
 
     // A late tick starts the grid anew from its own (rounded) millisecond, which is what the
     // timing statistics measure the next interval from.

@@ -40,6 +40,10 @@ public:
         double aktivSekunden = 0.0;
         double schlafSekunden = 0.0;
         long takte = 0;
+        // Ticks that started more than half a millisecond after their deadline (the
+        // statistics count such a tick as a timing error), and the latest start.
+        long verspaetet = 0;
+        double groessteVerspaetung = 0.0;
     };
     const Wartekosten& wartekosten() const { return kosten_; }
     void wartekostenZuruecksetzen() { kosten_ = {}; }

@@ -34,7 +34,7 @@ Streifenschreiber::Streifenschreiber(QWidget* parent)
     xAxis->setSubTicks(false);
     yAxis->setSubTicks(false);
     yAxis->setLabel(QStringLiteral("Prozent"));
-    const QPen raster(QColor(0x60, 0x60, 0x60), 0, Qt::DotLine);
+    const QPen raster(QColor(0x90, 0x90, 0x90), 0, Qt::DotLine);
     xAxis->grid()->setPen(raster);
     yAxis->grid()->setPen(raster);
     xAxis->grid()->setZeroLinePen(raster);
