@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <vector>
 
 #include "DirectHelp.h"
 #include "DirektPanel.h"
@@ -13,6 +14,7 @@
 #include "GuiTestSupport.h"
 #include "KonfigUmrechnung.h"
 #include "Lamp.h"
+#include "PraeziserTakt.h"
 #include "SimulatedPort.h"
 #include "Streifenschreiber.h"
 #include "Zeigerinstrument.h"
@@ -383,6 +385,116 @@ private slots:
         QCOMPARE(fixture.dialogs->lastText("help"),
                  QStringLiteral("Graphische Darstellung der Eingänge.\nSkala: 0 bis 100%"));
         DirectHelp::instance().setActive(false);
+    }
+
+    void theTriggerWaitsForTheSignalToComeFromBelow() {
+        ProgramFixture fixture;
+        QVERIFY(startConnected(fixture));
+        auto* knob = control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG1");
+        auto* text = control<QLabel>(fixture, "DIREKTPNL_TRIGGERTEXT");
+        knob->setValue(8.0);  // 80 %: above the threshold from the start
+        auto* source = control<QComboBox>(fixture, "TRIGGERPNL_QUELLE");
+        source->setCurrentIndex(0);  // Kanal 1
+        emit source->activated(0);
+        setSamplingInterval(fixture, 0.01);
+        control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(text->text(), QStringLiteral("warte auf Trigger"), 2000);
+        QTest::qWait(60);
+        QCOMPARE(panel()->streifenschreiber()->punkteInSpur(0), 0);
+        knob->setValue(2.0);
+        QTest::qWait(60);
+        QCOMPARE(panel()->streifenschreiber()->punkteInSpur(0), 0);
+        knob->setValue(8.0);
+        QTRY_VERIFY_WITH_TIMEOUT(panel()->streifenschreiber()->punkteInSpur(0) > 0, 2000);
+        QVERIFY(text->text().isEmpty());
+        control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
+        QVERIFY(text->text().isEmpty());
+    }
+
+    void aTraceSwitchedOffIsNeitherRequestedNorShown() {
+        ProgramFixture fixture;
+        QVERIFY(startConnected(fixture));
+        control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG1")->setValue(5.0);
+        control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG2")->setValue(5.0);
+        control<QCheckBox>(fixture, "DIREKTPNL_PLOT2")->setChecked(false);
+        QVERIFY(!panel()->streifenschreiber()->spurSichtbar(1));
+        setSamplingInterval(fixture, 0.1);
+        control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(meter(fixture, "DIREKTPNL_EINGANG1")->wertText(),
+                                  QStringLiteral("5.000"), 2000);
+        QCOMPARE(panel()->erfassung().pipeline().abfragebits(), 0b1101u);
+        QCOMPARE(meter(fixture, "DIREKTPNL_EINGANG2")->wertText(), QStringLiteral("0.000"));
+        control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
+    }
+
+    void aNewScalingRelabelsEveryChannel() {
+        ProgramFixture fixture;
+        QVERIFY(startConnected(fixture));
+        control<QSpinBox>(fixture, "DIREKTPNL_PROZENTPRODIV")->setValue(10);
+        control<QSpinBox>(fixture, "DIREKTPNL_YOFFSETINPROZENT")->setValue(50);
+        QCOMPARE(panel()->streifenschreiber()->yAxis->range().lower, 50.0);
+        QCOMPARE(panel()->streifenschreiber()->yAxis->range().upper, 100.0);
+        // Input 2: 0..10 V onto 0..1000 bar; output 4: 0..10 V onto 0..100 %.
+        gKonfig.inskalamax[1] = 1000.0;
+        plv7::EinheitSetzen(gKonfig.ineinheit[1], "bar");
+        gKonfig.outskalamax[3] = 100.0;
+        plv7::EinheitSetzen(gKonfig.outeinheit[3], "%");
+        Direktpanel_SkaliereElemente();
+        Zeigerinstrument* input = meter(fixture, "DIREKTPNL_EINGANG2");
+        QCOMPARE(input->einheit(), QStringLiteral("bar"));
+        QCOMPARE(input->hi(), 1000.0);
+        QCOMPARE(input->nachkommastellen(), 1);
+        QCOMPARE(control<QLineEdit>(fixture, "DIREKTPNL_MIN2")->text(), QStringLiteral("0.0"));
+        QCOMPARE(control<QLineEdit>(fixture, "DIREKTPNL_EINHEIT2PRODIV")->text(),
+                 QStringLiteral("100.0"));
+        auto* output = control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG4");
+        QCOMPARE(output->maximum(), 100.0);
+        QCOMPARE(output->decimals(), 2);
+        QCOMPARE(control<QDoubleSpinBox>(fixture, "DIREKTPNL_BEGRENZUNG4")->decimals(), 2);
+        QCOMPARE(control<QLabel>(fixture, "DIREKTPNL_AUSGANG4_EINHEIT")->text(),
+                 QStringLiteral("%"));
+        // The limit stays in user units: 10 % until it is raised.
+        output->setValue(50.0);
+        QCOMPARE(output->value(), 10.0);
+        QCOMPARE(fixture.line->box('1')->outputVolts(4), 1.0);
+        control<QDoubleSpinBox>(fixture, "DIREKTPNL_BEGRENZUNG4")->setValue(100.0);
+        output->setValue(50.0);
+        QCOMPARE(fixture.line->box('1')->outputVolts(4), 5.0);
+    }
+
+    void theChartIsSavedAsAPicture() {
+        ProgramFixture fixture;
+        QVERIFY(startConnected(fixture));
+        const QString path = fixture.folder.filePath(QStringLiteral("grafik"));
+        fixture.dialogs->fileAnswers.push_back({Answer::Result::Chosen, path});
+        gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
+        QFile png(path + QStringLiteral(".png"));
+        QVERIFY(png.open(QIODevice::ReadOnly));
+        QCOMPARE(png.read(4), QByteArray("\x89PNG"));
+        fixture.dialogs->fileAnswers.push_back({Answer::Result::Failed, {}});
+        gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
+        QCOMPARE(fixture.dialogs->lastTitle("message"), QStringLiteral("Fehler #317305"));
+    }
+
+    void aLateTickMovesTheGridInsteadOfBunchingTheNextOnes() {
+        std::vector<double> times;
+        PraeziserTakt* timer = nullptr;
+        PraeziserTakt takt([&] {
+            times.push_back(PraeziserTakt::jetzt());
+            if (times.size() == 2) QTest::qSleep(13);  // a tick far longer than the interval
+            if (times.size() == 5) timer->stoppen();
+        });
+        timer = &takt;
+        takt.starten(0.005);
+        QVERIFY(takt.aktiv());
+        QTRY_VERIFY_WITH_TIMEOUT(!takt.aktiv(), 2000);
+        QCOMPARE(times.size(), std::size_t(5));
+        // After the long tick the next one keeps a whole interval's distance.
+        QVERIFY2(times[3] - times[2] > 0.004, qPrintable(QString::number(times[3] - times[2])));
+        QVERIFY(times[4] - times[3] > 0.004);
+        QCOMPARE(takt.wartekosten().takte, 5L);
+        takt.stoppen();
+        QVERIFY(!takt.aktiv());
     }
 
     void theWindowMenuStopsTheAcquisitionFirst() {
