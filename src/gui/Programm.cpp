@@ -4,6 +4,7 @@
 #include "ConnectionPicture.h"
 #include "Dialoge.h"
 #include "DirectHelp.h"
+#include "DirektPanel.h"
 #include "ErrorIndicator.h"
 #include "Fenster.h"
 #include "InfoPanel.h"
@@ -67,8 +68,8 @@ int Programm::starten() {
     DirectHelp::instance().setMainWindow(gMainpanel);
     gCompanel = new ComPanel;
     gKonfigpanel = new PlaceholderPanel(QStringLiteral("KONFIGPNL"), QStringLiteral("Skalierung"));
-    gDirektpanel =
-        new PlaceholderPanel(QStringLiteral("DIREKTPNL"), QStringLiteral("Ein-/Ausgabe"));
+    auto* direktpanel = new DirektPanel;
+    gDirektpanel = direktpanel;
     gKurvenpanel =
         new PlaceholderPanel(QStringLiteral("KURVENPNL"), QStringLiteral("Kurvengenerator"));
     gKennlinienpanel =
@@ -77,6 +78,7 @@ int Programm::starten() {
     for (Panel* panel : childPanels()) gMainpanel->addPanel(panel);
 
     if (const int read = ReadIni(optionen_.iniPath); read != 0) ORV_Fehlerpopup(read);
+    direktpanel->DirektpanelInit();
     CompanelInit();
 
     gMainpanel->resize(kDesignedSize);

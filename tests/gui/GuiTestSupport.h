@@ -98,10 +98,11 @@ public:
     // Writes a settings file the program reads at start.
     void writeSettings(const IniStore& store) const { store.writeFile(iniPath().toStdString()); }
     // Settings that start the program connected to the simulated box on port 1.
-    void writeConnectedSettings() const {
+    void writeConnectedSettings(long baud = 9600) const {
         IniStore store;
         store.putInt("com", "port", 1);
         store.putInt("com", "lport", 1);
+        store.putInt("com", "baud", baud);
         writeSettings(store);
     }
 

@@ -1,0 +1,175 @@
+// The direct window's sampling on the simulated box at 115200 baud, four inputs, chart on:
+// timing errors by the window's own statistics, the work of a tick, what the waiting for
+// the deadlines costs, and the time to draw a whole delayed-display frame.
+//
+//   build/bench/bench_direkt [seconds per interval]   (default 20; also PLV7_BENCH_SEKUNDEN)
+#include <QApplication>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <vector>
+
+#include "Dialoge.h"
+#include "DirektPanel.h"
+#include "Fenster.h"
+#include "IniStore.h"
+#include "Line.h"
+#include "PortMap.h"
+#include "Programm.h"
+#include "Streifenschreiber.h"
+#include "plv7Funktionen.h"
+
+using namespace plv7;
+using namespace plv7::gui;
+
+namespace {
+
+constexpr double kZielVollbildMs = 30.0;
+constexpr double kZielFehlerProzent = 1.0;
+
+// Pop-ups must not wait for an operator here: they are printed.
+class GedruckteDialoge : public Dialoge {
+public:
+    void message(const QString& title, const QString& text) override {
+        std::fprintf(stderr, "Meldung: %s: %s\n", qPrintable(title), qPrintable(text));
+    }
+    int question(const QString&, const QString&, const QStringList&, int, int cancel) override {
+        return cancel;
+    }
+    FileAnswer file(const FileRequest&) override { return {}; }
+    void help(const QString&, QWidget*, const QPoint&) override {}
+    void showModal(QDialog&) override {}
+};
+
+double prozessorSekunden() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+void laufen(double sekunden) {
+    QEventLoop schleife;
+    QTimer::singleShot(static_cast<int>(sekunden * 1000.0), &schleife, &QEventLoop::quit);
+    schleife.exec();
+}
+
+void messeAbtastung(DirektPanel& panel, double intervall, double sekunden) {
+    panel.findChild<QDoubleSpinBox*>(QStringLiteral("DIREKTPNL_ABTASTZEIT"))->setValue(intervall);
+    panel.taktkostenZuruecksetzen();
+    panel.takt().wartekostenZuruecksetzen();
+    const double cpuVorher = prozessorSekunden();
+    QElapsedTimer uhr;
+    uhr.start();
+    panel.abfragenUmschalten(true);
+    laufen(sekunden);
+    const auto statistik = panel.erfassung().pipeline().zeitstatistik().anzeige();
+    const bool liefNoch = panel.erfassungLaeuft();
+    panel.abfragenUmschalten(false);
+    const double dauer = static_cast<double>(uhr.nsecsElapsed()) * 1e-9;
+    const double cpu = prozessorSekunden() - cpuVorher;
+
+    const auto& kosten = panel.taktkosten();
+    const auto& warten = panel.takt().wartekosten();
+    const double mittelMs = kosten.takte ? 1000.0 * kosten.summeSekunden / kosten.takte : 0.0;
+    const double zeichnenMs =
+        kosten.zeichnungen ? 1000.0 * kosten.zeichnenSekunden / kosten.zeichnungen : 0.0;
+    const double ziel = intervall == 0.01 || intervall == 0.002 ? kZielFehlerProzent : 0.0;
+    std::printf("T = %.3f s  %6.1f s  Messungen %7ld  Zeitfehler %6ld = %6.3f %%%s%s\n", intervall,
+                dauer, statistik.messungen, statistik.fehler, statistik.fehlerProzent,
+                ziel > 0.0 ? (statistik.fehlerProzent <= ziel ? "  (Ziel <= 1 %: erreicht)"
+                                                              : "  (Ziel <= 1 %: VERFEHLT)")
+                           : "",
+                liefNoch ? "" : "  ABGEBROCHEN");
+    std::printf(
+        "    Takt (ohne Zeichnen): %.3f ms im Mittel, höchstens %.3f ms; Start mehr als "
+        "0.5 ms nach der Frist: %ld, spätestens %.3f ms\n",
+        mittelMs, 1000.0 * kosten.hoechstensSekunden, warten.verspaetet,
+        1000.0 * warten.groessteVerspaetung);
+    std::printf("    Grafik: %ld Zeichnungen, %.3f ms im Mittel\n", kosten.zeichnungen, zeichnenMs);
+    std::printf(
+        "    Warten: aktiv %.3f s = %.2f %% eines Kerns (%.1f us je Takt), genau geschlafen "
+        "%.3f s; Prozess gesamt %.1f %% eines Kerns\n",
+        warten.aktivSekunden, 100.0 * warten.aktivSekunden / dauer,
+        warten.takte ? 1e6 * warten.aktivSekunden / warten.takte : 0.0, warten.schlafSekunden,
+        100.0 * cpu / dauer);
+    std::fflush(stdout);
+}
+
+void messeVollbild(DirektPanel& panel) {
+    panel.findChild<QSpinBox*>(QStringLiteral("DIREKTPNL_PUNKTEPRODIV"))->setValue(10000);
+    QApplication::processEvents();
+    const int punkte = panel.erfassung().grafik().bildlaenge();
+    std::vector<double> x(static_cast<std::size_t>(punkte));
+    std::array<std::vector<double>, 4> spuren;
+    for (int i = 0; i < punkte; ++i) x[static_cast<std::size_t>(i)] = i;
+    for (int k = 0; k < 4; ++k) {
+        spuren[k].resize(x.size());
+        for (int i = 0; i < punkte; ++i)
+            spuren[k][static_cast<std::size_t>(i)] = 50.0 + 40.0 * std::sin(i * 0.01 * (k + 1));
+    }
+    Streifenschreiber& chart = *panel.streifenschreiber();
+    std::vector<double> zeiten;
+    for (int durchgang = 0; durchgang < 15; ++durchgang) {
+        QElapsedTimer uhr;
+        uhr.start();
+        chart.leeren();
+        chart.zeichne(x, {spuren[0], spuren[1], spuren[2], spuren[3]}, 0, punkte);
+        chart.jetztZeichnen();
+        zeiten.push_back(static_cast<double>(uhr.nsecsElapsed()) * 1e-6);
+    }
+    std::sort(zeiten.begin(), zeiten.end());
+    const double median = zeiten[zeiten.size() / 2];
+    std::printf(
+        "Vollbild der verzögerten Anzeige (%d Punkte, 4 Kurven, %dx%d Pixel): Median %.2f ms, "
+        "höchstens %.2f ms; Ziel <= %.0f ms, Verhältnis %.3f\n",
+        punkte, chart.width(), chart.height(), median, zeiten.back(), kZielVollbildMs,
+        median / kZielVollbildMs);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    double sekunden = 20.0;
+    if (const char* env = std::getenv("PLV7_BENCH_SEKUNDEN")) sekunden = std::atof(env);
+    if (argc > 1) sekunden = std::atof(argv[1]);
+    if (!(sekunden > 0.0)) sekunden = 20.0;
+
+    setDialoge(std::make_unique<GedruckteDialoge>());
+    QTemporaryDir ordner;
+    ProgrammOptionen optionen;
+    optionen.iniPath = ordner.filePath(QStringLiteral("plv7rs232bSteuerung.ini"));
+    IniStore einstellungen;
+    einstellungen.putInt("com", "port", 1);
+    einstellungen.writeFile(optionen.iniPath.toStdString());
+    portMap().setDevice(1, PortMap::kSimulated);
+    optionen.simLine = std::make_shared<sim::Line>();
+    sim::Box* box = optionen.simLine->addBox('1');
+    box->setBaud(115200);
+    for (int k = 1; k <= 4; ++k) box->setInputSource(k, {sim::InputKind::Sine, 0.0, 4.0, 1.0 * k});
+
+    Programm programm(optionen);
+    programm.starten();
+    if (ORVPLV7_Open(1, 115200) != 0 || ORVPLV7_Timeout(1, 0.5) != 0) {
+        std::fprintf(stderr, "Der simulierte Port ließ sich nicht öffnen.\n");
+        return 1;
+    }
+    auto* panel = qobject_cast<DirektPanel*>(gDirektpanel);
+    QApplication::processEvents();
+    std::printf(
+        "Direkte Abtastung: simulierte Box, 115200 Baud, 4 Eingänge, Grafik an, "
+        "%.0f s je Intervall\n",
+        sekunden);
+    for (double intervall : {0.002, 0.005, 0.01, 0.1}) messeAbtastung(*panel, intervall, sekunden);
+    messeVollbild(*panel);
+    programm.beenden();
+    setDialoge(nullptr);
+    return 0;
+}
