@@ -7,6 +7,7 @@
 #include "Fenster.h"
 #include "InfoPanel.h"
 #include "IniStore.h"
+#include "KonfigPanel.h"
 #include "MainPanel.h"
 #include "ORV_errorV3ibox.h"
 #include "PlaceholderPanel.h"
@@ -66,7 +67,7 @@ int Programm::starten() {
     DirectHelp::instance().setMainWindow(gMainpanel);
     gCompanel = new PlaceholderPanel(QStringLiteral("COMPNL"),
                                      QStringLiteral("COM-Schnittstellen Einstellung"));
-    gKonfigpanel = new PlaceholderPanel(QStringLiteral("KONFIGPNL"), QStringLiteral("Skalierung"));
+    gKonfigpanel = new KonfigPanel;
     gDirektpanel =
         new PlaceholderPanel(QStringLiteral("DIREKTPNL"), QStringLiteral("Ein-/Ausgabe"));
     gKurvenpanel =
