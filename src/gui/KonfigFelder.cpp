@@ -122,11 +122,12 @@ QValidator::State ZahlFeld::validate(QString& input, int&) const {
 
 void ZahlFeld::stepBy(int steps) {
     double wert = std::isfinite(value_) ? value_ + steps * step_ : lowest_.value_or(0.0);
-    if (lowest_) wert = std::max(wert, *lowest_);
-    if (highest_) wert = std::min(wert, *highest_);
-    // Steps land on the grid of the shown decimals, not on 0.30000000000000004.
+    // Steps land on the grid of the shown decimals, not on 0.30000000000000004; the limits
+    // come after, so full scale (4.095) stays reachable.
     const double raster = std::pow(10.0, decimals_);
     if (std::abs(wert) < kGrenzeFesteSchreibweise) wert = std::round(wert * raster) / raster;
+    if (lowest_) wert = std::max(wert, *lowest_);
+    if (highest_) wert = std::min(wert, *highest_);
     setValue(wert);
     lineEdit()->selectAll();
 }

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 
 #include "ConnectionPicture.h"
@@ -21,6 +22,7 @@
 #include "IniText.h"
 #include "KonfigDatei.h"
 #include "KonfigFelder.h"
+#include "KonfigIni.h"
 #include "KonfigIniStore.h"
 #include "KonfigPanelTexte.h"
 #include "KonfigUmrechnung.h"
@@ -66,6 +68,13 @@ KonfigPanel::KonfigPanel(QWidget* parent) : Panel(QStringLiteral("KONFIGPNL"), t
     content()->addWidget(richtungBauen(ausgaenge_));
     content()->addSpacing(6);
     content()->addWidget(richtungBauen(eingaenge_));
+    // Outputs and inputs are two grids; equal first columns line their fields up.
+    int breite = 0;
+    for (QLabel* label : zeilenAnfaenge_) {
+        label->ensurePolished();
+        breite = std::max(breite, label->sizeHint().width());
+    }
+    for (QLabel* label : zeilenAnfaenge_) label->setMinimumWidth(breite);
 
     standardwerte_ = new QPushButton(t::kStandardwerte, this);
     standardwerte_->setObjectName(QStringLiteral("KONFIGPNL_STANDARDWERTE"));
@@ -163,7 +172,9 @@ QGroupBox* KonfigPanel::richtungBauen(Richtung& richtung) {
         kanal.markierung->setSizePolicy(policy);
 
         const QString von = (aus ? t::kAusgangVon : t::kEingangVon).arg(k + 1);
-        QWidget* zeile[] = {new QLabel(von, gruppe),
+        auto* anfang = new QLabel(von, gruppe);
+        zeilenAnfaenge_.push_back(anfang);
+        QWidget* zeile[] = {anfang,
                             kanal.min,
                             new QLabel(t::kBis, gruppe),
                             kanal.max,
@@ -229,7 +240,14 @@ void KonfigPanel::hilfetexteAnmelden() {
 }
 
 int KonfigPanel::ReadIniKonfigpanel(const IniStore& store) {
-    KonfigAusIniLesen(store, gKonfig);
+    // A settings file without the section (one written by hand or for the demo) holds no
+    // scaling at all: start from the defaults, units "V" included, as without any file.
+    // Within the section, a missing unit stays empty.
+    if (store.hasSection(kKonfigSektion)) {
+        KonfigAusIniLesen(store, gKonfig);
+    } else {
+        KonfigurationStandardwerte();
+    }
     KonfigpanelAnzeigen();
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "Konfiguration.h"
 #include "Panel.h"
@@ -68,6 +69,7 @@ private:
     void bereichGewaehlt(Richtung& richtung);
     void markierungenAktualisieren();
 
+    std::vector<QLabel*> zeilenAnfaenge_;
     Richtung ausgaenge_;
     Richtung eingaenge_;
     QPushButton* standardwerte_ = nullptr;

@@ -8,6 +8,7 @@
 #include "InfoPanel.h"
 #include "IniStore.h"
 #include "KonfigPanel.h"
+#include "Konfiguration.h"
 #include "MainPanel.h"
 #include "ORV_errorV3ibox.h"
 #include "PlaceholderPanel.h"
@@ -63,6 +64,9 @@ Programm::~Programm() {
 }
 
 int Programm::starten() {
+    // Without readable settings the scaling starts from the defaults, never from a record
+    // left over from an earlier start in the same process.
+    KonfigurationStandardwerte();
     gMainpanel = new MainPanel;
     DirectHelp::instance().setMainWindow(gMainpanel);
     gCompanel = new PlaceholderPanel(QStringLiteral("COMPNL"),
