@@ -4,6 +4,8 @@
 #include <functional>
 #include <map>
 
+#include "KonfigDatei.h"
+#include "KonfigIni.h"
 #include "NumberText.h"
 #include "Scan.h"
 #include "plv7Funktionen.h"
@@ -169,6 +171,26 @@ Outcome baudSet(const Connection& c, const Args& a) {
     return fromCode(ORVPLV7_BaudrateSchreiben(c.port, c.address, static_cast<long>(*rate)));
 }
 
+// config-show FILE: the record of a configuration file as the items of settings section
+// "konfig", one "tag = value" a line, or the file's error code.
+Outcome configShow(const Args& a) {
+    Konfiguration konfig;
+    KonfigurationStandardwerte(konfig);
+    if (const int code = KonfigDateiLaden(a[0], konfig); code != 0) return failure(code);
+    std::string lines;
+    for (const auto& line : KonfigIniZeilen(konfig)) lines += line + "\n";
+    return success(lines);
+}
+
+using FileHandler = std::function<Outcome(const Args&)>;
+
+const std::map<std::string, std::pair<std::size_t, FileHandler>>& fileCommandTable() {
+    static const std::map<std::string, std::pair<std::size_t, FileHandler>> table = {
+        {"config-show", {1, configShow}},
+    };
+    return table;
+}
+
 const std::map<std::string, CommandInfo>& commandTable() {
     static const std::map<std::string, CommandInfo> table = {
         {"id", {0, identification}},
@@ -192,8 +214,24 @@ const std::map<std::string, CommandInfo>& commandTable() {
 }  // namespace
 
 bool commandKnown(const std::string& command, std::size_t argumentCount) {
+    if (const auto file = fileCommandTable().find(command); file != fileCommandTable().end()) {
+        return file->second.first == argumentCount;
+    }
     const auto it = commandTable().find(command);
     return it != commandTable().end() && it->second.arguments == argumentCount;
+}
+
+bool commandNeedsPort(const std::string& command) {
+    return !fileCommandTable().contains(command);
+}
+
+CommandOutcome runCommandWithoutPort(const std::string& command,
+                                     const std::vector<std::string>& arguments) {
+    const auto it = fileCommandTable().find(command);
+    if (it == fileCommandTable().end() || it->second.first != arguments.size()) {
+        return usage("unknown command or wrong number of arguments: " + command);
+    }
+    return it->second.second(arguments);
 }
 
 CommandOutcome runCommand(const Connection& connection, const std::string& command,

@@ -26,4 +26,9 @@ CommandOutcome runCommand(const Connection& connection, const std::string& comma
 // Whether a command name exists and takes this many arguments (checked before the port opens).
 bool commandKnown(const std::string& command, std::size_t argumentCount);
 
+// Commands that work on files only and run without opening a port.
+bool commandNeedsPort(const std::string& command);
+CommandOutcome runCommandWithoutPort(const std::string& command,
+                                     const std::vector<std::string>& arguments);
+
 }  // namespace plv7::cli

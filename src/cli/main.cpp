@@ -31,6 +31,8 @@ constexpr char kUsage[] =
     "  mem-write START HEX     writes the bytes given as hex digits (at most 64)\n"
     "  start                   stop\n"
     "  baud-set RATE           changes the box's own baud rate\n"
+    "  config-show FILE        prints a configuration file (.plo) as the items of settings\n"
+    "                          section konfig, one \"tag = value\" a line (opens no port)\n"
     "Numbers are decimal or 0x-prefixed hex.\n";
 
 struct Options {
@@ -113,6 +115,19 @@ int deviceFailure(int code) {
     return 1;
 }
 
+int report(const plv7::cli::CommandOutcome& outcome) {
+    switch (outcome.kind) {
+        case plv7::cli::CommandOutcome::Kind::Success:
+            std::cout << outcome.output;
+            return 0;
+        case plv7::cli::CommandOutcome::Kind::DeviceFailure:
+            return deviceFailure(outcome.code);
+        case plv7::cli::CommandOutcome::Kind::UsageError:
+            return usageError(outcome.usage);
+    }
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,6 +135,9 @@ int main(int argc, char** argv) {
     std::string error;
     const auto options = parse(argc, argv, error);
     if (!options) return usageError(error);
+    if (!plv7::cli::commandNeedsPort(options->command)) {
+        return report(plv7::cli::runCommandWithoutPort(options->command, options->arguments));
+    }
 
     const int port = selectPort(options->port, plv7::portMap());
     auto line = std::make_shared<plv7::sim::Line>();
@@ -135,14 +153,5 @@ int main(int argc, char** argv) {
     const auto outcome =
         plv7::cli::runCommand({port, options->address}, options->command, options->arguments);
     plv7::closeAllPorts();
-    switch (outcome.kind) {
-        case plv7::cli::CommandOutcome::Kind::Success:
-            std::cout << outcome.output;
-            return 0;
-        case plv7::cli::CommandOutcome::Kind::DeviceFailure:
-            return deviceFailure(outcome.code);
-        case plv7::cli::CommandOutcome::Kind::UsageError:
-            return usageError(outcome.usage);
-    }
-    return 2;
+    return report(outcome);
 }
