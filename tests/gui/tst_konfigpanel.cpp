@@ -15,10 +15,10 @@
 #include "GuiTestSupport.h"
 #include "KonfigDatei.h"
 #include "KonfigFelder.h"
-#include "KonfigPanel.h"
 #include "KonfigPanelTexte.h"
 #include "Konfiguration.h"
 #include "Neuskalierung.h"
+#include "Panel.h"
 
 using namespace plv7::gui;
 using namespace plv7::gui::test;
@@ -37,10 +37,16 @@ Konfiguration standard() {
 struct KonfigFixture : ProgramFixture {
     explicit KonfigFixture(bool mitEinstellungen = true) {
         if (mitEinstellungen) writeConnectedSettings();
+        starten();
+    }
+    explicit KonfigFixture(const plv7::IniStore& einstellungen) {
+        writeSettings(einstellungen);
+        starten();
+    }
+    void starten() {
         start();
         ZeigeChildpanel(gKonfigpanel);
     }
-    KonfigPanel* panel() const { return static_cast<KonfigPanel*>(gKonfigpanel); }
     ZahlFeld* zahl(const QString& name) const { return find<ZahlFeld>("KONFIGPNL_" + name); }
     EinheitFeld* einheit(const QString& name) const {
         return find<EinheitFeld>("KONFIGPNL_EINHEIT" + name);
@@ -112,7 +118,6 @@ private slots:
     void cleanup() { DirectHelp::instance().reset(); }
 
     void fieldsShowTheStoredRecord() {
-        ProgramFixture fixture;
         plv7::IniStore store;
         store.putInt("com", "port", 1);
         store.putDouble("konfig", "vinmax", 4.095);
@@ -120,10 +125,8 @@ private slots:
         store.putDouble("konfig", "outskalamax0", 60);
         store.putDouble("konfig", "inskalamin3", -0.0004);
         store.putString("konfig", "ineinheit3", "mBar");
-        fixture.writeSettings(store);
-        fixture.start();
-        ZeigeChildpanel(gKonfigpanel);
-        auto* f = static_cast<KonfigFixture*>(&fixture);  // only its lookups are used
+        KonfigFixture fixture(store);
+        KonfigFixture* f = &fixture;
         QCOMPARE(f->bereich("EINGANGSBEREICH")->currentText(), QStringLiteral("0 - 4.095 V"));
         QCOMPARE(f->bereich("AUSGANGSBEREICH")->currentText(), QStringLiteral("0 - 10 V"));
         // One decimal for volts, three for user values; the value behind stays exact.
@@ -132,6 +135,7 @@ private slots:
         QCOMPARE(zahlText(f->zahl("SKALAOUTMAX1")), QStringLiteral("60.000"));
         QCOMPARE(zahlText(f->zahl("SKALAINMIN4")), QStringLiteral("0.000"));
         QCOMPARE(f->einheit("IN4")->text(), QStringLiteral("mBar"));
+        QCOMPARE(f->einheit("IN3")->text(), QString());  // a missing unit item stays empty
         QCOMPARE(zahlText(f->zahl("SPANNUNG_INMAX2")), QStringLiteral("10.0"));
         // Leaving without an edit gives back exactly what was read.
         const Konfiguration vorher = gKonfig;
@@ -149,6 +153,14 @@ private slots:
         QCOMPARE(zahlText(fixture.zahl("SPANNUNG_OUTMAX2")), QStringLiteral("10.0"));
         QCOMPARE(fixture.einheit("OUT1")->text(), QStringLiteral("V"));
         QVERIFY(fixture.markierung("OUT2")->isHidden());
+    }
+
+    void aSettingsFileWithoutScalingBeginsWithTheDefaults() {
+        gKonfig.inmax[3] = 0;
+        KonfigFixture fixture;  // section "com" only
+        QCOMPARE(fixture.dialogs->count("message"), 0);
+        QCOMPARE(KonfigurationenVergleichen(gKonfig, standard()), 1);
+        QCOMPARE(fixture.einheit("IN4")->text(), QStringLiteral("V"));
     }
 
     void zurueckTakesTheValuesOverRescalesAndShowsTheDirectWindow() {
@@ -502,6 +514,17 @@ private slots:
         QVERIFY(!gHilfeAktiv);
         fixture.klick("HAUPTFENSTER");
         QCOMPARE(gMainpanel->childpanel(), gDirektpanel);
+    }
+
+    void numberTextsStayReadable() {
+        QCOMPARE(ZahlFeld::anzeigeText(-0.04, 1), QStringLiteral("0.0"));
+        QCOMPARE(ZahlFeld::anzeigeText(-0.06, 1), QStringLiteral("-0.1"));
+        QCOMPARE(ZahlFeld::anzeigeText(1e300, 3), QStringLiteral("1e+300"));
+        QCOMPARE(ZahlFeld::anzeigeText(std::numeric_limits<double>::quiet_NaN(), 3), QString());
+        QCOMPARE(ZahlFeld::eingabeWert(" 2,5 "), 2.5);
+        QCOMPARE(ZahlFeld::eingabeWert("1e3"), 1000.0);
+        QCOMPARE(ZahlFeld::eingabeWert("1.000,5"), std::nullopt);
+        QCOMPARE(ZahlFeld::eingabeWert("inf"), std::nullopt);
     }
 
     void beendenEndsTheProgram() {
