@@ -47,7 +47,11 @@ QString bereichText(double vmax) {
 // Fields the conversions cannot use get a pale red background and the reason as tool tip.
 void feldMarkieren(QWidget* feld, const QString& grund) {
     QPalette palette = feld->parentWidget()->palette();
-    if (!grund.isEmpty()) palette.setColor(QPalette::Base, QColor(255, 205, 205));
+    if (!grund.isEmpty()) {
+        palette.setColor(QPalette::Base, QColor(255, 205, 205));
+        // A selection without an edit field shows its text on the button, not on Base.
+        palette.setColor(QPalette::ButtonText, QColor(192, 0, 0));
+    }
     feld->setPalette(palette);
     feld->setToolTip(grund);
 }
