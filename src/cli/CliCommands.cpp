@@ -3,6 +3,8 @@
 #include <array>
 #include <map>
 
+#include "KonfigDatei.h"
+#include "KonfigIni.h"
 #include "NumberText.h"
 #include "Scan.h"
 #include "plv7Funktionen.h"
@@ -238,6 +240,28 @@ PreparedCommand prepareCommand(const std::string& command,
         return refuse(usage, "unknown command or wrong number of arguments: " + command);
     }
     return it->second.prepare(arguments, usage);
+}
+
+bool isFileCommand(const std::string& command) {
+    return command == "config-show";
+}
+
+CommandOutcome runFileCommand(const std::string& command, const std::vector<std::string>& arguments,
+                              std::string& usage, bool& usageError) {
+    usageError = command != "config-show" || arguments.size() != 1;
+    if (usageError) {
+        usage = "config-show needs exactly one FILE";
+        return {};
+    }
+    // The record of a configuration file as the items of the settings section "konfig".
+    Konfiguration konfig;
+    KonfigurationStandardwerte(konfig);
+    if (const int code = KonfigDateiLaden(arguments[0], konfig); code != 0) {
+        return {CommandOutcome::Kind::DeviceFailure, {}, code};
+    }
+    std::string lines;
+    for (const auto& line : KonfigIniZeilen(konfig)) lines += line + "\n";
+    return {CommandOutcome::Kind::Success, lines, 0};
 }
 
 }  // namespace plv7::cli

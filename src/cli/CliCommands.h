@@ -28,4 +28,10 @@ using PreparedCommand = std::function<CommandOutcome(const Connection&)>;
 PreparedCommand prepareCommand(const std::string& command,
                                const std::vector<std::string>& arguments, std::string& usage);
 
+// Commands that work on a file and need no port (config-show): whether `command` is one, and
+// running it; a wrong argument count is a usage error.
+bool isFileCommand(const std::string& command);
+CommandOutcome runFileCommand(const std::string& command, const std::vector<std::string>& arguments,
+                              std::string& usage, bool& usageError);
+
 }  // namespace plv7::cli

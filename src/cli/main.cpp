@@ -36,6 +36,8 @@ constexpr char kUsage[] =
     "  mem-write START HEX     writes the bytes given as hex digits (at most 64)\n"
     "  start                   stop\n"
     "  baud-set RATE           changes the box's own baud rate\n"
+    "  config-show FILE        prints a configuration file (.plo) as the items of settings\n"
+    "                          section konfig, one \"tag = value\" a line (opens no port)\n"
     "Numbers are decimal or 0x-prefixed hex. A successful command prints its result on stdout and\n"
     "nothing else. Exit status 0 on success; 1 on a device or link failure, with exactly one line "
     "on\n"
@@ -133,6 +135,17 @@ int main(int argc, char** argv) {
     std::string error;
     const auto options = parse(argc, argv, error);
     if (!options) return usageError(error);
+    if (plv7::cli::isFileCommand(options->command)) {
+        bool usage = false;
+        const auto outcome =
+            plv7::cli::runFileCommand(options->command, options->arguments, error, usage);
+        if (usage) return usageError(error);
+        if (outcome.kind == plv7::cli::CommandOutcome::Kind::DeviceFailure) {
+            return deviceFailure(outcome.code);
+        }
+        std::cout << outcome.output;
+        return 0;
+    }
     // Every argument is checked before the port is touched.
     const auto command = plv7::cli::prepareCommand(options->command, options->arguments, error);
     if (!command) return usageError(error);

@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "NumberFormat.h"
+#include "IniText.h"
 
 namespace plv7 {
 namespace {
@@ -74,7 +74,7 @@ std::vector<KonfigIniEintrag> KonfigIniEintraege(const Konfiguration& konfig) {
 
 std::string KonfigIniWert(const KonfigIniEintrag& eintrag) {
     if (eintrag.istText) return '"' + eintrag.text + '"';
-    return formatG16(eintrag.zahl);
+    return ini::formatDouble(eintrag.zahl);
 }
 
 std::vector<std::string> KonfigIniZeilen(const Konfiguration& konfig) {

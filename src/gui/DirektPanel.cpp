@@ -1,4 +1,6 @@
 #include "DirektPanel.h"
+#include "KonfigFelder.h"
+#include "Neuskalierung.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -91,6 +93,8 @@ DirektPanel::DirektPanel(QWidget* parent)
     kontext_.eingangCodeInEinheit = eingangCodeInEinheit;
     kontext_.ausgangCodeInEinheit = ausgangCodeInEinheit;
 
+    // Leaving the configuration window relabels this window from the new scaling.
+    NeuskalierungAnmelden(this, [this] { skaliereElemente(); });
     baueMenues();
     auto* oben = new QHBoxLayout;
     oben->addWidget(baueEingaenge(), 1);
@@ -192,7 +196,7 @@ void DirektPanel::skaliereElemente() {
         eingang_[k]->setBereich(ein.lo, ein.hi);
         eingang_[k]->setNachkommastellen(ein.nachkommastellen);
         eingang_[k]->setWert(ein.wert);
-        eingang_[k]->setEinheit(QString::fromUtf8(EinheitText(gKonfig.ineinheit[k])));
+        eingang_[k]->setEinheit(EinheitAlsText(gKonfig.ineinheit[k]));
         min_[k]->setText(text(ein.wert, ein.nachkommastellen));
         max_[k]->setText(text(ein.wert, ein.nachkommastellen));
 
@@ -206,7 +210,7 @@ void DirektPanel::skaliereElemente() {
             ausgang_[k]->setValue(aus.wert);
         }
         reglerNachfuehren(k);
-        ausgangEinheit_[k]->setText(QString::fromUtf8(EinheitText(gKonfig.outeinheit[k])));
+        ausgangEinheit_[k]->setText(EinheitAlsText(gKonfig.outeinheit[k]));
         const QSignalBlocker blocker(begrenzung_[k]);
         begrenzung_[k]->setDecimals(aus.nachkommastellen);
     }

@@ -102,7 +102,8 @@ void DirektPanel::einheitProDiv() {
         const double wert = direkt::einheitProDiv(lo, hi, prozentProDiv_->value());
         einheitProDiv_[k]->setText(
             QString::fromStdString(direkt::festkomma(wert, direkt::Nachkommastellen(lo, hi))));
-        einheitProDivText_[k]->setText(QString::fromStdString(
+        // The unit is stored as Latin-1 bytes.
+        einheitProDivText_[k]->setText(QString::fromLatin1(
             direkt::einheitProDivText(std::string(EinheitText(gKonfig.ineinheit[k])))));
     }
 }

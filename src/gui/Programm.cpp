@@ -9,6 +9,8 @@
 #include "Fenster.h"
 #include "InfoPanel.h"
 #include "IniStore.h"
+#include "KonfigPanel.h"
+#include "Konfiguration.h"
 #include "MainPanel.h"
 #include "ORV_errorV3ibox.h"
 #include "PlaceholderPanel.h"
@@ -64,10 +66,13 @@ Programm::~Programm() {
 }
 
 int Programm::starten() {
+    // Without readable settings the scaling starts from the defaults, never from a record
+    // left over from an earlier start in the same process.
+    KonfigurationStandardwerte();
     gMainpanel = new MainPanel;
     DirectHelp::instance().setMainWindow(gMainpanel);
     gCompanel = new ComPanel;
-    gKonfigpanel = new PlaceholderPanel(QStringLiteral("KONFIGPNL"), QStringLiteral("Skalierung"));
+    gKonfigpanel = new KonfigPanel;
     auto* direktpanel = new DirektPanel;
     gDirektpanel = direktpanel;
     gKurvenpanel =

@@ -9,6 +9,8 @@ namespace plv7::gui {
 // the pivot and the value as a number. A falling range (lo above hi) runs the scale from
 // lo on the left to hi on the right as well.
 class Zeigerinstrument : public QWidget {
+    Q_OBJECT
+
 public:
     explicit Zeigerinstrument(QWidget* parent = nullptr);
 
