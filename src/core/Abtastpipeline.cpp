@@ -16,7 +16,8 @@ Abtastpipeline::Abtastpipeline(Eingangsabfrage& abfrage, Abtastverbraucher& verb
 
 void Abtastpipeline::starten() {
     statistik_.erfassungStarten();
-    erstenTaktUeberspringen_ = true;
+    antwortAusstehend_ = false;
+    probeBereit_ = false;
     laeuft_ = true;
 }
 
@@ -31,36 +32,47 @@ Taktergebnis Abtastpipeline::takt(const Takteingabe& eingabe) {
     Taktergebnis ergebnis;
     if (!laeuft_) return ergebnis;
     ergebnis.zeitfehler = statistik_.takt(eingabe.jetzt, eingabe.intervall);
+    const bool schnell = schnelleAbtastung(eingabe.intervall);
 
-    abfragebits_ = direkt::abfragebits(eingabe.plot);
-    bool angefragt = false;
+    // The answer must be collected before the next request, whose flush would discard it.
+    const bool probe = schnell && (probeBereit_ || (antwortAusstehend_ && empfangen(ergebnis)));
+    antwortAusstehend_ = false;
+    probeBereit_ = false;
+    // A failed answer stops the acquisition: no new request is sent.
+    if (ergebnis.gestoppt) return ergebnis;
+
+    const bool angefragt = anfragen(ergebnis, eingabe.plot);
+    if (!schnell) {
+        // A step whose input a failed step did not deliver is left out: no answer is awaited
+        // for a request that failed, and a failed answer is neither shown nor logged.
+        if (angefragt && empfangen(ergebnis))
+            verarbeitenUndProtokollieren(ergebnis, eingabe.vinmax);
+        return ergebnis;
+    }
+    antwortAusstehend_ = angefragt;
+    if (probe) verarbeitenUndProtokollieren(ergebnis, eingabe.vinmax);
+    return ergebnis;
+}
+
+Taktergebnis Abtastpipeline::antwortVorziehen() {
+    Taktergebnis ergebnis;
+    if (!laeuft_ || !antwortAusstehend_) return ergebnis;
+    antwortAusstehend_ = false;
+    probeBereit_ = empfangen(ergebnis);
+    return ergebnis;
+}
+
+bool Abtastpipeline::anfragen(Taktergebnis& ergebnis, const std::array<bool, 4>& plot) {
     const int port = abfrage_.offenerPort();
     if (port == -1) {
         melde(ergebnis, kFehlerAnfrageOhnePort);
-    } else {
-        adresse_ = abfrage_.adresse();
-        const int code = abfrage_.senden(port, adresse_, abfragebits_);
-        if (code != 0) melde(ergebnis, code);
-        angefragt = code == 0;
+        return false;
     }
-
-    // A step whose input a failed step did not deliver is left out: no answer is awaited
-    // for a request that failed, and a failed answer is neither shown nor logged.
-    if (!schnelleAbtastung(eingabe.intervall)) {
-        if (angefragt && empfangen(ergebnis))
-            verarbeitenUndProtokollieren(ergebnis, eingabe.vinmax);
-        // This tick consumed its own answer; a switch to the fast path starts without one.
-        erstenTaktUeberspringen_ = true;
-        return ergebnis;
-    }
-
-    if (erstenTaktUeberspringen_) {
-        erstenTaktUeberspringen_ = false;
-    } else {
-        verarbeitenUndProtokollieren(ergebnis, eingabe.vinmax);
-    }
-    if (!angefragt || !empfangen(ergebnis)) erstenTaktUeberspringen_ = true;
-    return ergebnis;
+    abfragebits_ = direkt::abfragebits(plot);
+    adresse_ = abfrage_.adresse();
+    const int code = abfrage_.senden(port, adresse_, abfragebits_);
+    if (code != 0) melde(ergebnis, code);
+    return code == 0;
 }
 
 bool Abtastpipeline::empfangen(Taktergebnis& ergebnis) {
@@ -98,8 +110,10 @@ void Abtastpipeline::verarbeitenUndProtokollieren(Taktergebnis& ergebnis, double
     ergebnis.verarbeitet = true;
 
     if (verbraucher_.anzeigen(messwert_)) {
+        // A whole frame was drawn while the timer stood still: the timing starts anew, and
+        // the answer to the request sent before the drawing is dropped.
         statistik_.neustart();
-        erstenTaktUeberspringen_ = true;
+        antwortAusstehend_ = false;
     }
     if (int code = verbraucher_.protokollieren(messwert_)) melde(ergebnis, code);
 }

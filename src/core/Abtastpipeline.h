@@ -65,9 +65,11 @@ struct Taktergebnis {
 };
 
 // The sampling loop's decisions. From 0.1 s on, a tick requests, receives, shows and logs
-// its own sample. Below, the display and log work overlaps with the box's answer: a tick
-// requests, shows and logs the sample received in the tick before, then receives; the
-// first tick after a start shows nothing.
+// its own sample. Below, every sample is shown and logged one tick after its request, and
+// the box's answer travels while the program waits for the next tick: a tick first collects
+// the answer to the previous tick's request (it has arrived by now), sends the next request
+// at once, so that requests keep the tick's rhythm, and then shows and logs the collected
+// sample. The first tick after a start shows nothing.
 class Abtastpipeline {
 public:
     Abtastpipeline(Eingangsabfrage& abfrage, Abtastverbraucher& verbraucher);
@@ -77,6 +79,10 @@ public:
     bool laeuft() const { return laeuft_; }
 
     Taktergebnis takt(const Takteingabe& eingabe);
+    // Another exchange is about to use the line (an output is set): its flush would discard
+    // the answer the next tick expects, so that answer is collected now and kept for the
+    // tick. The result says whether that failed, as a tick's would.
+    Taktergebnis antwortVorziehen();
 
     // The next processed sample becomes minimum and maximum of every input.
     void minMaxZuruecksetzen() { minMaxZuruecksetzen_ = true; }
@@ -87,6 +93,7 @@ public:
 
 private:
     void melde(Taktergebnis& ergebnis, int code);
+    bool anfragen(Taktergebnis& ergebnis, const std::array<bool, 4>& plot);
     bool empfangen(Taktergebnis& ergebnis);
     void verarbeitenUndProtokollieren(Taktergebnis& ergebnis, double vinmax);
 
@@ -98,7 +105,10 @@ private:
     unsigned abfragebits_ = 0;
     char adresse_ = '1';
     bool laeuft_ = false;
-    bool erstenTaktUeberspringen_ = true;
+    // A request of the fast path whose answer the next tick collects.
+    bool antwortAusstehend_ = false;
+    // An answer collected ahead of its tick.
+    bool probeBereit_ = false;
     // Set from the beginning, so that the first sample ever also fills minimum and maximum.
     bool minMaxZuruecksetzen_ = true;
 };

@@ -40,7 +40,9 @@ constexpr int kOhnePort = -122303;
 constexpr const char* kAusgangKanal[4] = {"a1", "a2", "a3", "a4"};
 // Meters, minimum and maximum are refreshed at most this often; the eye cannot follow more,
 // and painting them on every fast tick would cost the sampling its timing.
-constexpr double kAnzeigeAbstand = 0.04;
+constexpr double kAnzeigeAbstand = 0.1;
+// Time to spare before the next deadline when the numbers are painted at once.
+constexpr double kSofortMalenReserve = 0.001;
 // The chart is drawn at least this often even when no tick leaves time for it.
 constexpr double kZeichnenSpaetestens = 1.0;
 // What a drawing must leave before the next tick is due.
@@ -97,7 +99,8 @@ DirektPanel::DirektPanel(QWidget* parent)
     NeuskalierungAnmelden(this, [this] { skaliereElemente(); });
     baueMenues();
     auto* oben = new QHBoxLayout;
-    oben->addWidget(baueEingaenge(), 1);
+    eingaengeGruppe_ = baueEingaenge();
+    oben->addWidget(eingaengeGruppe_, 1);
     oben->addWidget(baueSteuerung());
     auto* mitte = new QHBoxLayout;
     auto* grafikSpalte = new QVBoxLayout;
@@ -249,6 +252,18 @@ void DirektPanel::ausgangGeaendert(int k) {
     ausgang_[k]->setFocus();
 }
 
+void DirektPanel::erfassungsfehler(const direkt::Taktergebnis& ergebnis) {
+    stoppeTimerUndAnzeige();
+    if (ergebnis.portFehlerAnzeigen) ComFehlerSetzen(direkt::kFehlerEmpfangOhnePort);
+    for (int i = 0; i < ergebnis.anzahlFehler; ++i) ORV_Fehlerpopup(ergebnis.fehler[i]);
+}
+
+void DirektPanel::antwortVorziehen() {
+    if (!erfassungLaeuft()) return;
+    const direkt::Taktergebnis ergebnis = erfassung_.pipeline().antwortVorziehen();
+    if (ergebnis.gestoppt) erfassungsfehler(ergebnis);
+}
+
 int DirektPanel::AusgangSetzen(int k) {
     // The control never shows more than its limit, with or without a port.
     const double wert = ausgang_[k]->value();
@@ -267,6 +282,7 @@ int DirektPanel::AusgangSetzen(int k) {
     const direkt::Ausgangswert a =
         direkt::ausgangswert(ausgangEinheitInSpannung, k, ausgang_[k]->value(), gKonfig.voutmax);
     ausgangProzent_[k] = a.prozent;
+    antwortVorziehen();
     const int code = ORVPLV7_AusgangSchreiben(port, adresse, kAusgangKanal[k], a.volts);
     if (code != 0) ComFehlerSetzen(code);
     return code;
@@ -288,6 +304,7 @@ int DirektPanel::AusgangAufNull(int k) {
     const direkt::Ausgangswert a =
         direkt::ausgangswert(ausgangEinheitInSpannung, k, null, gKonfig.voutmax);
     ausgangProzent_[k] = a.prozent;
+    antwortVorziehen();
     const int code = ORVPLV7_AusgangSchreiben(port, adresse, kAusgangKanal[k], a.volts);
     if (code != 0) ComFehlerSetzen(code);
     return code;
@@ -420,9 +437,7 @@ void DirektPanel::abtasttakt() {
     zeigeStatus(jetzt);
 
     if (t.ergebnis.gestoppt) {
-        stoppeTimerUndAnzeige();
-        if (t.ergebnis.portFehlerAnzeigen) ComFehlerSetzen(direkt::kFehlerEmpfangOhnePort);
-        for (int i = 0; i < t.ergebnis.anzahlFehler; ++i) ORV_Fehlerpopup(t.ergebnis.fehler[i]);
+        erfassungsfehler(t.ergebnis);
         return;
     }
 
@@ -462,6 +477,16 @@ void DirektPanel::zeigeMesswerte() {
             max_[k]->setText(text(::EingangSpannungInEinheit(k, m.maximum[k]), stellen));
         minimumOffen_[k] = maximumOffen_[k] = false;
     }
+    // Painted now, right after the tick, rather than whenever the event loop gets to it,
+    // which may be just before the next deadline.
+    if (!takt_.aktiv() || takt_.restBisFaellig() < maldauer_ + kSofortMalenReserve) return;
+    const double beginn = PraeziserTakt::jetzt();
+    // One repaint of the whole group: every repaint ends in a flush of the window, which
+    // costs about as much as the painting itself.
+    eingaengeGruppe_->repaint();
+    // Follows a slower painting at once and a faster one slowly.
+    const double dauer = PraeziserTakt::jetzt() - beginn;
+    maldauer_ = std::max(dauer, maldauer_ * 0.9 + dauer * 0.1);
 }
 
 void DirektPanel::zeigeStatus(double jetzt) {

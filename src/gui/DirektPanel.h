@@ -97,6 +97,10 @@ private:
     // Acquisition (DirektPanel.cpp).
     void abfrageStarten();
     void stoppeTimerUndAnzeige();
+    // Stops the acquisition after a failed step and shows its codes.
+    void erfassungsfehler(const direkt::Taktergebnis& ergebnis);
+    // Collects the answer the next tick expects before another exchange takes the line.
+    void antwortVorziehen();
     void abtasttakt();
     void zeigeMesswerte();
     void zeigeStatus(double jetzt);
@@ -168,6 +172,9 @@ private:
     PraeziserTakt takt_;
     std::array<double, 4> ausgangProzent_{};
     double letzteAnzeige_ = -1.0;
+    double maldauer_ = 0.0;
+    QWidget* eingaengeGruppe_ = nullptr;  // meters with their minimum and maximum  // how long
+                                          // painting the numbers at once took
     double letzteZeichnung_ = -1.0;
     bool anzeigeOffen_ = false;
     // New extremes since the displays were last refreshed.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -32,16 +33,32 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Where the dial sits in the widget.
+    struct Geometrie {
+        QRectF flaeche;
+        double radius = 0.0;
+        QPointF mitte;
+        double zeile = 0.0;
+    };
+    Geometrie geometrie() const;
+    QPointF punkt(const Geometrie& g, double anteil, double r) const;
     // Pointer position 0..1 over the scale, held at the ends.
     double anteil(double wert) const;
+    // The parts that do not move with the value, drawn once into a picture: a sampling tick
+    // every few milliseconds then only repaints pointer and number.
+    void zeichneSkala(QPainter& p, const Geometrie& g) const;
+    void skalaVerwerfen();
 
     double lo_ = 0.0;
     double hi_ = 10.0;
     int stellen_ = 3;
     QString einheit_ = QStringLiteral("V");
     double wert_ = 0.0;
+    QPixmap skala_;
 };
 
 }  // namespace plv7::gui

@@ -388,6 +388,26 @@ private slots:
         DirectHelp::instance().setActive(false);
     }
 
+    void outputsSetDuringFastSamplingLoseNoAnswer() {
+        // Every output write flushes the line; the answer the next tick expects must not be
+        // among what it throws away.
+        ProgramFixture fixture;
+        QVERIFY(startConnected(fixture));
+        setSamplingInterval(fixture, 0.005);
+        control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
+        auto* knob = control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG3");
+        for (int i = 0; i < 40; ++i) {
+            knob->setValue(i % 2 ? 6.0 : 3.0);
+            QTest::qWait(3);
+        }
+        control<QPushButton>(fixture, "DIREKTPNL_AUSGAENGEAUFNULL")->click();
+        QTest::qWait(20);
+        QVERIFY(panel()->erfassungLaeuft());
+        QCOMPARE(fixture.dialogs->count("message"), 0);
+        QCOMPARE(fixture.line->box('1')->outputVolts(2), 0.0);
+        control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
+    }
+
     void theTriggerWaitsForTheSignalToComeFromBelow() {
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));

@@ -90,15 +90,18 @@ TEST_F(AbtastpipelineTest, FastPathShowsEachSampleOneTickAfterItsRequest) {
     pipeline.starten();
     const auto erster = takt(0.05);
     EXPECT_FALSE(erster.verarbeitet);
-    EXPECT_THAT(a.aufrufe, ElementsAre("senden 32 15", "empfangen 15"));
+    EXPECT_THAT(a.aufrufe, ElementsAre("senden 32 15"));
     a.aufrufe.clear();
-    EXPECT_TRUE(takt(0.05).verarbeitet);
+    // The answer that travelled meanwhile is collected first, the next request goes out at
+    // once, and only then is the sample shown and logged.
+    EXPECT_TRUE(takt(0.05, {true, true, false, false}).verarbeitet);
     EXPECT_THAT(a.aufrufe,
-                ElementsAre("senden 32 15", "anzeigen 1", "protokollieren 1", "empfangen 15"));
+                ElementsAre("empfangen 15", "senden 32 3", "anzeigen 1", "protokollieren 1"));
     a.aufrufe.clear();
     takt(0.05);
+    // The answer is read with the mask of its own request.
     EXPECT_THAT(a.aufrufe,
-                ElementsAre("senden 32 15", "anzeigen 2", "protokollieren 2", "empfangen 15"));
+                ElementsAre("empfangen 3", "senden 32 15", "anzeigen 2", "protokollieren 2"));
 }
 
 TEST_F(AbtastpipelineTest, EveryStartSkipsTheFirstFastTickAgain) {
@@ -109,8 +112,9 @@ TEST_F(AbtastpipelineTest, EveryStartSkipsTheFirstFastTickAgain) {
     EXPECT_FALSE(takt(0.05).verarbeitet);  // a stopped pipeline does nothing
     pipeline.starten();
     a.aufrufe.clear();
+    // The answer to the request before the stop is never collected.
     EXPECT_FALSE(takt(0.05).verarbeitet);
-    EXPECT_THAT(a.aufrufe, ElementsAre("senden 32 15", "empfangen 15"));
+    EXPECT_THAT(a.aufrufe, ElementsAre("senden 32 15"));
 }
 
 TEST_F(AbtastpipelineTest, SwitchingBetweenPathsNeverShowsASampleTwice) {
@@ -118,10 +122,15 @@ TEST_F(AbtastpipelineTest, SwitchingBetweenPathsNeverShowsASampleTwice) {
     takt(0.5);  // shows sample 1
     a.aufrufe.clear();
     takt(0.05);  // sample 1 was shown already: nothing to show yet
-    EXPECT_THAT(a.aufrufe, ElementsAre("senden 32 15", "empfangen 15"));
+    EXPECT_THAT(a.aufrufe, ElementsAre("senden 32 15"));
     takt(0.05);  // shows sample 2
     EXPECT_EQ(a.angezeigt.size(), 2u);
     EXPECT_EQ(a.angezeigt.back().volts[1], 2.0);
+    // Back to the slow path: the answer in transit is left to the next request's flush.
+    a.aufrufe.clear();
+    takt(0.5);
+    EXPECT_THAT(a.aufrufe,
+                ElementsAre("senden 32 15", "empfangen 15", "anzeigen 3", "protokollieren 3"));
 }
 
 TEST_F(AbtastpipelineTest, DelayedFrameRestartsTimingAndDropsTheAnswerInTransit) {
@@ -132,11 +141,12 @@ TEST_F(AbtastpipelineTest, DelayedFrameRestartsTimingAndDropsTheAnswerInTransit)
     a.ganzesBild = false;
     EXPECT_FALSE(pipeline.zeitstatistik().gestartet());
     a.aufrufe.clear();
+    // The answer to the request sent before the drawing is not collected.
     const auto r = takt(0.01);
     EXPECT_FALSE(r.verarbeitet);
-    EXPECT_THAT(a.aufrufe, ElementsAre("senden 32 15", "empfangen 15"));
+    EXPECT_THAT(a.aufrufe, ElementsAre("senden 32 15"));
     takt(0.01);
-    EXPECT_EQ(a.angezeigt.back().volts[1], 3.0);
+    EXPECT_EQ(a.angezeigt.back().volts[1], 2.0);
 }
 
 TEST_F(AbtastpipelineTest, NoPortStopsWithRequestCodeAndWaitsForNoAnswer) {
@@ -159,6 +169,7 @@ TEST_F(AbtastpipelineTest, PortVanishingBeforeTheAnswerGivesReceiveCodeInErrorFi
     Abtastpipeline p(v, v);
     p.starten();
     Takteingabe e;
+    e.intervall = 0.5;
     const auto r = p.takt(e);
     ASSERT_EQ(r.anzahlFehler, 1);
     EXPECT_EQ(r.fehler[0], kFehlerEmpfangOhnePort);
@@ -187,21 +198,33 @@ TEST_F(AbtastpipelineTest, FastPathStillShowsThePreviousGoodAnswerWhenTheRequest
     const auto r = takt(0.05);
     EXPECT_TRUE(r.gestoppt);
     EXPECT_EQ(r.fehler[0], -101047);
-    EXPECT_THAT(a.aufrufe, ElementsAre("senden 32 15", "anzeigen 1", "protokollieren 1"));
+    EXPECT_THAT(a.aufrufe,
+                ElementsAre("empfangen 15", "senden 32 15", "anzeigen 1", "protokollieren 1"));
 }
 
-TEST_F(AbtastpipelineTest, LogFailureStopsButTheAnswerIsStillCollected) {
+TEST_F(AbtastpipelineTest, FastPathFailedAnswerStopsBeforeTheNextRequest) {
     pipeline.starten();
     takt(0.05);
-    a.protokollCode = -301311;
     a.empfangenCode = -403051;
     a.aufrufe.clear();
     const auto r = takt(0.05);
+    EXPECT_TRUE(r.gestoppt);
+    ASSERT_EQ(r.anzahlFehler, 1);
+    EXPECT_EQ(r.fehler[0], -403051);
+    EXPECT_FALSE(r.verarbeitet);
+    EXPECT_THAT(a.aufrufe, ElementsAre("empfangen 15"));
+}
+
+TEST_F(AbtastpipelineTest, LogFailureStopsTheAcquisitionAfterTheSampleWasShown) {
+    pipeline.starten();
+    takt(0.05);
+    a.protokollCode = -301311;
+    a.aufrufe.clear();
+    const auto r = takt(0.05);
     EXPECT_THAT(a.aufrufe,
-                ElementsAre("senden 32 15", "anzeigen 1", "protokollieren 1", "empfangen 15"));
-    ASSERT_EQ(r.anzahlFehler, 2);
+                ElementsAre("empfangen 15", "senden 32 15", "anzeigen 1", "protokollieren 1"));
+    ASSERT_EQ(r.anzahlFehler, 1);
     EXPECT_EQ(r.fehler[0], -301311);
-    EXPECT_EQ(r.fehler[1], -403051);
     EXPECT_FALSE(pipeline.laeuft());
 }
 
@@ -258,4 +281,27 @@ TEST_F(AbtastpipelineTest, TimingErrorsAreReportedPerTick) {
     e.jetzt = 1.503;
     EXPECT_TRUE(pipeline.takt(e).zeitfehler);
     EXPECT_EQ(pipeline.zeitstatistik().anzeige().fehler, 1);
+}
+
+TEST_F(AbtastpipelineTest, AnAnswerCollectedAheadIsShownByItsTickWithoutAnotherRead) {
+    pipeline.starten();
+    EXPECT_FALSE(pipeline.antwortVorziehen().gestoppt);  // nothing in transit yet
+    takt(0.05);
+    a.aufrufe.clear();
+    EXPECT_FALSE(pipeline.antwortVorziehen().gestoppt);
+    EXPECT_THAT(a.aufrufe, ElementsAre("empfangen 15"));
+    EXPECT_FALSE(pipeline.antwortVorziehen().gestoppt);  // collected once only
+    a.aufrufe.clear();
+    EXPECT_TRUE(takt(0.05).verarbeitet);
+    EXPECT_THAT(a.aufrufe, ElementsAre("senden 32 15", "anzeigen 1", "protokollieren 1"));
+}
+
+TEST_F(AbtastpipelineTest, AFailedAnswerCollectedAheadStopsTheAcquisition) {
+    pipeline.starten();
+    takt(0.05);
+    a.empfangenCode = -403051;
+    const auto r = pipeline.antwortVorziehen();
+    EXPECT_TRUE(r.gestoppt);
+    EXPECT_EQ(r.fehler[0], -403051);
+    EXPECT_FALSE(pipeline.laeuft());
 }
