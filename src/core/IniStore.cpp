@@ -1,5 +1,7 @@
 #include "IniStore.h"
 
+#include "NumberText.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <limits>
@@ -123,7 +125,7 @@ std::optional<long> IniStore::getInt(std::string_view section, std::string_view 
 std::optional<double> IniStore::getDouble(std::string_view section, std::string_view tag) const {
     const std::string* raw = rawValue(section, tag);
     if (raw == nullptr) return std::nullopt;
-    return ini::parseDouble(ini::withoutQuotes(*raw));
+    return parseDouble(ini::withoutQuotes(*raw));
 }
 
 std::optional<std::string> IniStore::getString(std::string_view section,

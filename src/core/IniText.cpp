@@ -65,18 +65,6 @@ std::optional<long> parseInt(std::string_view text) {
     return value;
 }
 
-std::optional<double> parseDouble(std::string_view text) {
-    text = withoutPlusSign(text);
-    if (text.empty()) return std::nullopt;
-    double value = 0;
-    const auto result =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
-    // "inf" and "nan" parse, but no setting of this program can use them.
-    if (!std::isfinite(value)) return std::nullopt;
-    return value;
-}
-
 std::string_view withoutLeadingBlanks(std::string_view text) {
     const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
     return text.substr(static_cast<std::size_t>(first - text.begin()));

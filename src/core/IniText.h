@@ -22,8 +22,6 @@ std::string formatDouble(double value);
 
 // An optional sign and decimal digits, nothing else, within the range of long.
 std::optional<long> parseInt(std::string_view text);
-// A finite number in decimal or exponent form, with an optional sign, nothing else.
-std::optional<double> parseDouble(std::string_view text);
 
 // Blanks are spaces and tabs.
 std::string_view withoutLeadingBlanks(std::string_view text);

@@ -1,15 +1,17 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace plv7 {
 
 std::string formatFixed(double value, int decimals) {
+    // 1e308 with 15 decimals needs about 330 characters.
     char text[400];
-    const auto result =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    return std::string(text, result.ptr);
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed,
+                                      std::clamp(decimals, 0, 15));
+    return result.ec == std::errc{} ? std::string(text, result.ptr) : std::string();
 }
 
 std::optional<long long> parseInteger(std::string_view text) {
@@ -31,7 +33,10 @@ std::optional<long long> parseInteger(std::string_view text) {
 }
 
 std::optional<double> parseDouble(std::string_view text) {
-    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+    if (!text.empty() && text[0] == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && (text[0] == '-' || text[0] == '+')) return std::nullopt;
+    }
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc{} || end != text.data() + text.size() ||

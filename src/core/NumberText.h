@@ -8,7 +8,7 @@
 // the operator's locale.
 namespace plv7 {
 
-// Fixed notation with the given number of decimals, as "%.*f" in the C locale.
+// Fixed notation with the given number of decimals (0 to 15), as "%.*f" in the C locale.
 std::string formatFixed(double value, int decimals);
 
 // A whole decimal number, or 0x-prefixed hex; nullopt unless the whole text is one.

@@ -1,7 +1,7 @@
 #include "Protokoll.h"
 
 #include "Abtastzeitpunkt.h"
-#include "Festkomma.h"
+#include "NumberText.h"
 
 namespace plv7::direkt {
 
@@ -15,9 +15,9 @@ std::string bereichszeilen(const char* name, const std::array<Protokollkanal, 4>
     for (std::size_t k = 0; k < kanaele.size(); ++k) {
         const Protokollkanal& kanal = kanaele[k];
         text.append(name).append(std::to_string(k + 1)).append(": ");
-        haengeFestkommaAn(text, kanal.lo, kanal.nachkommastellen);
+        text += formatFixed(kanal.lo, kanal.nachkommastellen);
         text.append("..");
-        haengeFestkommaAn(text, kanal.hi, kanal.nachkommastellen);
+        text += formatFixed(kanal.hi, kanal.nachkommastellen);
         text.append(" ").append(kanal.einheit).append("\n");
     }
     return text;
@@ -40,7 +40,7 @@ std::string spaltenkopf(const Protokollkopf& kopf) {
 std::string zeitspalten(const Protokollzeile& zeile) {
     std::string text = datumTagMonatJahr(zeile.datum);
     text.append("\t").append(zeile.uhrzeit).append("\t");
-    haengeFestkommaAn(text, zeile.laufzeit, 3);
+    text += formatFixed(zeile.laufzeit, 3);
     text.append("\t");
     return text;
 }
@@ -49,7 +49,7 @@ std::string wertspalten(const std::array<double, 4>& werte,
                         const std::array<Protokollkanal, 4>& kanaele, bool zeilenende) {
     std::string text;
     for (std::size_t k = 0; k < werte.size(); ++k) {
-        haengeFestkommaAn(text, werte[k], kanaele[k].nachkommastellen);
+        text += formatFixed(werte[k], kanaele[k].nachkommastellen);
         text.append(zeilenende && k + 1 == werte.size() ? "\n" : "\t");
     }
     return text;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Festkomma.h"
+#include "NumberText.h"
 
 namespace plv7::direkt {
 
@@ -81,11 +81,11 @@ Zeitstatistik::AnzeigeText Zeitstatistik::anzeigeText() const {
     AnzeigeText t;
     t.fehler = std::to_string(a.fehler);
     t.messungen = std::to_string(a.messungen);
-    t.fehlerProzent = festkomma(a.fehlerProzent, 2);
-    t.durchschnittMs = festkomma(a.durchschnittMs, 1);
-    t.geringsterMs = festkomma(a.geringsterMs, 1);
-    t.groessterMs = festkomma(a.groessterMs, 1);
-    t.letzteMs = festkomma(a.letzteMs, 1);
+    t.fehlerProzent = formatFixed(a.fehlerProzent, 2);
+    t.durchschnittMs = formatFixed(a.durchschnittMs, 1);
+    t.geringsterMs = formatFixed(a.geringsterMs, 1);
+    t.groessterMs = formatFixed(a.groessterMs, 1);
+    t.letzteMs = formatFixed(a.letzteMs, 1);
     return t;
 }
 

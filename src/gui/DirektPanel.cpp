@@ -25,7 +25,7 @@
 #include "DirektDialoge.h"
 #include "ErrorIndicator.h"
 #include "Fenster.h"
-#include "Festkomma.h"
+#include "NumberText.h"
 #include "KonfigUmrechnung.h"
 #include "Lamp.h"
 #include "ORV_errorV3ibox.h"
@@ -59,7 +59,7 @@ double ausgangEinheitInSpannung(int k, double wert) {
 }
 
 QString text(double wert, int stellen) {
-    return QString::fromStdString(direkt::festkomma(wert, stellen));
+    return QString::fromStdString(formatFixed(wert, stellen));
 }
 
 std::string plattformDatum() {

@@ -20,7 +20,7 @@
 #include "DirektDialoge.h"
 #include "DirektPanel.h"
 #include "DirektSettings.h"
-#include "Festkomma.h"
+#include "NumberText.h"
 #include "KonfigUmrechnung.h"
 #include "Lamp.h"
 #include "Line.h"
@@ -101,7 +101,7 @@ void DirektPanel::einheitProDiv() {
         const double hi = ::EingangCodeInEinheit(k, direkt::kVollausschlagCode);
         const double wert = direkt::einheitProDiv(lo, hi, prozentProDiv_->value());
         einheitProDiv_[k]->setText(
-            QString::fromStdString(direkt::festkomma(wert, direkt::Nachkommastellen(lo, hi))));
+            QString::fromStdString(formatFixed(wert, direkt::Nachkommastellen(lo, hi))));
         // The unit is stored as Latin-1 bytes.
         einheitProDivText_[k]->setText(QString::fromLatin1(
             direkt::einheitProDivText(std::string(EinheitText(gKonfig.ineinheit[k])))));

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "Festkomma.h"
+#include "NumberText.h"
 
 namespace plv7::gui {
 namespace {
@@ -20,7 +20,7 @@ constexpr int kUnterteilung = 5;
 QString skalentext(double wert, double schritt) {
     const int stellen =
         schritt > 0.0 ? std::clamp(static_cast<int>(std::ceil(-std::log10(schritt))), 0, 6) : 0;
-    return QString::fromStdString(direkt::festkomma(wert, stellen));
+    return QString::fromStdString(formatFixed(wert, stellen));
 }
 
 }  // namespace
@@ -55,7 +55,7 @@ void Zeigerinstrument::setWert(double wert) {
 }
 
 QString Zeigerinstrument::wertText() const {
-    return QString::fromStdString(direkt::festkomma(wert_, stellen_));
+    return QString::fromStdString(formatFixed(wert_, stellen_));
 }
 
 double Zeigerinstrument::anteil(double wert) const {
