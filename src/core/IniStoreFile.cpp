@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "Descriptor.h"
+
 #include "IniStore.h"
 
 namespace plv7 {
@@ -18,27 +20,6 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-// A POSIX descriptor that is closed when it goes out of scope unless closed before.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 constexpr int kMaxTempNumber = 999;
 constexpr mode_t kNewFileMode = 0666;

@@ -17,24 +17,11 @@
 #include <ctime>
 #include <vector>
 
+#include "Descriptor.h"
+
 namespace plv7::sim {
 
 namespace {
-
-// Owns one descriptor.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 long baudOf(speed_t speed) {
     switch (speed) {
