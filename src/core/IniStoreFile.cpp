@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "Descriptor.h"
-
 #include "IniStore.h"
 
 namespace plv7 {
