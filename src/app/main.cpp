@@ -27,7 +27,10 @@ plv7::gui::ProgrammOptionen demoOptionen() {
     }
     plv7::portMap().setDevice(1, plv7::PortMap::kSimulated);
     optionen.simLine = std::make_shared<plv7::sim::Line>();
-    optionen.simLine->addBox('1');
+    // Inputs 1 and 2 follow the outputs of the same number; 3 and 4 bring signals of their own.
+    plv7::sim::Box* box = optionen.simLine->addBox('1');
+    box->setInputSource(3, {plv7::sim::InputKind::Sine, 0.0, 4.0, 4.0});
+    box->setInputSource(4, {plv7::sim::InputKind::Ramp, 0.0, 1.0, 6.0});
     return optionen;
 }
 
