@@ -7,36 +7,10 @@
 
 #include "Dialoge.h"
 #include "Fenster.h"
+#include "Geraetebild.h"
 #include "MainPanel.h"
 
 namespace plv7::gui {
-namespace {
-
-// A drawing of the box with its four inputs and four outputs.
-QPixmap boxPicture() {
-    QPixmap picture(160, 90);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(0x3A, 0x5F, 0x8F));
-    p.setPen(QPen(Qt::black, 1.5));
-    p.drawRoundedRect(QRectF(20, 10, 120, 70), 6, 6);
-    p.setPen(Qt::white);
-    QFont bold = p.font();
-    bold.setBold(true);
-    bold.setPointSize(14);
-    p.setFont(bold);
-    p.drawText(QRectF(20, 10, 120, 50), Qt::AlignCenter, QStringLiteral("PLV-7"));
-    for (int i = 0; i < 4; ++i) {
-        p.setBrush(QColor(0xE0, 0xB0, 0x20));
-        p.setPen(Qt::black);
-        p.drawEllipse(QPointF(40 + i * 26, 66), 5, 5);
-    }
-    return picture;
-}
-
-}  // namespace
-
 InfoPanel::InfoPanel(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("INFOPNL"));
     setWindowTitle(QStringLiteral("Info"));
@@ -48,7 +22,7 @@ InfoPanel::InfoPanel(QWidget* parent) : QDialog(parent) {
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
     auto* picture = new QLabel(this);
-    picture->setPixmap(boxPicture());
+    picture->setPixmap(geraetebild());
     picture->setAlignment(Qt::AlignCenter);
     auto* version = new QLabel(kProgrammVersion, this);
     version->setObjectName(QStringLiteral("INFOPNL_VERSION"));

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -12,6 +12,7 @@
 #include "ConnectionPicture.h"
 #include "DirectHelp.h"
 #include "Fenster.h"
+#include "Geraetebild.h"
 #include "InfoPanel.h"
 #include "Panel.h"
 #include "StatusLamps.h"
@@ -94,40 +95,56 @@ MainPanel::MainPanel(QWidget* parent) : QWidget(parent), stack_(new QStackedWidg
 
 QWidget* MainPanel::buildHomePage() {
     auto* page = new QWidget(this);
-    auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(24, 24, 24, 24);
-    auto* title = new QLabel(QStringLiteral("PLV7-RS232-B-Steuerung"), page);
-    QFont titleFont = title->font();
-    titleFont.setPointSize(titleFont.pointSize() + 6);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
-    grid->addWidget(title, 0, 0, 1, 2);
+    auto* outer = new QVBoxLayout(page);
+    outer->setContentsMargins(24, 16, 24, 24);
 
-    auto* column = new QVBoxLayout;
-    for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
-        auto* button = new QPushButton(QString::fromUtf8(kButtons[i].label), page);
-        button->setObjectName(QLatin1String(kButtons[i].name));
-        button->setMinimumSize(220, 36);
-        connect(button, &QPushButton::clicked, this, [this, i] { onMainButton(i); });
-        buttons_[i] = button;
-        column->addWidget(button);
-    }
-    column->addStretch(1);
-    grid->addLayout(column, 1, 0);
-
-    auto* side = new QVBoxLayout;
+    // Top right: direct help, connection and the box's status, as on every window.
+    auto* top = new QHBoxLayout;
+    top->addStretch(1);
+    top->addWidget(new StatusLamps(QStringLiteral("MAINPANEL"), page));
+    top->addSpacing(16);
+    top->addWidget(new ConnectionPicture(QStringLiteral("MAINPANEL_PICTURERING"), page));
     auto* help = new QToolButton(page);
     help->setObjectName(QStringLiteral("MAINPANEL_DIREKTHILFE"));
     help->setText(QStringLiteral("?"));
     help->setToolTip(QStringLiteral("Direkthilfe"));
     DirectHelp::instance().addToggle(help);
-    side->addWidget(help, 0, Qt::AlignRight);
-    side->addWidget(new ConnectionPicture(QStringLiteral("MAINPANEL_PICTURERING"), page), 0,
-                    Qt::AlignRight);
-    side->addWidget(new StatusLamps(QStringLiteral("MAINPANEL"), page), 0, Qt::AlignRight);
-    side->addStretch(1);
-    grid->addLayout(side, 1, 1);
-    grid->setColumnStretch(1, 1);
+    top->addWidget(help, 0, Qt::AlignTop);
+    outer->addLayout(top);
+    outer->addStretch(1);
+
+    // In the middle: the box and, beside it, the seven buttons.
+    auto* middle = new QHBoxLayout;
+    middle->addStretch(1);
+    auto* left = new QVBoxLayout;
+    auto* title = new QLabel(QStringLiteral("PLV7-RS232-B-Steuerung"), page);
+    QFont titleFont = title->font();
+    titleFont.setPointSize(titleFont.pointSize() + 6);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    auto* picture = new QLabel(page);
+    picture->setPixmap(geraetebild(2.0));
+    picture->setAlignment(Qt::AlignCenter);
+    left->addWidget(title);
+    left->addWidget(picture);
+    middle->addLayout(left);
+    middle->addSpacing(48);
+    auto* column = new QVBoxLayout;
+    for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
+        auto* button = new QPushButton(QString::fromUtf8(kButtons[i].label), page);
+        button->setObjectName(QLatin1String(kButtons[i].name));
+        button->setMinimumSize(240, 38);
+        connect(button, &QPushButton::clicked, this, [this, i] { onMainButton(i); });
+        buttons_[i] = button;
+        column->addWidget(button);
+        // Info and Beenden stand apart from the windows.
+        if (i == kKennlinie) column->addSpacing(16);
+    }
+    middle->addLayout(column);
+    middle->addStretch(1);
+    outer->addLayout(middle);
+    outer->addStretch(2);
     return page;
 }
 
