@@ -28,17 +28,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(length));
     int value = 0;
     switch (command) {
-        case 0: ORVPLV7_IDLesen(1, '1', id); break;
-        case 1: ORVPLV7_EingangLesen(1, '1', "e1", volts); break;
+        case 0:
+            ORVPLV7_IDLesen(1, '1', id);
+            break;
+        case 1:
+            ORVPLV7_EingangLesen(1, '1', "e1", volts);
+            break;
         case 2:
             ORVPLV7_EingaengeLesenKurz_Senden(1, '1', 15);
             ORVPLV7_EingaengeLesenKurz_Empfangen(1, '1', 15, inputs);
             break;
-        case 3: ORVPLV7_SpeicherLesen(1, '1', 4, 0, length, buffer.data()); break;
-        case 4: ORVPLV7_StatusLesen(1, '1', 1, value); break;
-        case 5: ORVPLV7_ModusLesen(1, '1', value); break;
-        case 6: ORVPLV7_AusgangSchreiben(1, '1', "a1", 1.0); break;
-        default: ORVPLV7_BaudrateSchreiben(1, '1', 9600); break;
+        case 3:
+            ORVPLV7_SpeicherLesen(1, '1', 4, 0, length, buffer.data());
+            break;
+        case 4:
+            ORVPLV7_StatusLesen(1, '1', 1, value);
+            break;
+        case 5:
+            ORVPLV7_ModusLesen(1, '1', value);
+            break;
+        case 6:
+            ORVPLV7_AusgangSchreiben(1, '1', "a1", 1.0);
+            break;
+        default:
+            ORVPLV7_BaudrateSchreiben(1, '1', 9600);
+            break;
     }
     return 0;
 }

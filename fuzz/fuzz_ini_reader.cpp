@@ -13,9 +13,7 @@
 namespace {
 
 std::string reserialized(std::string_view text) {
-    plv7::IniStore store;
-    store.parse(text);
-    return store.serialize();
+    return plv7::IniStore::fromText(text).serialize();
 }
 
 // The writer puts " = " between tag and value, so an item read from a line near the length

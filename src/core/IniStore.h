@@ -27,6 +27,12 @@ public:
     // Adds the items of text as readFile reads them (the file's content, line ends CR LF or
     // LF); a later item replaces an earlier one of the same tag.
     void parse(std::string_view text);
+    // A store holding what `text` says.
+    static IniStore fromText(std::string_view text) {
+        IniStore store;
+        store.parse(text);
+        return store;
+    }
 
     void putInt(std::string_view section, std::string_view tag, long value);
     void putDouble(std::string_view section, std::string_view tag, double value);

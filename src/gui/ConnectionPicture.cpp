@@ -2,15 +2,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 
 namespace plv7::gui {
 namespace {
-
-QList<QPointer<ConnectionPicture>>& pictures() {
-    static QList<QPointer<ConnectionPicture>> all;
-    return all;
-}
 
 std::function<void()>& clickHandler() {
     static std::function<void()> handler;
@@ -24,12 +18,7 @@ ConnectionPicture::ConnectionPicture(const QString& objectName, QWidget* parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
     setToolTip(QStringLiteral("Verbindung zur PLV-7 öffnen oder trennen"));
-    pictures().append(this);
     setPort(-1);
-}
-
-ConnectionPicture::~ConnectionPicture() {
-    pictures().removeAll(this);
 }
 
 void ConnectionPicture::setPort(int port) {
@@ -44,8 +33,8 @@ void ConnectionPicture::setClickHandler(std::function<void()> handler) {
 }
 
 void ConnectionPicture::showPortEverywhere(int port) {
-    for (const auto& picture : pictures()) {
-        if (picture) picture->setPort(port);
+    for (ConnectionPicture* picture : alle()) {
+        picture->setPort(port);
     }
 }
 

@@ -3,16 +3,17 @@
 #include <QWidget>
 #include <functional>
 
+#include "Ueberall.h"
+
 namespace plv7::gui {
 
 // The connection picture every window carries: a plug that is in (with the port number) or
 // out. A click on any of them opens or closes the connection, through one handler.
-class ConnectionPicture : public QWidget {
+class ConnectionPicture : public QWidget, public Ueberall<ConnectionPicture> {
     Q_OBJECT
 
 public:
     explicit ConnectionPicture(const QString& objectName, QWidget* parent = nullptr);
-    ~ConnectionPicture() override;
 
     // The open port 1..8, or -1.
     int port() const { return port_; }

@@ -3,22 +3,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <cstdlib>
 
 #include "Lamp.h"
 #include "ORV_errorV3ibox.h"
 
 namespace plv7::gui {
-namespace {
-
-QList<QPointer<ErrorIndicator>>& indicators() {
-    static QList<QPointer<ErrorIndicator>> all;
-    return all;
-}
-
-}  // namespace
-
 ErrorIndicator::ErrorIndicator(const QString& panelPrefix, QWidget* parent)
     : QWidget(parent),
       lamp_(new Lamp(this, QColor(0xFF, 0x00, 0x00))),
@@ -40,11 +30,6 @@ ErrorIndicator::ErrorIndicator(const QString& panelPrefix, QWidget* parent)
     layout->addWidget(lamp_);
     layout->addWidget(text_, 1);
     layout->addWidget(number_);
-    indicators().append(this);
-}
-
-ErrorIndicator::~ErrorIndicator() {
-    indicators().removeAll(this);
 }
 
 void ErrorIndicator::show(int code) {
@@ -68,8 +53,8 @@ QString ErrorIndicator::number() const {
 }
 
 void ComFehlerSetzen(int code) {
-    for (const auto& indicator : indicators()) {
-        if (indicator) indicator->show(code);
+    for (ErrorIndicator* indicator : ErrorIndicator::alle()) {
+        indicator->show(code);
     }
 }
 

@@ -5,18 +5,19 @@
 class QLabel;
 class QLineEdit;
 
+#include "Ueberall.h"
+
 namespace plv7::gui {
 
 class Lamp;
 
 // The error fields a window carries: lamp, text and number of the last device-link failure.
 // Their object names are the window's prefix with FEHLERLED, FEHLERSTRING and FEHLERNR.
-class ErrorIndicator : public QWidget {
+class ErrorIndicator : public QWidget, public Ueberall<ErrorIndicator> {
     Q_OBJECT
 
 public:
     ErrorIndicator(const QString& panelPrefix, QWidget* parent = nullptr);
-    ~ErrorIndicator() override;
 
     void show(int code);
     bool lampOn() const;

@@ -182,15 +182,8 @@ void MainPanel::zeigeChildpanel(Panel* panel) {
 void MainPanel::hauptbuttonsDimmen(bool dimmed) {
     for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
         const Panel* target = panelOfButton(i);
-        const bool reachable = !(i == kKurven || i == kKennlinie) ||
-                               (target && target->property("verfuegbar").toBool());
-        buttons_[i]->setEnabled(!dimmed && reachable);
+        buttons_[i]->setEnabled(!dimmed && (!target || target->verfuegbar()));
     }
-}
-
-void MainPanel::setPanelAvailable(Panel* panel, bool available) {
-    if (panel) panel->setProperty("verfuegbar", available);
-    hauptbuttonsDimmen(childpanel_ != nullptr);
 }
 
 void MainPanel::panelgroesseAendern(bool init) {

@@ -23,9 +23,8 @@ public:
     void zeigeChildpanel(Panel* panel);
     Panel* childpanel() const { return childpanel_; }
 
+    // Buttons of windows that are not available stay dimmed either way.
     void hauptbuttonsDimmen(bool dimmed);
-    // Buttons of windows the operator cannot reach stay dimmed whatever else happens.
-    void setPanelAvailable(Panel* panel, bool available);
 
     // Records (init) or enforces the designed size.
     void panelgroesseAendern(bool init);

@@ -27,6 +27,8 @@ public:
     // The window's section of the settings file.
     virtual void readIni(const IniStore&) {}
     virtual void writeIni(IniStore&) {}
+    // Whether the operator can reach this window from the main window's buttons.
+    virtual bool verfuegbar() const { return true; }
     // Non-zero cancels the end of the program (unsaved work the operator wants to keep).
     virtual int abbruchWeilNichtGespeichert() { return 0; }
 

@@ -9,6 +9,8 @@ namespace plv7::gui {
 class PlaceholderPanel : public Panel {
 public:
     PlaceholderPanel(const QString& objectName, const QString& title, QWidget* parent = nullptr);
+
+    bool verfuegbar() const override { return false; }
 };
 
 }  // namespace plv7::gui

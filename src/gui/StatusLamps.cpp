@@ -2,20 +2,10 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPointer>
 
 #include "Lamp.h"
 
 namespace plv7::gui {
-namespace {
-
-QList<QPointer<StatusLamps>>& allLamps() {
-    static QList<QPointer<StatusLamps>> all;
-    return all;
-}
-
-}  // namespace
-
 StatusLamps::StatusLamps(const QString& panelPrefix, QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -33,12 +23,7 @@ StatusLamps::StatusLamps(const QString& panelPrefix, QWidget* parent) : QWidget(
         grid->addWidget(errors_[bit], 1, bit + 1);
     }
     grid->setColumnStretch(6, 1);
-    allLamps().append(this);
     showUnknown();
-}
-
-StatusLamps::~StatusLamps() {
-    allLamps().removeAll(this);
 }
 
 void StatusLamps::show(int status1, int status2) {
@@ -63,16 +48,8 @@ void StatusLamps::showUnknown() {
     }
 }
 
-bool StatusLamps::statusOn(int bit) const {
-    return status_.at(bit)->isOn();
-}
-bool StatusLamps::errorOn(int bit) const {
-    return errors_.at(bit)->isOn();
-}
-
 void StatusLamps::showEverywhere(int status1, int status2, bool valid) {
-    for (const auto& lamps : allLamps()) {
-        if (!lamps) continue;
+    for (StatusLamps* lamps : alle()) {
         if (valid) {
             lamps->show(status1, status2);
         } else {

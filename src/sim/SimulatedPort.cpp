@@ -110,11 +110,4 @@ int SimulatedPort::readByte() {
     }
 }
 
-SerialPortFactory simulatedPortFactory(std::shared_ptr<Line> line) {
-    return [line](int port) -> std::unique_ptr<SerialPort> {
-        if (port < 1 || port > 8) return nullptr;
-        return std::make_unique<SimulatedPort>(line);
-    };
-}
-
 }  // namespace plv7::sim

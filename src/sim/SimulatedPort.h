@@ -46,7 +46,4 @@ private:
     std::deque<double> queuedUntil_;  // when each byte still in the output queue has left
 };
 
-// Every port number 1..8 gets a port onto the same line.
-SerialPortFactory simulatedPortFactory(std::shared_ptr<Line> line);
-
 }  // namespace plv7::sim

@@ -22,12 +22,6 @@ using plv7::IniStore;
 
 namespace {
 
-IniStore parsed(std::string_view text) {
-    IniStore store;
-    store.parse(text);
-    return store;
-}
-
 std::string readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -77,7 +71,7 @@ TEST(IniStoreWriting, SerializesSortedSectionsAndItemsByteForByte) {
 
 TEST(IniStoreWriting, EmptyStoreAndEmptySection) {
     EXPECT_EQ(IniStore().serialize(), "");
-    EXPECT_EQ(parsed("[com]\n").serialize(), "[com]\r\n\r\n");
+    EXPECT_EQ(IniStore::fromText("[com]\n").serialize(), "[com]\r\n\r\n");
 }
 
 TEST(IniStoreWriting, PutReplacesAValueWhateverTheCaseOfItsTag) {
@@ -92,7 +86,7 @@ TEST(IniStoreWriting, StringsAreQuotedWithoutEscaping) {
     store.putString("s", "a", R"( x "y" \n ;= )");
     store.putString("s", "empty", "");
     EXPECT_EQ(store.serialize(), "[s]\r\na = \" x \"y\" \\n ;= \"\r\nempty = \"\"\r\n\r\n");
-    const IniStore back = parsed(store.serialize());
+    const IniStore back = IniStore::fromText(store.serialize());
     EXPECT_EQ(back.getString("s", "a"), R"( x "y" \n ;= )");
     EXPECT_EQ(back.getString("s", "empty"), "");
 }
@@ -100,7 +94,7 @@ TEST(IniStoreWriting, StringsAreQuotedWithoutEscaping) {
 TEST(IniStoreWriting, LineBreakInAStringCannotInjectItems) {
     IniStore store;
     store.putString("s", "unit", "V\r\n[com]\nport = 5");
-    const IniStore back = parsed(store.serialize());
+    const IniStore back = IniStore::fromText(store.serialize());
     EXPECT_FALSE(back.hasSection("com"));
     EXPECT_EQ(back.getString("s", "unit"), "V  [com] port = 5");
 }
@@ -118,7 +112,7 @@ TEST(IniStoreWriting, LongStringIsSplitIntoNumberedLinesAndJoinedBack) {
                                      std::string(80, 'y') + "\"\r\n" +
                                      "text Line0003 = \"z\"\r\n\r\n");
     EXPECT_EQ(store.getString("s", "text"), long_value);
-    EXPECT_EQ(parsed(store.serialize()).getString("S", "TEXT"), long_value);
+    EXPECT_EQ(IniStore::fromText(store.serialize()).getString("S", "TEXT"), long_value);
 }
 
 TEST(IniStoreWriting, ReplacingASplitValueDropsItsOldLines) {
@@ -129,11 +123,11 @@ TEST(IniStoreWriting, ReplacingASplitValueDropsItsOldLines) {
     EXPECT_EQ(store.serialize(), "[s]\r\ntext = \"short\"\r\ntext Linear = \"kept\"\r\n\r\n");
     store.putString("s", "text", std::string(90, 'y'));
     EXPECT_EQ(store.getString("s", "text"), std::string(90, 'y'));
-    EXPECT_EQ(parsed(store.serialize()).getString("s", "text"), std::string(90, 'y'));
+    EXPECT_EQ(IniStore::fromText(store.serialize()).getString("s", "text"), std::string(90, 'y'));
 }
 
 TEST(IniStoreWriting, JoiningStopsAtTheFirstMissingLine) {
-    const IniStore store = parsed(
+    const IniStore store = IniStore::fromText(
         "[s]\nt Line0001 = \"ab\"\nt Line0002 = \"cd\"\nt Line0004 = \"ef\"\n"
         "u Line0002 = \"x\"\n");
     EXPECT_EQ(store.getString("s", "t"), "abcd");
@@ -182,7 +176,7 @@ TEST(IniStoreNumbers, NumbersKeepTheirDotUnderACommaLocale) {
     const std::locale previous = std::locale::global(std::locale(std::locale(), new CommaDecimal));
     IniStore store;
     store.putDouble("s", "d", 0.25);
-    const auto back = parsed(store.serialize()).getDouble("s", "d");
+    const auto back = IniStore::fromText(store.serialize()).getDouble("s", "d");
     std::locale::global(previous);
     EXPECT_EQ(store.serialize(), "[s]\r\nd = 0.25\r\n\r\n");
     EXPECT_EQ(back, 0.25);
@@ -203,7 +197,7 @@ TEST(IniStoreNumbers, NumbersKeepTheirDotUnderAGermanCLocale) {
     IniStore store;
     store.putDouble("s", "d", 1234.5);
     store.putDouble("s", "e", 1.5e-7);
-    const IniStore back = parsed(store.serialize());
+    const IniStore back = IniStore::fromText(store.serialize());
     const std::string text = store.serialize();
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(text, "[s]\r\nd = 1234.5\r\ne = 1.5e-07\r\n\r\n") << german;
@@ -212,7 +206,7 @@ TEST(IniStoreNumbers, NumbersKeepTheirDotUnderAGermanCLocale) {
 }
 
 TEST(IniStoreNumbers, IntegersMustBeWholeValidNumbers) {
-    const IniStore store = parsed(
+    const IniStore store = IniStore::fromText(
         "[n]\nplain = 42\nneg = -7\nplus = +8\nquoted = \"12\"\nzero = -0\n"
         "frac = 4.5\ntrail = 12abc\nspace = \"1 2\"\nsign = -\nsigns = +-3\nhex = 0x10\n"
         "big = 9223372036854775807\nhuge = 9223372036854775808\nword = abc\nexp = 1e3\n");
@@ -229,7 +223,7 @@ TEST(IniStoreNumbers, IntegersMustBeWholeValidNumbers) {
 }
 
 TEST(IniStoreNumbers, DoublesMustBeWholeFiniteNumbers) {
-    const IniStore store = parsed(
+    const IniStore store = IniStore::fromText(
         "[d]\na = 0.001\nb = -1.5e+20\nc = +3\nd = 7\ne = .5\nf = 1e-05\n"
         "bad1 = 1,5\nbad2 = 1e\nbad3 = inf\nbad4 = nan\nbad5 = 1e999\nbad6 = 0x1p3\n"
         "bad7 = 2.5V\nbad8 = +-1\n");
@@ -250,7 +244,7 @@ TEST(IniStoreNumbers, WrittenNumbersReadBack) {
     store.putDouble("n", "third", 1.0 / 3);
     store.putDouble("n", "tiny", 4.9406564584124654e-324);
     store.putDouble("n", "nan", std::nan(""));
-    const IniStore back = parsed(store.serialize());
+    const IniStore back = IniStore::fromText(store.serialize());
     EXPECT_EQ(back.getInt("n", "min"), std::numeric_limits<long>::min());
     EXPECT_NEAR(*back.getDouble("n", "third"), 1.0 / 3, 1e-16);
     EXPECT_EQ(back.getDouble("n", "tiny"), 4.9406564584124654e-324);
@@ -258,7 +252,7 @@ TEST(IniStoreNumbers, WrittenNumbersReadBack) {
 }
 
 TEST(IniStoreReading, CommentsHeadersBlanksAndCase) {
-    const IniStore store = parsed(
+    const IniStore store = IniStore::fromText(
         "top = 1\n"             // before the first section: ignored
         "  ; comment = 1\n"     // comment after blanks
         "[ Com ]  \t\n"         // blanks around the name and after ']'
@@ -288,7 +282,8 @@ TEST(IniStoreReading, CommentsHeadersBlanksAndCase) {
 }
 
 TEST(IniStoreReading, QuotesAreRemovedOnlyAsAPair) {
-    const IniStore store = parsed("[s]\na = \"V\"\nb = \"open\nc = close\"\nd = \"\ne = \"\"\"\n");
+    const IniStore store =
+        IniStore::fromText("[s]\na = \"V\"\nb = \"open\nc = close\"\nd = \"\ne = \"\"\"\n");
     EXPECT_EQ(store.getString("s", "a"), "V");
     EXPECT_EQ(store.getString("s", "b"), "\"open");
     EXPECT_EQ(store.getString("s", "c"), "close\"");
@@ -297,7 +292,7 @@ TEST(IniStoreReading, QuotesAreRemovedOnlyAsAPair) {
 }
 
 TEST(IniStoreReading, CrLfAndLfLineEndsAndRepeatedSections) {
-    const IniStore store = parsed("[s]\r\na = 1\r\n[t]\nb = 2\n[S]\r\nc = 3\r\na = 9");
+    const IniStore store = IniStore::fromText("[s]\r\na = 1\r\n[t]\nb = 2\n[S]\r\nc = 3\r\na = 9");
     EXPECT_EQ(store.getInt("s", "a"), 9);
     EXPECT_EQ(store.getInt("s", "c"), 3);
     EXPECT_EQ(store.getInt("t", "b"), 2);
@@ -307,8 +302,8 @@ TEST(IniStoreReading, CrLfAndLfLineEndsAndRepeatedSections) {
 TEST(IniStoreReading, OnlyTheFirst255CharactersOfALineCount) {
     const std::string value_253(253, 'v');
     const std::string tail = "[evil]\nx = 1";  // would be a header if the rest were a new line
-    const IniStore store =
-        parsed("[s]\r\nt=" + value_253 + "\r\nu=" + value_253 + "w" + tail + "\r\nafter = 1\r\n");
+    const IniStore store = IniStore::fromText("[s]\r\nt=" + value_253 + "\r\nu=" + value_253 + "w" +
+                                              tail + "\r\nafter = 1\r\n");
     EXPECT_EQ(store.getString("s", "t"), value_253);
     EXPECT_EQ(store.getString("s", "u"), value_253);
     EXPECT_EQ(store.getInt("s", "after"), 1);
@@ -317,12 +312,12 @@ TEST(IniStoreReading, OnlyTheFirst255CharactersOfALineCount) {
 }
 
 TEST(IniStoreReading, LeadingBlanksCountTowardsTheLineLimit) {
-    const IniStore store = parsed("[s]\n" + std::string(250, ' ') + "t = 123456\n");
+    const IniStore store = IniStore::fromText("[s]\n" + std::string(250, ' ') + "t = 123456\n");
     EXPECT_EQ(store.getString("s", "t"), "1");
 }
 
 TEST(IniStoreReading, ParseAddsToTheStoreAndClearEmptiesIt) {
-    IniStore store = parsed("[s]\na = 1\n");
+    IniStore store = IniStore::fromText("[s]\na = 1\n");
     store.parse("b = 2\n[t]\nc = 3\n");  // no section yet in this text: b is dropped
     EXPECT_EQ(store.serialize(), "[s]\r\na = 1\r\n\r\n[t]\r\nc = 3\r\n\r\n");
     store.clear();

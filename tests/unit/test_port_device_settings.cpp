@@ -9,15 +9,7 @@
 using plv7::IniStore;
 using plv7::PortDevices;
 
-namespace {
-
-IniStore parsed(std::string_view text) {
-    IniStore store;
-    store.parse(text);
-    return store;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(PortDeviceSettingsTest, MappedPortsAreWrittenAsQuotedItemsBesideTheOthers) {
     IniStore store;
@@ -39,7 +31,7 @@ TEST(PortDeviceSettingsTest, ReadsBackWhatWasWrittenAndNothingForUnmappedPorts) 
     devices[7] = "name with \"quotes\" and blanks";
     IniStore store;
     plv7::writePortDevices(store, devices);
-    const PortDevices back = plv7::readPortDevices(parsed(store.serialize()));
+    const PortDevices back = plv7::readPortDevices(IniStore::fromText(store.serialize()));
     EXPECT_EQ(back, devices);
     EXPECT_FALSE(back[4].has_value());
 }
@@ -54,15 +46,16 @@ TEST(PortDeviceSettingsTest, ALineBreakInADeviceNameIsNotWritten) {
 }
 
 TEST(PortDeviceSettingsTest, AnOlderFileWithoutMappingsAndOtherCaseAreRead) {
-    const IniStore old = parsed("[com]\r\nadresse = 49\r\nbaud = 9600\r\nport = 1\r\n");
+    const IniStore old = IniStore::fromText("[com]\r\nadresse = 49\r\nbaud = 9600\r\nport = 1\r\n");
     for (const auto& device : plv7::readPortDevices(old)) EXPECT_FALSE(device.has_value());
-    const PortDevices upper = plv7::readPortDevices(parsed("[COM]\r\nGERAET4 = \"COM9\"\r\n"));
+    const PortDevices upper =
+        plv7::readPortDevices(IniStore::fromText("[COM]\r\nGERAET4 = \"COM9\"\r\n"));
     EXPECT_EQ(upper[4], std::optional<std::string>("COM9"));
 }
 
 TEST(PortDeviceSettingsTest, TheMappingItemsDoNotDisturbTheOtherComItems) {
-    const plv7::ComSettings settings = plv7::readComSettings(
-        parsed("[com]\r\ngeraet1 = \"sim\"\r\nadresse = 51\r\nbaud = 19200\r\nport = 1\r\n"));
+    const plv7::ComSettings settings = plv7::readComSettings(IniStore::fromText(
+        "[com]\r\ngeraet1 = \"sim\"\r\nadresse = 51\r\nbaud = 19200\r\nport = 1\r\n"));
     EXPECT_EQ(settings.adresse, '3');
     EXPECT_EQ(settings.baudrate, 19200);
     EXPECT_EQ(settings.port, 1);
@@ -72,12 +65,15 @@ TEST(ComSettingsTest, LetterAddressesReadBack) {
     for (char address : {'a', 'c', 'f'}) {
         IniStore store;
         plv7::writeComSettings(store, {.adresse = address});
-        EXPECT_EQ(plv7::readComSettings(parsed(store.serialize())).adresse, address) << address;
+        EXPECT_EQ(plv7::readComSettings(IniStore::fromText(store.serialize())).adresse, address)
+            << address;
     }
     // Upper-case letters and the characters around the range are no addresses.
     for (const char* code : {"65", "70", "96", "103"}) {
-        EXPECT_EQ(plv7::readComSettings(parsed(std::string("[com]\r\nadresse = ") + code)).adresse,
-                  '1')
+        EXPECT_EQ(
+            plv7::readComSettings(IniStore::fromText(std::string("[com]\r\nadresse = ") + code))
+                .adresse,
+            '1')
             << code;
     }
 }

@@ -12,18 +12,12 @@ using plv7::IniStore;
 
 namespace {
 
-IniStore parsed(std::string_view text) {
-    IniStore store;
-    store.parse(text);
-    return store;
-}
-
 ComSettings comFrom(std::string_view items) {
-    return plv7::readComSettings(parsed("[com]\r\n" + std::string(items)));
+    return plv7::readComSettings(IniStore::fromText("[com]\r\n" + std::string(items)));
 }
 
 DirektSettings direktFrom(std::string_view items) {
-    return plv7::readDirektSettings(parsed("[direkt]\r\n" + std::string(items)));
+    return plv7::readDirektSettings(IniStore::fromText("[direkt]\r\n" + std::string(items)));
 }
 
 }  // namespace
@@ -47,8 +41,8 @@ TEST(ComSettingsTest, ValidValuesAreTaken) {
 }
 
 TEST(ComSettingsTest, TagsInOtherCaseAreFound) {
-    const ComSettings settings =
-        plv7::readComSettings(parsed("[COM]\r\nBaud = 38400\r\nAdresse = 50\r\nPORT = 4\r\n"));
+    const ComSettings settings = plv7::readComSettings(
+        IniStore::fromText("[COM]\r\nBaud = 38400\r\nAdresse = 50\r\nPORT = 4\r\n"));
     EXPECT_EQ(settings.baudrate, 38400);
     EXPECT_EQ(settings.adresse, '2');
     EXPECT_EQ(settings.port, 4);
@@ -83,7 +77,7 @@ TEST(ComSettingsTest, WrittenItemsAreTheSectionOfTheFile) {
                            {.adresse = '&', .baudrate = 57600, .letzterPort = 3, .port = -1});
     EXPECT_EQ(store.serialize(),
               "[com]\r\nadresse = 38\r\nbaud = 57600\r\nlport = 3\r\nport = -1\r\n\r\n");
-    const ComSettings back = plv7::readComSettings(parsed(store.serialize()));
+    const ComSettings back = plv7::readComSettings(IniStore::fromText(store.serialize()));
     EXPECT_EQ(back.adresse, '&');
     EXPECT_EQ(back.baudrate, 57600);
     EXPECT_EQ(back.letzterPort, 3);
@@ -199,7 +193,7 @@ TEST(DirektSettingsTest, WrittenItemsAreTheSectionOfTheFile) {
               "osziloskop = 1\r\npunktediv = 50\r\ntdelay = -11\r\ntflanke = -1\r\n"
               "tquelle = 0\r\ntschwelle = 33.3\r\nverzoegert = 0\r\nyoff = 0\r\nyprodiv = 20\r\n"
               "\r\n");
-    const DirektSettings back = plv7::readDirektSettings(parsed(store.serialize()));
+    const DirektSettings back = plv7::readDirektSettings(IniStore::fromText(store.serialize()));
     EXPECT_EQ(back.kurve, settings.kurve);
     EXPECT_EQ(back.abtastzeit, 0.1);
     EXPECT_EQ(back.triggerSchwelle, 33.3);

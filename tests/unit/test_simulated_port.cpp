@@ -133,12 +133,5 @@ TEST_F(SimulatedPortTest, ReadEndsWhenThePortVanishesWhileWaiting) {
     EXPECT_LT(SimulatedPort::now() - start, 4.0);
 }
 
-TEST(SimulatedPortFactory, EveryPortNumberReachesTheLine) {
-    const auto factory = simulatedPortFactory(std::make_shared<Line>());
-    for (int n = 1; n <= 8; ++n) EXPECT_NE(factory(n), nullptr);
-    EXPECT_EQ(factory(0), nullptr);
-    EXPECT_EQ(factory(9), nullptr);
-}
-
 }  // namespace
 }  // namespace plv7::sim
