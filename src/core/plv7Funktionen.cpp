@@ -51,7 +51,10 @@ bool waitForDrain(SerialPort& port, std::size_t frameLength) {
 }
 
 // Steps 3 to 5 of every transaction: flush, write the whole frame at once, let it drain.
-int sendFrame(int portNumber, const std::string& frame, const StepCodes& codes) {
+enum class Drain { Wait, DoNotWait };
+
+int sendFrame(int portNumber, const std::string& frame, const StepCodes& codes,
+              Drain drain = Drain::Wait) {
     if (const int flushed = FlushInOut(portNumber); flushed != 0) {
         return codes.flush != 0 ? codes.flush : flushed;
     }
@@ -60,7 +63,7 @@ int sendFrame(int portNumber, const std::string& frame, const StepCodes& codes) 
         port->write(reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size());
     if (written < 0) return codes.writeFailed;
     if (static_cast<std::size_t>(written) != frame.size()) return codes.notAllWritten;
-    if (!waitForDrain(*port, frame.size())) return codes.writeFailed;
+    if (drain == Drain::Wait && !waitForDrain(*port, frame.size())) return codes.writeFailed;
     return 0;
 }
 
@@ -264,13 +267,9 @@ int ORVPLV7_EingangLesen(int port, char address, std::string_view channel, doubl
 
 int ORVPLV7_EingaengeLesenKurz_Senden(int port, char address, unsigned mask) {
     if (!isIndividualAddress(address)) return -400043;
-    const std::string frame = frameStart(address) + upperHexDigit(mask & 0x0F) + "\r";
-    if (const int flushed = FlushInOut(port); flushed != 0) return kInputCodes.flush;
-    const long written =
-        openedPort(port)->write(reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size());
-    if (written < 0) return kInputCodes.writeFailed;
-    if (static_cast<std::size_t>(written) != frame.size()) return kInputCodes.notAllWritten;
-    return 0;
+    // Returns as soon as the port took the bytes: the receiving half waits for them to leave.
+    return sendFrame(port, frameStart(address) + upperHexDigit(mask & 0x0F) + "\r", kInputCodes,
+                     Drain::DoNotWait);
 }
 
 int ORVPLV7_EingaengeLesenKurz_Empfangen(int port, char address, unsigned mask,
@@ -392,16 +391,15 @@ int ORVPLV7_SpeicherSchreiben(int port, char address, int type, long start, long
 
 namespace {
 
-// '#' a <letter> <digit> 'R' '$' HH CR: the status and mode answers.
-bool parseByteAnswer(std::string_view answer, std::string_view echoPrefix, int& value) {
-    if (answer.size() != 9 || !startsWith(answer, echoPrefix) || answer[4] != 'R' ||
-        answer[5] != '$' || answer[8] != kCR) {
-        return false;
+// '#' a <letter> <selector> 'R' '$' HH CR, the status and mode answers: the byte, or -1 when
+// the answer does not have this shape. The selector (status or mode number) is checked by the
+// caller, since status reports a wrong one with a code of its own.
+long parseByteAnswer(std::string_view answer, char address, char letter) {
+    if (answer.size() != 9 || !startsWith(answer, frameStart(address) + letter) ||
+        answer[4] != 'R' || answer[5] != '$' || answer[8] != kCR) {
+        return -1;
     }
-    const long parsed = parseHex(answer.substr(6, 2));
-    if (parsed < 0) return false;
-    value = static_cast<int>(parsed);
-    return true;
+    return parseHex(answer.substr(6, 2));
 }
 
 }  // namespace
@@ -417,13 +415,10 @@ int ORVPLV7_StatusLesen(int port, char address, int which, int& value) {
             readCommand(port, frameStart(address) + 'S' + n + "R\r", codes, 14, answer)) {
         return rc;
     }
-    int parsed = 0;
-    if (answer.size() < 4 || !parseByteAnswer(answer, answer.substr(0, 4), parsed) ||
-        !startsWith(answer, frameStart(address) + 'S')) {
-        return -404145;
-    }
+    const long parsed = parseByteAnswer(answer, address, 'S');
+    if (parsed < 0) return -404145;
     if (answer[3] != n) return which == 1 ? -404146 : -404147;
-    value = parsed;
+    value = static_cast<int>(parsed);
     return 0;
 }
 
@@ -435,9 +430,9 @@ int ORVPLV7_ModusLesen(int port, char address, int& value) {
     if (const int rc = readCommand(port, frameStart(address) + "M1R\r", codes, 14, answer)) {
         return rc;
     }
-    int parsed = 0;
-    if (!parseByteAnswer(answer, frameStart(address) + "M1", parsed)) return -404159;
-    value = parsed;
+    const long parsed = parseByteAnswer(answer, address, 'M');
+    if (parsed < 0 || answer[3] != '1') return -404159;
+    value = static_cast<int>(parsed);
     return 0;
 }
 

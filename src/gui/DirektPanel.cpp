@@ -48,16 +48,6 @@ constexpr double kZeichnenSpaetestens = 1.0;
 // What a drawing must leave before the next tick is due.
 constexpr double kZeichenreserve = 0.0005;
 
-double eingangCodeInEinheit(int k, double code) {
-    return ::EingangCodeInEinheit(k, code);
-}
-double ausgangCodeInEinheit(int k, double code) {
-    return ::AusgangCodeInEinheit(k, code);
-}
-double ausgangEinheitInSpannung(int k, double wert) {
-    return ::AusgangEinheitInSpannung(k, wert);
-}
-
 QString text(double wert, int stellen) {
     return QString::fromStdString(formatFixed(wert, stellen));
 }

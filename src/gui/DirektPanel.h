@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "Direkterfassung.h"
+#include "KonfigUmrechnung.h"
 #include "Panel.h"
 #include "PraeziserTakt.h"
 
@@ -172,9 +173,8 @@ private:
     PraeziserTakt takt_;
     std::array<double, 4> ausgangProzent_{};
     double letzteAnzeige_ = -1.0;
-    double maldauer_ = 0.0;
-    QWidget* eingaengeGruppe_ = nullptr;  // meters with their minimum and maximum  // how long
-                                          // painting the numbers at once took
+    double maldauer_ = 0.0;               // how long painting the numbers at once took
+    QWidget* eingaengeGruppe_ = nullptr;  // meters with their minimum and maximum
     double letzteZeichnung_ = -1.0;
     bool anzeigeOffen_ = false;
     // New extremes since the displays were last refreshed.
@@ -182,6 +182,18 @@ private:
     std::array<bool, 4> maximumOffen_{};
     Taktkosten kosten_;
 };
+
+// The scaling's conversions as the window's core pieces take them (the names are overloaded
+// for a record of one's own, so they are wrapped once here).
+inline double eingangCodeInEinheit(int k, double code) {
+    return ::EingangCodeInEinheit(k, code);
+}
+inline double ausgangCodeInEinheit(int k, double code) {
+    return ::AusgangCodeInEinheit(k, code);
+}
+inline double ausgangEinheitInSpannung(int k, double wert) {
+    return ::AusgangEinheitInSpannung(k, wert);
+}
 
 // The relabelling after a change of the scaling (the configuration window calls it when
 // the operator leaves it).

@@ -34,13 +34,6 @@
 namespace plv7::gui {
 namespace {
 
-double eingangCodeInEinheit(int k, double code) {
-    return ::EingangCodeInEinheit(k, code);
-}
-double ausgangCodeInEinheit(int k, double code) {
-    return ::AusgangCodeInEinheit(k, code);
-}
-
 // Single-frame mode acts on a click even in direct-help mode, where the click also shows
 // its help text: the toggle is switched before the help mode swallows the click.
 class EinzelbildImHilfemodus : public QObject {

@@ -22,6 +22,11 @@ constexpr int kReadFailed = -801202;
 constexpr int kWriteFailed = -800203;
 constexpr QSize kDesignedSize(1100, 760);
 
+// The windows with a section in the settings file, in the order they read it.
+QList<Panel*> settingsPanels() {
+    return {gKonfigpanel, gCompanel, gDirektpanel};
+}
+
 QList<Panel*> childPanels() {
     return {gCompanel, gKonfigpanel, gDirektpanel, gKurvenpanel, gKennlinienpanel};
 }
@@ -32,7 +37,7 @@ int ReadIni(const QString& path) {
     IniStore store;
     // A missing file cannot be opened either: both are a failed read for the operator.
     if (store.readFile(path.toStdString()) != IniStore::ReadResult::Ok) return kReadFailed;
-    for (Panel* panel : {gKonfigpanel, gCompanel, gDirektpanel}) {
+    for (Panel* panel : settingsPanels()) {
         if (panel) panel->readIni(store);
     }
     return 0;
@@ -40,7 +45,7 @@ int ReadIni(const QString& path) {
 
 int WriteIni(const QString& path) {
     IniStore store;
-    for (Panel* panel : {gKonfigpanel, gCompanel, gDirektpanel}) {
+    for (Panel* panel : settingsPanels()) {
         if (panel) panel->writeIni(store);
     }
     return store.writeFile(path.toStdString()) ? 0 : kWriteFailed;

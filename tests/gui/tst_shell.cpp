@@ -75,6 +75,7 @@ private slots:
         ProgramFixture fixture;
         fixture.writeConnectedSettings();
         fixture.start();
+        QVERIFY(plv7::openedPort(1) != nullptr);
         ZeigeChildpanel(nullptr);
         auto* toggle = fixture.find<QToolButton>("MAINPANEL_DIREKTHILFE");
         QTest::mouseClick(toggle, Qt::LeftButton);
@@ -96,7 +97,9 @@ private slots:
         auto* picture = fixture.find("MAINPANEL_PICTURERING");
         QVERIFY(picture);
         QTest::mouseClick(picture, Qt::LeftButton);
-        QVERIFY(plv7::openedPort(1) != nullptr || !fixture.dialogs->lastText("help").isEmpty());
+        QVERIFY(plv7::openedPort(1) != nullptr);
+        QVERIFY(fixture.dialogs->lastText("help").startsWith(
+            QStringLiteral("Öffnet bzw. trennt die serielle Verbindung zur PLV-7.")));
 
         QTest::mouseClick(toggle, Qt::LeftButton);
         QVERIFY(!gHilfeAktiv);
