@@ -17,15 +17,15 @@
 #include <ctime>
 #include <vector>
 
-#include "Dialoge.h"
-#include "DirektPanel.h"
-#include "Fenster.h"
-#include "IniStore.h"
 #include "Line.h"
 #include "PortMap.h"
-#include "Programm.h"
-#include "Streifenschreiber.h"
-#include "plv7Funktionen.h"
+#include "direkt/DirektPanel.h"
+#include "direkt/Streifenschreiber.h"
+#include "hilfe/Dialoge.h"
+#include "ini/IniStore.h"
+#include "link/plv7Funktionen.h"
+#include "shell/Fenster.h"
+#include "shell/Programm.h"
 
 using namespace plv7;
 using namespace plv7::gui;

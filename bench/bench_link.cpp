@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "PortMap.h"
-#include "PortTable.h"
-#include "Protocol.h"
 #include "QtSerialPortBackend.h"
-#include "plv7Funktionen.h"
+#include "link/PortTable.h"
+#include "link/Rahmenformat.h"
+#include "link/plv7Funktionen.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "../tests/unit/ScriptedPort.h"
-#include "plv7Funktionen.h"
+#include "../tests/unit/link/ScriptedPort.h"
+#include "link/plv7Funktionen.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static plv7::test::ScriptedPortFixture* fake = [] {

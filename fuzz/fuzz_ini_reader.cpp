@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "ComSettings.h"
-#include "DirektSettings.h"
-#include "IniStore.h"
-#include "IniText.h"
+#include "direkt/DirektSettings.h"
+#include "ini/IniStore.h"
+#include "ini/IniText.h"
+#include "link/ComSettings.h"
 
 namespace {
 

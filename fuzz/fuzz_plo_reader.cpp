@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <span>
 
-#include "KonfigDatei.h"
-#include "KonfigUmrechnung.h"
+#include "konfig/KonfigDatei.h"
+#include "konfig/KonfigUmrechnung.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "Line.h"
-#include "Protocol.h"
+#include "link/Rahmenformat.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace plv7::sim;

@@ -4,10 +4,10 @@
 #include <QStandardPaths>
 #include <cstring>
 
-#include "IniStore.h"
 #include "Line.h"
 #include "PortMap.h"
-#include "Programm.h"
+#include "ini/IniStore.h"
+#include "shell/Programm.h"
 
 namespace {
 

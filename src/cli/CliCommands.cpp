@@ -3,11 +3,11 @@
 #include <array>
 #include <map>
 
-#include "KonfigDatei.h"
-#include "KonfigIni.h"
-#include "NumberText.h"
-#include "Scan.h"
-#include "plv7Funktionen.h"
+#include "base/NumberText.h"
+#include "konfig/KonfigDatei.h"
+#include "konfig/KonfigIni.h"
+#include "link/Scan.h"
+#include "link/plv7Funktionen.h"
 
 namespace plv7::cli {
 namespace {

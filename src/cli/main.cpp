@@ -5,14 +5,14 @@
 #include <memory>
 
 #include "CliCommands.h"
-#include "IniStore.h"
 #include "Line.h"
-#include "NumberText.h"
-#include "ORV_errorV3ibox.h"
-#include "PortDeviceSettings.h"
 #include "PortMap.h"
-#include "SettingsTags.h"
-#include "plv7Funktionen.h"
+#include "base/NumberText.h"
+#include "base/ORV_errorV3ibox.h"
+#include "ini/IniStore.h"
+#include "ini/SettingsTags.h"
+#include "link/PortDeviceSettings.h"
+#include "link/plv7Funktionen.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <array>
 #include <memory>
 
-#include "PortDeviceSettings.h"
-#include "PortTable.h"
-#include "SerialPort.h"
+#include "link/PortDeviceSettings.h"
+#include "link/PortTable.h"
+#include "link/SerialPort.h"
 
 namespace plv7::sim {
 class Line;

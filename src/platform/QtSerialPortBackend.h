@@ -4,7 +4,7 @@
 #include <QSerialPort>
 #include <QString>
 
-#include "SerialPort.h"
+#include "link/SerialPort.h"
 
 namespace plv7 {
 

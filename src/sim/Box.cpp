@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "Fields.h"
-#include "Protocol.h"
+#include "link/Rahmenformat.h"
 
 namespace plv7::sim {
 

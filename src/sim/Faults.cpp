@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "Protocol.h"
+#include "link/Rahmenformat.h"
 
 namespace plv7::sim {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Protocol.h"
+#include "link/Rahmenformat.h"
 
 namespace plv7::sim {
 

@@ -17,7 +17,7 @@
 #include <ctime>
 #include <vector>
 
-#include "Descriptor.h"
+#include "base/Descriptor.h"
 
 namespace plv7::sim {
 

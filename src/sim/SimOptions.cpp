@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "Fields.h"
-#include "Protocol.h"
+#include "link/Rahmenformat.h"
 
 namespace plv7::sim {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <thread>
 
-#include "Protocol.h"
+#include "link/Rahmenformat.h"
 
 namespace plv7::sim {
 

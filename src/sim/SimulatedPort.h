@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "Line.h"
-#include "SerialPort.h"
+#include "link/SerialPort.h"
 
 namespace plv7::sim {
 

@@ -9,13 +9,13 @@
 #include <deque>
 #include <memory>
 
-#include "Dialoge.h"
-#include "Fenster.h"
-#include "IniStore.h"
 #include "Line.h"
-#include "MainPanel.h"
 #include "PortMap.h"
-#include "Programm.h"
+#include "hilfe/Dialoge.h"
+#include "ini/IniStore.h"
+#include "shell/Fenster.h"
+#include "shell/MainPanel.h"
+#include "shell/Programm.h"
 
 namespace plv7::gui::test {
 

@@ -4,8 +4,8 @@
 #include <QTimer>
 
 #include "GuiTestSupport.h"
-#include "InfoPanel.h"
-#include "Panel.h"
+#include "shell/InfoPanel.h"
+#include "shell/Panel.h"
 
 using namespace plv7::gui;
 

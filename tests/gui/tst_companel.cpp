@@ -8,16 +8,16 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "ComPanel.h"
-#include "ComPort.h"
-#include "ConnectionPicture.h"
-#include "DirectHelp.h"
-#include "ErrorIndicator.h"
 #include "GuiTestSupport.h"
-#include "Lamp.h"
-#include "PortTable.h"
 #include "SimulatedPort.h"
-#include "plv7Funktionen.h"
+#include "com/ComPanel.h"
+#include "com/ComPort.h"
+#include "common/ConnectionPicture.h"
+#include "common/ErrorIndicator.h"
+#include "common/Lamp.h"
+#include "hilfe/Direkthilfe.h"
+#include "link/PortTable.h"
+#include "link/plv7Funktionen.h"
 
 using namespace plv7::gui;
 using namespace plv7::gui::test;
@@ -384,12 +384,12 @@ private slots:
         QVERIFY(fixture.dialogs->lastText("help").startsWith(
             QStringLiteral("Öffnet bzw. trennt die serielle Verbindung zur PLV-7.\n")));
         QCOMPARE(OffenerComPort(), 1);
-        QCOMPARE(DirectHelp::instance().textFor("MAINPANEL_LED_FEHLER4"),
+        QCOMPARE(Direkthilfe::instance().textFor("MAINPANEL_LED_FEHLER4"),
                  QStringLiteral("Eine verkleinerte Darstellung der LED's 'PLV-7 Status'\nund "
                                 "'PLV-7 Fehler' aus dem Fenster 'COM-Einstellung'."));
-        QCOMPARE(DirectHelp::instance().textFor("BAUD115200"),
+        QCOMPARE(Direkthilfe::instance().textFor("BAUD115200"),
                  QStringLiteral("Stellt die Baudrate an der PLV-7 um."));
-        QCOMPARE(DirectHelp::instance().textFor("COMPNL_BAUDRATE"),
+        QCOMPARE(Direkthilfe::instance().textFor("COMPNL_BAUDRATE"),
                  QStringLiteral("Stellt die Baudrate der Seriellen\nSchnittstelle in."));
 
         // Actions started any other way do nothing either.

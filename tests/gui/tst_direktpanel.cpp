@@ -8,19 +8,19 @@
 #include <QSpinBox>
 #include <vector>
 
-#include "ComPanel.h"
-#include "ComPort.h"
-#include "DirectHelp.h"
-#include "DirektPanel.h"
-#include "ErrorIndicator.h"
 #include "GuiTestSupport.h"
-#include "KonfigUmrechnung.h"
-#include "Lamp.h"
-#include "PraeziserTakt.h"
 #include "SimulatedPort.h"
-#include "Streifenschreiber.h"
-#include "Zeigerinstrument.h"
-#include "plv7Funktionen.h"
+#include "com/ComPanel.h"
+#include "com/ComPort.h"
+#include "common/ErrorIndicator.h"
+#include "common/Lamp.h"
+#include "common/Zeigerinstrument.h"
+#include "direkt/DirektPanel.h"
+#include "direkt/PraeziserTakt.h"
+#include "direkt/Streifenschreiber.h"
+#include "hilfe/Direkthilfe.h"
+#include "konfig/KonfigUmrechnung.h"
+#include "link/plv7Funktionen.h"
 
 using namespace plv7::gui;
 using namespace plv7::gui::test;
@@ -72,7 +72,7 @@ class TestDirektPanel : public QObject {
 private slots:
     void cleanup() {
         KonfigurationStandardwerte();
-        DirectHelp::instance().reset();
+        Direkthilfe::instance().reset();
     }
 
     void aKnobAboveItsLimitIsPulledBackBeforeAnythingIsWritten() {
@@ -370,7 +370,7 @@ private slots:
     void helpModeShowsTextsAndOnlySingleFrameModeActs() {
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));
-        DirectHelp::instance().setActive(true);
+        Direkthilfe::instance().setActive(true);
         auto* start = control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN");
         QTest::mouseClick(start, Qt::LeftButton);
         QVERIFY(!panel()->erfassungLaeuft());
@@ -385,7 +385,7 @@ private slots:
         QTest::mouseClick(control<QWidget>(fixture, "DIREKTPNL_STRIPCHART"), Qt::LeftButton);
         QCOMPARE(fixture.dialogs->lastText("help"),
                  QStringLiteral("Graphische Darstellung der Eingänge.\nSkala: 0 bis 100%"));
-        DirectHelp::instance().setActive(false);
+        Direkthilfe::instance().setActive(false);
     }
 
     void outputsSetDuringFastSamplingLoseNoAnswer() {

@@ -11,15 +11,15 @@
 #include <cmath>
 #include <limits>
 
-#include "DirectHelp.h"
 #include "GuiTestSupport.h"
-#include "KonfigDatei.h"
-#include "KonfigFelder.h"
-#include "KonfigPanelTexte.h"
-#include "Konfiguration.h"
-#include "Neuskalierung.h"
-#include "Panel.h"
-#include "Zeigerinstrument.h"
+#include "common/Neuskalierung.h"
+#include "common/Zeigerinstrument.h"
+#include "hilfe/Direkthilfe.h"
+#include "konfig/KonfigDatei.h"
+#include "konfig/KonfigFelder.h"
+#include "konfig/KonfigPanelTexte.h"
+#include "konfig/Konfiguration.h"
+#include "shell/Panel.h"
 
 using namespace plv7::gui;
 using namespace plv7::gui::test;
@@ -116,7 +116,7 @@ class TestKonfigPanel : public QObject {
 
 private slots:
     void init() { KonfigurationStandardwerte(); }
-    void cleanup() { DirectHelp::instance().reset(); }
+    void cleanup() { Direkthilfe::instance().reset(); }
 
     void fieldsShowTheStoredRecord() {
         plv7::IniStore store;

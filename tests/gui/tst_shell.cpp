@@ -4,12 +4,12 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "DirectHelp.h"
-#include "ErrorIndicator.h"
 #include "GuiTestSupport.h"
-#include "HelpPopup.h"
-#include "InfoPanel.h"
-#include "Panel.h"
+#include "common/ErrorIndicator.h"
+#include "hilfe/Direkthilfe.h"
+#include "hilfe/HelpPopup.h"
+#include "shell/InfoPanel.h"
+#include "shell/Panel.h"
 
 using namespace plv7::gui;
 using namespace plv7::gui::test;

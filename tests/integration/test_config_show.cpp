@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <string>
 
-#include "KonfigDatei.h"
-#include "KonfigIni.h"
+#include "konfig/KonfigDatei.h"
+#include "konfig/KonfigIni.h"
 
 namespace {
 

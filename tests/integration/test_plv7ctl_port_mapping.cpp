@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "CtlRun.h"
-#include "IniStore.h"
+#include "ini/IniStore.h"
 
 namespace plv7::testing {
 namespace {

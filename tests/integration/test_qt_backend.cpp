@@ -9,9 +9,9 @@
 
 #include "CtlRun.h"
 #include "PortMap.h"
-#include "PortTable.h"
 #include "QtSerialPortBackend.h"
-#include "plv7Funktionen.h"
+#include "link/PortTable.h"
+#include "link/plv7Funktionen.h"
 
 namespace plv7::testing {
 namespace {

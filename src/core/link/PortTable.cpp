@@ -1,0 +1,54 @@
+#include "link/PortTable.h"
+
+#include <array>
+#include <utility>
+
+namespace plv7 {
+namespace {
+
+struct Table {
+    SerialPortFactory factory;
+    std::array<std::unique_ptr<SerialPort>, kLastPort + 1> ports;
+};
+
+Table& table() {
+    static Table instance;
+    return instance;
+}
+
+bool validPort(int port) {
+    return port >= kFirstPort && port <= kLastPort;
+}
+
+}  // namespace
+
+void setSerialPortFactory(SerialPortFactory factory) {
+    closeAllPorts();
+    table().factory = std::move(factory);
+}
+
+bool openPort(int port, long baud) {
+    if (!validPort(port) || !table().factory) return false;
+    closePort(port);
+    auto backend = table().factory(port);
+    if (!backend || !backend->open(baud)) return false;
+    table().ports[port] = std::move(backend);
+    return true;
+}
+
+bool closePort(int port) {
+    if (!validPort(port) || !table().ports[port]) return false;
+    const bool closed = table().ports[port]->close();
+    table().ports[port].reset();
+    return closed;
+}
+
+SerialPort* openedPort(int port) {
+    return validPort(port) ? table().ports[port].get() : nullptr;
+}
+
+void closeAllPorts() {
+    for (int port = kFirstPort; port <= kLastPort; ++port) closePort(port);
+}
+
+}  // namespace plv7

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "link/SerialPort.h"
+
+namespace plv7 {
+
+inline constexpr int kFirstPort = 1;
+inline constexpr int kLastPort = 8;
+
+// The program-wide table of open ports 1..8 behind the driver's port numbers. The factory
+// decides which backend a port number stands for (a real device, the simulated box, a fake).
+void setSerialPortFactory(SerialPortFactory factory);
+
+// Creates and opens the backend for a port, replacing one that was open. False when the
+// factory has no backend for it or the backend's open fails.
+bool openPort(int port, long baud);
+// Closes and forgets the port; false when the backend's close fails or it was not open.
+bool closePort(int port);
+// The open backend of a port number, or nullptr.
+SerialPort* openedPort(int port);
+// Closes every port (end of program, test tear-down).
+void closeAllPorts();
+
+}  // namespace plv7

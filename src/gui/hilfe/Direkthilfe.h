@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QAbstractButton;
+class QAction;
+
+// The program-wide direct-help flag: while it is set, a left click on a control (or the
+// choice of a menu command) shows the control's help text instead of acting.
+extern bool gHilfeAktiv;
+
+namespace plv7::gui {
+
+inline const QString kHelpModeOnText =
+    QStringLiteral("Direkthilfe-Modus eingeschaltet!\nZum Beenden auf '?'-Icon klicken.");
+
+// Shows a help text in the pop-up of the dialog seam, at the mouse position in the main window.
+void Hilfetext(const QString& text);
+
+// The direct-help mode for the whole program: one event filter on the application that
+// intercepts clicks, keys and menu commands while the mode is on, and a table of help texts
+// by object name. Windows only register their texts and their '?' toggles.
+class Direkthilfe : public QObject {
+public:
+    static Direkthilfe& instance();
+
+    // The window pop-ups are placed in.
+    void setMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
+    QWidget* mainWindow() const { return mainWindow_; }
+
+    // The help text of every control (or menu action) with this object name.
+    void addText(const QString& objectName, const QString& text);
+    QString textFor(const QString& objectName) const { return texts_.value(objectName); }
+
+    // A '?' toggle of a window: it switches the mode and mirrors it.
+    void addToggle(QAbstractButton* toggle);
+    void setActive(bool active);
+
+    // Clears the flag and restores the cursor (test tear-down).
+    void reset();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Direkthilfe();
+    bool isToggle(const QObject* object) const;
+    bool belongsToProgram(const QWidget* widget) const;
+    // The help text of a widget or its nearest ancestor that has one.
+    QString textOfWidget(QWidget* widget) const;
+    bool handleMenu(QObject* watched, QEvent* event);
+
+    QHash<QString, QString> texts_;
+    QList<QPointer<QAbstractButton>> toggles_;
+    QPointer<QWidget> mainWindow_;
+};
+
+}  // namespace plv7::gui

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "direkt/Direkterfassung.h"
+
+using namespace plv7::direkt;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A box whose input 1 climbs by 1 V per answer, the others read 0 V.
+struct Rampe : Eingangsabfrage {
+    double volts = 0.0;
+    int offenerPort() override { return 1; }
+    char adresse() override { return '1'; }
+    int senden(int, char, unsigned) override { return 0; }
+    int empfangen(int, char, unsigned, std::array<double, 4>& v) override {
+        v = {volts, 0.0, 0.0, 0.0};
+        volts += 1.0;
+        return 0;
+    }
+};
+
+double identisch(int, double code) {
+    return 10.0 / 4095.0 * code;
+}
+
+Direkterfassung::Kontext kontext() {
+    Direkterfassung::Kontext k;
+    k.zeitpunkt = {"01-02-2025", "12:00:00"};
+    k.ausgangProzent = {50.0, 0.0, 0.0, 0.0};
+    k.eingangCodeInEinheit = identisch;
+    k.ausgangCodeInEinheit = identisch;
+    return k;
+}
+
+}  // namespace
+
+TEST(Direkterfassung, DelayedDisplayWithFastSamplingDrawsWholeFramesAndRestartsTiming) {
+    Rampe box;
+    Direkterfassung e(box);
+    e.grafik().setPunkteProDiv(1);  // frames of 12 samples
+    e.grafik().setVerzoegerteAnzeige(true);
+    e.starten();
+    const auto k = kontext();
+    Takteingabe t;
+    t.intervall = 0.01;
+    int ganzeBilder = 0;
+    for (int i = 0; i < 13; ++i) {
+        t.jetzt = 1.0 + 0.01 * i;
+        const auto takt = e.takt(t, k);
+        if (takt.zeichnung.ganzesBild) {
+            ++ganzeBilder;
+            EXPECT_EQ(i, 12);  // the first tick showed nothing; 12 samples fill the frame
+            EXPECT_FALSE(e.pipeline().zeitstatistik().gestartet());
+        }
+    }
+    EXPECT_EQ(ganzeBilder, 1);
+    const auto spur = e.grafik().bildSpur(0);
+    ASSERT_EQ(spur.size(), 12u);
+    for (int i = 0; i < 12; ++i) EXPECT_DOUBLE_EQ(spur[i], 10.0 * i);
+}
+
+TEST(Direkterfassung, LogsEverySampleAndTheEndOfTheAcquisition) {
+    const fs::path pfad = fs::temp_directory_path() / "plv7_direkterfassung.txt";
+    fs::remove(pfad);
+    Rampe box;
+    box.volts = 2.0;
+    Direkterfassung e(box);
+    Protokollkopf kopf;
+    for (auto& c : kopf.eingaenge) c.einheit = "V";
+    for (auto& c : kopf.ausgaenge) c.einheit = "V";
+    ASSERT_EQ(e.protokoll().oeffnen(pfad, Protokollart::Datenerfassung, kopf), 0);
+    e.starten();
+    auto k = kontext();
+    k.grafikAktiv = false;
+    Takteingabe t;
+    t.jetzt = 5.0;
+    e.takt(t, k);
+    t.jetzt = 5.5;
+    e.takt(t, k);
+    EXPECT_EQ(e.beenden(), 0);
+    EXPECT_FALSE(e.protokoll().offen());
+    EXPECT_FALSE(e.pipeline().laeuft());
+
+    std::ifstream datei(pfad, std::ios::binary);
+    std::stringstream inhalt;
+    inhalt << datei.rdbuf();
+    const std::string text = inhalt.str();
+    const std::string ende =
+        "02.01.2025\t12:00:00\t0.000\t2.000\t0.000\t0.000\t0.000\t5.000\t0.000\t0.000\t0.000\n"
+        "02.01.2025\t12:00:00\t0.500\t3.000\t0.000\t0.000\t0.000\t5.000\t0.000\t0.000\t0.000\n"
+        "Datenerfassung beendet\n";
+    ASSERT_GE(text.size(), ende.size());
+    EXPECT_EQ(text.substr(text.size() - ende.size()), ende);
+    fs::remove(pfad);
+}
