@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 15
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build demo test unit-asan fuzz bench screenshots clean format
+.PHONY: all deps build demo test unit-unprivileged unit-asan fuzz bench screenshots clean format
 
 all: build
 
@@ -21,8 +21,14 @@ demo: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory unit-unprivileged
 	$(MAKE) --no-print-directory fuzz
 	$(MAKE) --no-print-directory unit-asan
+
+# The unit tests once more as an unprivileged user when run as root, so that the permission
+# tests never skip.
+unit-unprivileged: build
+	@bash scripts/run-unprivileged.sh $(BUILD)
 
 # The unit tests once more, under AddressSanitizer and UndefinedBehaviorSanitizer.
 unit-asan: deps
