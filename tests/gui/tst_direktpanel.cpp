@@ -16,7 +16,6 @@
 #include "common/Lamp.h"
 #include "common/Zeigerinstrument.h"
 #include "direkt/DirektPanel.h"
-#include "direkt/PraeziserTakt.h"
 #include "direkt/Streifenschreiber.h"
 #include "hilfe/Direkthilfe.h"
 #include "konfig/KonfigUmrechnung.h"
@@ -495,27 +494,6 @@ private slots:
         fixture.dialogs->fileAnswers.push_back({Answer::Result::Failed, {}});
         gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
         QCOMPARE(fixture.dialogs->lastTitle("message"), QStringLiteral("Fehler #317305"));
-    }
-
-    void aLateTickMovesTheGridInsteadOfBunchingTheNextOnes() {
-        std::vector<double> times;
-        PraeziserTakt* timer = nullptr;
-        PraeziserTakt takt([&] {
-            times.push_back(PraeziserTakt::jetzt());
-            if (times.size() == 2) QTest::qSleep(13);  // a tick far longer than the interval
-            if (times.size() == 5) timer->stoppen();
-        });
-        timer = &takt;
-        takt.starten(0.005);
-        QVERIFY(takt.aktiv());
-        QTRY_VERIFY_WITH_TIMEOUT(!takt.aktiv(), 2000);
-        QCOMPARE(times.size(), std::size_t(5));
-        // After the long tick the next one keeps a whole interval's distance.
-        QVERIFY2(times[3] - times[2] > 0.004, qPrintable(QString::number(times[3] - times[2])));
-        QVERIFY(times[4] - times[3] > 0.004);
-        QCOMPARE(takt.wartekosten().takte, 5L);
-        takt.stoppen();
-        QVERIFY(!takt.aktiv());
     }
 
     void theWindowMenuStopsTheAcquisitionFirst() {

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "direkt/Anzeigeplanung.h"
 #include "direkt/Direkterfassung.h"
 #include "direkt/PraeziserTakt.h"
 #include "konfig/KonfigUmrechnung.h"
@@ -172,11 +173,8 @@ private:
     direkt::Direkterfassung::Kontext kontext_;
     PraeziserTakt takt_;
     std::array<double, 4> ausgangProzent_{};
-    double letzteAnzeige_ = -1.0;
-    double maldauer_ = 0.0;               // how long painting the numbers at once took
+    direkt::Anzeigeplanung planung_;
     QWidget* eingaengeGruppe_ = nullptr;  // meters with their minimum and maximum
-    double letzteZeichnung_ = -1.0;
-    bool anzeigeOffen_ = false;
     // New extremes since the displays were last refreshed.
     std::array<bool, 4> minimumOffen_{};
     std::array<bool, 4> maximumOffen_{};
