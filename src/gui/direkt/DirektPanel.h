@@ -106,7 +106,6 @@ private:
     void abtasttakt();
     void zeigeMesswerte();
     void zeigeStatus(double jetzt);
-    bool zeichnenPasst() const;
     void abtastzeitUebernehmen();
     void ausgangGeaendert(int k);
     void reglerBewegt(int k, int stellung);
