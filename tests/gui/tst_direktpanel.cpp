@@ -487,12 +487,12 @@ private slots:
         QVERIFY(startConnected(fixture));
         const QString path = fixture.folder.filePath(QStringLiteral("grafik"));
         fixture.dialogs->fileAnswers.push_back({Answer::Result::Chosen, path});
-        gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
+        menuAktion(gDirektpanel, QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
         QFile png(path + QStringLiteral(".png"));
         QVERIFY(png.open(QIODevice::ReadOnly));
         QCOMPARE(png.read(4), QByteArray("\x89PNG"));
         fixture.dialogs->fileAnswers.push_back({Answer::Result::Failed, {}});
-        gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
+        menuAktion(gDirektpanel, QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
         QCOMPARE(fixture.dialogs->lastTitle("message"), QStringLiteral("Fehler #317305"));
     }
 
@@ -502,11 +502,11 @@ private slots:
         setSamplingInterval(fixture, 0.1);
         control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
         QVERIFY(panel()->erfassungLaeuft());
-        gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_FENSTER_KONFIG"))->trigger();
+        menuAktion(gDirektpanel, QStringLiteral("DIREKT_FENSTER_KONFIG"))->trigger();
         QVERIFY(!panel()->erfassungLaeuft());
         QCOMPARE(gMainpanel->childpanel(), gKonfigpanel);
         ZeigeChildpanel(gDirektpanel);
-        gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_HILFE_PINS"))->trigger();
+        menuAktion(gDirektpanel, QStringLiteral("DIREKT_HILFE_PINS"))->trigger();
         QCOMPARE(fixture.dialogs->lastTitle("message"), QStringLiteral("PLV-7 Pinbelegung"));
         QVERIFY(fixture.dialogs->lastText("message").startsWith(
             QStringLiteral("Pinbelegung\n\nPin 1:    UB +15V DC\n")));

@@ -107,6 +107,31 @@ private slots:
         QCOMPARE(gMainpanel->childpanel(), gCompanel);
     }
 
+    void everyWindowSharesTheProgramWideCommands() {
+        ProgramFixture fixture;
+        QCOMPARE(fixture.start(), 0);
+        QAction* beenden = menuAktion(gCompanel, QStringLiteral("BEENDEN"));
+        QVERIFY(beenden);
+        QCOMPARE(menuAktion(gKonfigpanel, QStringLiteral("BEENDEN")), beenden);
+        QCOMPARE(menuAktion(gDirektpanel, QStringLiteral("BEENDEN")), beenden);
+        QAction* hilfe = nullptr;
+        for (const char* name : {"MAINPANEL_DIREKTHILFE", "COMPNL_DIREKTHILFE",
+                                 "KONFIGPNL_DIREKTHILFE", "DIREKTPNL_DIREKTHILFE"}) {
+            auto* knopf = fixture.find<QToolButton>(QLatin1String(name));
+            QVERIFY2(knopf && knopf->defaultAction(), name);
+            QCOMPARE(knopf->text(), QStringLiteral("?"));
+            if (!hilfe) hilfe = knopf->defaultAction();
+            QCOMPARE(knopf->defaultAction(), hilfe);
+        }
+        // Switching the mode on one window shows it switched on every other.
+        fixture.find<QToolButton>("KONFIGPNL_DIREKTHILFE")->click();
+        QVERIFY(gHilfeAktiv);
+        QVERIFY(fixture.find<QToolButton>("COMPNL_DIREKTHILFE")->isChecked());
+        fixture.find<QToolButton>("COMPNL_DIREKTHILFE")->click();
+        QVERIFY(!gHilfeAktiv);
+        QVERIFY(!hilfe->isChecked());
+    }
+
     void errorFieldsOfEveryWindowShowTheSameCode() {
         ProgramFixture fixture;
         fixture.writeConnectedSettings();

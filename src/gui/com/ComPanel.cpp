@@ -31,6 +31,7 @@
 #include "link/Scan.h"
 #include "link/plv7Funktionen.h"
 #include "shell/Fenster.h"
+#include "shell/Programmaktionen.h"
 
 namespace plv7::gui {
 namespace {
@@ -72,8 +73,6 @@ ComPanel::ComPanel(QWidget* parent)
     heading->setFont(headingFont);
     auto* help = new QToolButton(this);
     help->setObjectName(QStringLiteral("COMPNL_DIREKTHILFE"));
-    help->setText(QStringLiteral("?"));
-    help->setToolTip(QStringLiteral("Direkthilfe"));
     Direkthilfe::instance().addToggle(help);
     auto* top = new QHBoxLayout;
     top->addWidget(heading);
@@ -96,7 +95,7 @@ ComPanel::ComPanel(QWidget* parent)
     auto* back = new QPushButton(QStringLiteral("Zurück"), this);
     back->setObjectName(QStringLiteral("COMPNL_ZURUECK"));
     back->setMinimumWidth(120);
-    connect(back, &QPushButton::clicked, this, [this] { Combuttons_Callback(); });
+    befehlVerbinden(back, &QPushButton::clicked, this, [this] { Combuttons_Callback(); });
     content()->addWidget(back, 0, Qt::AlignLeft);
 
     ConnectionPicture::setClickHandler([] {
@@ -117,16 +116,15 @@ ComPanel* ComPanel::instance() {
 
 void ComPanel::buildMenu() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
-    QAction* beenden = datei->addAction(QStringLiteral("Beenden"));
-    beenden->setObjectName(QStringLiteral("BEENDEN"));
-    connect(beenden, &QAction::triggered, this, [this] { Menu_Com_Datei(); });
+    datei->addAction(Programmaktionen::instance().beenden());
 
     QMenu* geraet = menuBar()->addMenu(QStringLiteral("PLV-7"));
     QMenu* baudrate = geraet->addMenu(QStringLiteral("Baudrate einstellen"));
     for (long baud : protocol::kDeviceBaudRates) {
         QAction* item = baudrate->addAction(QString::number(baud));
         item->setObjectName(QStringLiteral("BAUD%1").arg(baud));
-        connect(item, &QAction::triggered, this, [this, baud] { Menu_Com_Plv7_Baudrate(baud); });
+        befehlVerbinden(item, &QAction::triggered, this,
+                        [this, baud] { Menu_Com_Plv7_Baudrate(baud); });
     }
 }
 
@@ -139,14 +137,14 @@ QWidget* ComPanel::buildConnectionGroup() {
     for (int port = kFirstPort; port <= kLastPort; ++port) {
         port_->addItem(portBeschriftung(port), port);
     }
-    connect(port_, &QComboBox::activated, this, [this] { PortSelect_Callback(); });
+    befehlVerbinden(port_, &QComboBox::activated, this, [this] { PortSelect_Callback(); });
 
     baud_ = new QComboBox(group);
     baud_->setObjectName(QStringLiteral("COMPNL_BAUDRATE"));
     for (long baud : protocol::kDeviceBaudRates) {
         baud_->addItem(QString::number(baud), static_cast<qlonglong>(baud));
     }
-    connect(baud_, &QComboBox::activated, this, [this] { Baudrate_Callback(); });
+    befehlVerbinden(baud_, &QComboBox::activated, this, [this] { Baudrate_Callback(); });
 
     adresse_ = new QComboBox(group);
     adresse_->setObjectName(QStringLiteral("COMPNL_ADRESSE"));
@@ -176,7 +174,7 @@ QWidget* ComPanel::buildScanGroup() {
     scann_ = new QPushButton(QStringLiteral("Scann"), group);
     scann_->setObjectName(QStringLiteral("COMPNL_SCANN"));
     scann_->setMinimumWidth(100);
-    connect(scann_, &QPushButton::clicked, this, [this] { Scann_Callback(); });
+    befehlVerbinden(scann_, &QPushButton::clicked, this, [this] { Scann_Callback(); });
     auto* scanRow = new QHBoxLayout;
     scanRow->addWidget(new QLabel(QStringLiteral("Adresse"), group), 0, Qt::AlignBottom);
     scanRow->addSpacing(8);
@@ -190,7 +188,7 @@ QWidget* ComPanel::buildScanGroup() {
     idLesen_ = new QPushButton(QStringLiteral("ID lesen"), group);
     idLesen_->setObjectName(QStringLiteral("COMPNL_IDLESEN"));
     idLesen_->setMinimumWidth(100);
-    connect(idLesen_, &QPushButton::clicked, this, [this] { IDLesen_Callback(); });
+    befehlVerbinden(idLesen_, &QPushButton::clicked, this, [this] { IDLesen_Callback(); });
     auto* idRow = new QHBoxLayout;
     idRow->addWidget(new QLabel(QStringLiteral("Gerätekennung"), group));
     idRow->addWidget(idString_, 1);
@@ -299,19 +297,16 @@ void ComPanel::oeffnenUndAnzeigen() {
 }
 
 void ComPanel::PortSelect_Callback() {
-    if (gHilfeAktiv) return;
     oeffnenUndAnzeigen();
 }
 
 void ComPanel::Baudrate_Callback() {
-    if (gHilfeAktiv) return;
     // Closing first reopens the port even when port and rate are what they were.
     ComPortSchliessen();
     oeffnenUndAnzeigen();
 }
 
 void ComPanel::ComPicture_Callback() {
-    if (gHilfeAktiv) return;
     if (sgComPort == kKeinPort) {
         setPortAuswahl(sgLetzterPort);
         ComFehlerSetzen(ComPortOeffnen());
@@ -323,7 +318,6 @@ void ComPanel::ComPicture_Callback() {
 }
 
 void ComPanel::IDLesen_Callback() {
-    if (gHilfeAktiv) return;
     text_->setText(QStringLiteral("lese ID..."));
     text_->repaint();
     int result = kIdOhnePort;
@@ -338,7 +332,6 @@ void ComPanel::IDLesen_Callback() {
 }
 
 void ComPanel::Scann_Callback() {
-    if (gHilfeAktiv) return;
     if (sgComPort == kKeinPort) {
         ComFehlerSetzen(kScanOhnePort);
         return;
@@ -383,12 +376,10 @@ void ComPanel::statuszeileZeigen(const QString& text) {
 }
 
 void ComPanel::Combuttons_Callback() {
-    if (gHilfeAktiv) return;
     ZeigeChildpanel(gDirektpanel);
 }
 
 void ComPanel::Menu_Com_Plv7_Baudrate(long baud) {
-    if (gHilfeAktiv) return;
     if (sgComPort == kKeinPort) {
         dialoge().message(QStringLiteral("Fehler"), QStringLiteral("Kein COM-Port geöffnet"));
         return;
@@ -399,11 +390,6 @@ void ComPanel::Menu_Com_Plv7_Baudrate(long baud) {
         {QStringLiteral("OK"), QStringLiteral("Abbruch")}, 0, 1);
     if (answer != 0) return;
     ComFehlerSetzen(ORVPLV7_BaudrateSchreiben(sgComPort, adressAuswahl(), baud));
-}
-
-void ComPanel::Menu_Com_Datei() {
-    if (gHilfeAktiv) return;
-    ProgrammendeFallsAllesGespeichert();
 }
 
 void ComPanel::StatusAbfragen() {

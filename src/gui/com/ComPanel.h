@@ -52,7 +52,6 @@ public:
     void Combuttons_Callback();
     void ComPicture_Callback();
     void Menu_Com_Plv7_Baudrate(long baud);
-    void Menu_Com_Datei();
 
     // Reads both status bytes and shows them on the status lamps (the poll timer's tick).
     void StatusAbfragen();

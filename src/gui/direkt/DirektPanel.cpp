@@ -476,9 +476,8 @@ void DirektPanel::abtastzeitUebernehmen() {
     abtastzeit_->setFocus();
 }
 
-void DirektPanel::menueFenster(Panel* ziel) {
+void DirektPanel::verlassen() {
     AbfrageStoppen();
-    ZeigeChildpanel(ziel);
 }
 
 }  // namespace plv7::gui

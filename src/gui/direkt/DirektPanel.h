@@ -40,6 +40,8 @@ public:
     ~DirektPanel() override;
 
     void readIni(const IniStore& store) override;
+    // Leaving the window stops the acquisition first.
+    void verlassen() override;
     void writeIni(IniStore& store) override;
 
     // At start-up, after the settings were read: chart, timer interval and scaling.
@@ -128,7 +130,6 @@ private:
     void uebernimmZeichnung(const direkt::Zeichnung& zeichnung);
     void bildSpeichern();
     void grafikAlsBildSpeichern();
-    void menueFenster(Panel* ziel);
 
     std::array<Zeigerinstrument*, 4> eingang_{};
     std::array<QLineEdit*, 4> min_{};

@@ -28,6 +28,7 @@
 #include "konfig/KonfigPanelTexte.h"
 #include "konfig/KonfigUmrechnung.h"
 #include "shell/Fenster.h"
+#include "shell/Programmaktionen.h"
 
 namespace plv7::gui {
 namespace {
@@ -85,8 +86,10 @@ KonfigPanel::KonfigPanel(QWidget* parent) : Panel(QStringLiteral("KONFIGPNL"), t
     hauptfenster_ = new QPushButton(t::kZurueck, this);
     hauptfenster_->setObjectName(QStringLiteral("KONFIGPNL_HAUPTFENSTER"));
     hauptfenster_->setMinimumWidth(120);
-    connect(standardwerte_, &QPushButton::clicked, this, [this] { Konfigbuttons_Standardwerte(); });
-    connect(hauptfenster_, &QPushButton::clicked, this, [this] { Konfigbuttons_Hauptfenster(); });
+    befehlVerbinden(standardwerte_, &QPushButton::clicked, this,
+                    [this] { Konfigbuttons_Standardwerte(); });
+    befehlVerbinden(hauptfenster_, &QPushButton::clicked, this,
+                    [this] { Konfigbuttons_Hauptfenster(); });
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(standardwerte_);
     knoepfe->addStretch(1);
@@ -124,8 +127,6 @@ QWidget* KonfigPanel::kopfzeile() {
                       Qt::AlignTop);
     auto* hilfe = new QToolButton(zeile);
     hilfe->setObjectName(QStringLiteral("KONFIGPNL_DIREKTHILFE"));
-    hilfe->setText(QStringLiteral("?"));
-    hilfe->setToolTip(QStringLiteral("Direkthilfe"));
     hilfe->setMinimumSize(32, 32);
     Direkthilfe::instance().addToggle(hilfe);
     layout->addWidget(hilfe, 0, Qt::AlignTop);
@@ -207,21 +208,14 @@ void KonfigPanel::menuBauen() {
     speichern_ = datei->addAction(t::kMenuSpeichern);
     speichern_->setObjectName(QStringLiteral("KONFIG_DATEI_SPEICHERN"));
     datei->addSeparator();
-    beenden_ = datei->addAction(t::kMenuBeenden);
-    beenden_->setObjectName(QStringLiteral("KONFIG_DATEI_BEENDEN"));
+    datei->addAction(Programmaktionen::instance().beenden());
 
     // Menu_Konfig_Datei: file results other than 0 go to the error pop-up.
-    connect(laden_, &QAction::triggered, this, [this] {
-        if (gHilfeAktiv) return;
+    befehlVerbinden(laden_, &QAction::triggered, this, [this] {
         if (const int code = KonfigurationLaden(); code != 0) ORV_Fehlerpopup(code);
     });
-    connect(speichern_, &QAction::triggered, this, [this] {
-        if (gHilfeAktiv) return;
+    befehlVerbinden(speichern_, &QAction::triggered, this, [this] {
         if (const int code = KonfigurationSpeichern(); code != 0) ORV_Fehlerpopup(code);
-    });
-    connect(beenden_, &QAction::triggered, this, [] {
-        if (gHilfeAktiv) return;
-        ProgrammendeFallsAllesGespeichert();
     });
 }
 
@@ -376,7 +370,6 @@ void KonfigPanel::markierungenAktualisieren() {
 }
 
 void KonfigPanel::Konfigbuttons_Standardwerte() {
-    if (gHilfeAktiv) return;
     const int antwort = dialoge().question(t::kFrageTitel, t::kFrageText, {t::kJa, t::kNein}, 0, 1);
     if (antwort != 0) return;
     KonfigurationStandardwerte();
@@ -384,7 +377,6 @@ void KonfigPanel::Konfigbuttons_Standardwerte() {
 }
 
 void KonfigPanel::Konfigbuttons_Hauptfenster() {
-    if (gHilfeAktiv) return;
     KonfigpanelLesen();
     AbhaengigeFensterNeuSkalieren();
     ZeigeChildpanel(gDirektpanel);

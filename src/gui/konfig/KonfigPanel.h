@@ -76,7 +76,6 @@ private:
     QPushButton* hauptfenster_ = nullptr;
     QAction* laden_ = nullptr;
     QAction* speichern_ = nullptr;
-    QAction* beenden_ = nullptr;
 };
 
 }  // namespace plv7::gui

@@ -16,6 +16,7 @@
 #include "shell/Geraetebild.h"
 #include "shell/InfoPanel.h"
 #include "shell/Panel.h"
+#include "shell/Programmaktionen.h"
 
 namespace plv7::gui {
 
@@ -106,8 +107,6 @@ QWidget* MainPanel::buildHomePage() {
     top->addWidget(new ConnectionPicture(QStringLiteral("MAINPANEL_PICTURERING"), page));
     auto* help = new QToolButton(page);
     help->setObjectName(QStringLiteral("MAINPANEL_DIREKTHILFE"));
-    help->setText(QStringLiteral("?"));
-    help->setToolTip(QStringLiteral("Direkthilfe"));
     Direkthilfe::instance().addToggle(help);
     top->addWidget(help, 0, Qt::AlignTop);
     outer->addLayout(top);
@@ -135,7 +134,7 @@ QWidget* MainPanel::buildHomePage() {
         auto* button = new QPushButton(QString::fromUtf8(kButtons[i].label), page);
         button->setObjectName(QLatin1String(kButtons[i].name));
         button->setMinimumSize(240, 38);
-        connect(button, &QPushButton::clicked, this, [this, i] { onMainButton(i); });
+        befehlVerbinden(button, &QPushButton::clicked, this, [this, i] { onMainButton(i); });
         buttons_[i] = button;
         column->addWidget(button);
         // Info and Beenden stand apart from the windows.
@@ -153,16 +152,15 @@ void MainPanel::addPanel(Panel* panel) {
 }
 
 void MainPanel::onMainButton(int index) {
-    if (gHilfeAktiv) return;
     switch (index) {
         case kInfo:
-            ZeigeInfopanel();
+            Programmaktionen::instance().info()->trigger();
             break;
         case kEnde:
-            programmende();
+            Programmaktionen::instance().beenden()->trigger();
             break;
         default:
-            zeigeChildpanel(panelOfButton(index));
+            FensterWechseln(panelOfButton(index));
             break;
     }
 }
