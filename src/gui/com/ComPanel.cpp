@@ -64,7 +64,7 @@ ComPanel::ComPanel(QWidget* parent)
     : Panel(QStringLiteral("COMPNL"), QStringLiteral("COM-Schnittstellen Einstellung"), parent) {
     sgComPanel = this;
     ComHilfetexteEintragen();
-    buildMenu();
+    baueMenues();
 
     auto* heading = new QLabel(title(), this);
     QFont headingFont = heading->font();
@@ -84,12 +84,12 @@ ComPanel::ComPanel(QWidget* parent)
     content()->addLayout(top);
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(buildConnectionGroup(), 2);
-    groups->addWidget(buildScanGroup(), 3);
+    groups->addWidget(baueVerbindung(), 2);
+    groups->addWidget(baueScan(), 3);
     content()->addLayout(groups);
 
     content()->addSpacing(8);
-    content()->addWidget(buildMessageGroup());
+    content()->addWidget(baueMeldungen());
     content()->addStretch(1);
 
     auto* back = new QPushButton(QStringLiteral("Zurück"), this);
@@ -114,7 +114,7 @@ ComPanel* ComPanel::instance() {
     return sgComPanel;
 }
 
-void ComPanel::buildMenu() {
+void ComPanel::baueMenues() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
     datei->addAction(Programmaktionen::instance().beenden());
 
@@ -128,7 +128,7 @@ void ComPanel::buildMenu() {
     }
 }
 
-QWidget* ComPanel::buildConnectionGroup() {
+QWidget* ComPanel::baueVerbindung() {
     auto* group = new QGroupBox(QStringLiteral("Verbindung"), this);
     port_ = new QComboBox(group);
     port_->setObjectName(QStringLiteral("COMPNL_PORT"));
@@ -158,7 +158,7 @@ QWidget* ComPanel::buildConnectionGroup() {
     return group;
 }
 
-QWidget* ComPanel::buildScanGroup() {
+QWidget* ComPanel::baueScan() {
     auto* group = new QGroupBox(QStringLiteral("Geräte an der Schnittstelle"), this);
     auto* lamps = new QGridLayout;
     lamps->setHorizontalSpacing(14);
@@ -201,7 +201,7 @@ QWidget* ComPanel::buildScanGroup() {
     return group;
 }
 
-QWidget* ComPanel::buildMessageGroup() {
+QWidget* ComPanel::baueMeldungen() {
     auto* group = new QGroupBox(QStringLiteral("Meldungen"), this);
     text_ = new QLineEdit(group);
     text_->setObjectName(QStringLiteral("COMPNL_TEXT"));

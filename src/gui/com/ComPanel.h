@@ -71,10 +71,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildMenu();
-    QWidget* buildConnectionGroup();
-    QWidget* buildScanGroup();
-    QWidget* buildMessageGroup();
+    void baueMenues();
+    QWidget* baueVerbindung();
+    QWidget* baueScan();
+    QWidget* baueMeldungen();
     // The port and rate callbacks' common end: open, report, show.
     void oeffnenUndAnzeigen();
     // Lets the window paint the status line during a long exchange.

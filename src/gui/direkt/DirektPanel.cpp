@@ -103,7 +103,7 @@ DirektPanel::DirektPanel(QWidget* parent)
     fehlerpnl_ = new Fehlerstatistik(this);
     triggerpnl_ = new Triggerdialog(this);
     verbindeSignale();
-    registriereHilfetexte();
+    hilfetexteEintragen();
     einzelbildAuchImHilfemodus();
 }
 

@@ -95,7 +95,7 @@ private:
     QWidget* baueFusszeile();
     void baueMenues();
     void verbindeSignale();
-    void registriereHilfetexte();
+    void hilfetexteEintragen();
     void einzelbildAuchImHilfemodus();
 
     // Acquisition (DirektPanel.cpp).

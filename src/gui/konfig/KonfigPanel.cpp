@@ -66,13 +66,13 @@ std::filesystem::path dateiPfad(const QString& pfad) {
 KonfigPanel::KonfigPanel(QWidget* parent) : Panel(QStringLiteral("KONFIGPNL"), t::kTitel, parent) {
     ausgaenge_.ausgang = true;
     eingaenge_.ausgang = false;
-    menuBauen();
+    baueMenues();
 
     content()->addWidget(kopfzeile());
     content()->addSpacing(6);
-    content()->addWidget(richtungBauen(ausgaenge_));
+    content()->addWidget(baueRichtung(ausgaenge_));
     content()->addSpacing(6);
-    content()->addWidget(richtungBauen(eingaenge_));
+    content()->addWidget(baueRichtung(eingaenge_));
     // Outputs and inputs are two grids; equal first columns line their fields up.
     int breite = 0;
     for (QLabel* label : zeilenAnfaenge_) {
@@ -98,7 +98,7 @@ KonfigPanel::KonfigPanel(QWidget* parent) : Panel(QStringLiteral("KONFIGPNL"), t
     content()->addLayout(knoepfe);
     content()->addStretch(1);
 
-    hilfetexteAnmelden();
+    hilfetexteEintragen();
     KonfigpanelAnzeigen();
     // Configurations taken over from curve and characteristic files show up here at once.
     setKonfigAnzeige([this] { KonfigpanelAnzeigen(); });
@@ -133,7 +133,7 @@ QWidget* KonfigPanel::kopfzeile() {
     return zeile;
 }
 
-QGroupBox* KonfigPanel::richtungBauen(Richtung& richtung) {
+QGroupBox* KonfigPanel::baueRichtung(Richtung& richtung) {
     const bool aus = richtung.ausgang;
     const QString art = aus ? QStringLiteral("OUT") : QStringLiteral("IN");
     auto* gruppe = new QGroupBox(aus ? t::kUeberschriftAusgaenge : t::kUeberschriftEingaenge, this);
@@ -198,7 +198,7 @@ QGroupBox* KonfigPanel::richtungBauen(Richtung& richtung) {
     return gruppe;
 }
 
-void KonfigPanel::menuBauen() {
+void KonfigPanel::baueMenues() {
     QMenuBar* leiste = menuBar();
     leiste->setObjectName(QStringLiteral("KONFIG"));
     QMenu* datei = leiste->addMenu(t::kMenuDatei);
@@ -219,7 +219,7 @@ void KonfigPanel::menuBauen() {
     });
 }
 
-void KonfigPanel::hilfetexteAnmelden() {
+void KonfigPanel::hilfetexteEintragen() {
     Direkthilfe& hilfe = Direkthilfe::instance();
     hilfe.addText(QStringLiteral("KONFIGPNL_AUSGANGSBEREICH"), t::kHilfeAusgangsbereich);
     hilfe.addText(QStringLiteral("KONFIGPNL_EINGANGSBEREICH"), t::kHilfeEingangsbereich);

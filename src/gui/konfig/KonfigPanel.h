@@ -58,9 +58,9 @@ private:
     };
 
     QWidget* kopfzeile();
-    QGroupBox* richtungBauen(Richtung& richtung);
-    void menuBauen();
-    void hilfetexteAnmelden();
+    QGroupBox* baueRichtung(Richtung& richtung);
+    void baueMenues();
+    void hilfetexteEintragen();
 
     void Konfigbuttons_Standardwerte();
     void Konfigbuttons_Hauptfenster();

@@ -87,14 +87,14 @@ MainPanel::MainPanel(QWidget* parent) : QWidget(parent), stack_(new QStackedWidg
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(stack_);
-    stack_->addWidget(buildHomePage());
+    stack_->addWidget(baueStartseite());
     for (const ButtonInfo& info : kButtons) {
         if (info.help)
             Direkthilfe::instance().addText(QLatin1String(info.name), QString::fromUtf8(info.help));
     }
 }
 
-QWidget* MainPanel::buildHomePage() {
+QWidget* MainPanel::baueStartseite() {
     auto* page = new QWidget(this);
     auto* outer = new QVBoxLayout(page);
     outer->setContentsMargins(24, 16, 24, 24);
