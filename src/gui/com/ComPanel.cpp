@@ -26,6 +26,7 @@
 #include "hilfe/Direkthilfe.h"
 #include "ini/IniStore.h"
 #include "link/ComSettings.h"
+#include "link/OhnePort.h"
 #include "link/PortDeviceSettings.h"
 #include "link/Rahmenformat.h"
 #include "link/Scan.h"
@@ -37,9 +38,6 @@ namespace plv7::gui {
 namespace {
 
 ComPanel* sgComPanel = nullptr;
-
-constexpr int kIdOhnePort = -122232;
-constexpr int kScanOhnePort = -122233;
 
 constexpr QColor kGefundenGruen(0x00, 0xCC, 0x00);
 constexpr QColor kFremdRot(0xFF, 0x00, 0x00);
@@ -320,7 +318,7 @@ void ComPanel::ComPicture_Callback() {
 void ComPanel::IDLesen_Callback() {
     text_->setText(QStringLiteral("lese ID..."));
     text_->repaint();
-    int result = kIdOhnePort;
+    int result = kIdLesenOhnePort;
     if (sgComPort != kKeinPort) {
         idString_->clear();
         std::string id;

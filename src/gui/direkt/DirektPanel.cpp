@@ -30,13 +30,13 @@
 #include "hilfe/Dialoge.h"
 #include "hilfe/Direkthilfe.h"
 #include "konfig/KonfigUmrechnung.h"
+#include "link/OhnePort.h"
 #include "link/plv7Funktionen.h"
 #include "shell/Fenster.h"
 
 namespace plv7::gui {
 namespace {
 
-constexpr int kOhnePort = -122303;
 constexpr const char* kAusgangKanal[4] = {"a1", "a2", "a3", "a4"};
 
 QString text(double wert, int stellen) {
@@ -256,8 +256,8 @@ int DirektPanel::AusgangSetzen(int k) {
     }
     const int port = OffenerComPort();
     if (port == -1) {
-        ComFehlerSetzen(kOhnePort);
-        return kOhnePort;
+        ComFehlerSetzen(kAusgangOhnePort);
+        return kAusgangOhnePort;
     }
     const char adresse = ComAdresse();
     const direkt::Ausgangswert a =
@@ -272,8 +272,8 @@ int DirektPanel::AusgangSetzen(int k) {
 int DirektPanel::AusgangAufNull(int k) {
     const int port = OffenerComPort();
     if (port == -1) {
-        ComFehlerSetzen(kOhnePort);
-        return kOhnePort;
+        ComFehlerSetzen(kAusgangOhnePort);
+        return kAusgangOhnePort;
     }
     const char adresse = ComAdresse();
     const double null = direkt::ausgangNullwert(ausgangCodeInEinheit, k);
