@@ -4,10 +4,8 @@
 //
 //   build/bench/bench_direkt [seconds per interval]   (default 20; also PLV7_BENCH_SEKUNDEN)
 #include <QApplication>
-#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -19,6 +17,7 @@
 
 #include "Line.h"
 #include "PortMap.h"
+#include "common/Zahlenfeld.h"
 #include "direkt/DirektPanel.h"
 #include "direkt/Streifenschreiber.h"
 #include "hilfe/Dialoge.h"
@@ -60,7 +59,8 @@ void laufen(double sekunden) {
 }
 
 void messeAbtastung(DirektPanel& panel, double intervall, double sekunden) {
-    panel.findChild<QDoubleSpinBox*>(QStringLiteral("DIREKTPNL_ABTASTZEIT"))->setValue(intervall);
+    panel.findChild<plv7::gui::Zahlenfeld*>(QStringLiteral("DIREKTPNL_ABTASTZEIT"))
+        ->setValue(intervall);
     panel.taktkostenZuruecksetzen();
     panel.takt().wartekostenZuruecksetzen();
     const double cpuVorher = prozessorSekunden();
@@ -102,7 +102,8 @@ void messeAbtastung(DirektPanel& panel, double intervall, double sekunden) {
 }
 
 void messeVollbild(DirektPanel& panel) {
-    panel.findChild<QSpinBox*>(QStringLiteral("DIREKTPNL_PUNKTEPRODIV"))->setValue(10000);
+    panel.findChild<plv7::gui::Zahlenfeld*>(QStringLiteral("DIREKTPNL_PUNKTEPRODIV"))
+        ->setValue(10000);
     QApplication::processEvents();
     const int punkte = panel.erfassung().grafik().bildlaenge();
     std::vector<double> x(static_cast<std::size_t>(punkte));

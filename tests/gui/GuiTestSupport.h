@@ -2,6 +2,7 @@
 
 // What every GUI test needs: the dialog seam scripted, and the whole program started on a
 // simulated box inside the test process, with its settings in a temporary folder.
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -87,6 +88,15 @@ inline QAction* menuAktion(const QWidget* window, const QString& name) {
         }
     }
     return nullptr;
+}
+
+// Types text over a field's content key by key, as the operator does, and presses Enter.
+inline void tippen(QWidget* feld, const QString& text) {
+    if (auto* zahl = qobject_cast<QAbstractSpinBox*>(feld)) zahl->selectAll();
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QTest::keyClick(feld, Qt::Key_Return);
 }
 
 // The program on a simulated box at port 1 (one PLV-7 at address '1', 9600 baud).

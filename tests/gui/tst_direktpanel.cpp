@@ -1,11 +1,9 @@
 // The direct input/output window on a simulated box whose inputs are wired to its outputs.
 #include <QCheckBox>
-#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <vector>
 
 #include "GuiTestSupport.h"
@@ -14,6 +12,7 @@
 #include "com/ComPort.h"
 #include "common/ErrorIndicator.h"
 #include "common/Lamp.h"
+#include "common/Zahlenfeld.h"
 #include "common/Zeigerinstrument.h"
 #include "direkt/DirektPanel.h"
 #include "direkt/Streifenschreiber.h"
@@ -54,7 +53,7 @@ Zeigerinstrument* meter(ProgramFixture& fixture, const char* name) {
 }
 
 void setSamplingInterval(ProgramFixture& fixture, double seconds) {
-    control<QDoubleSpinBox>(fixture, "DIREKTPNL_ABTASTZEIT")->setValue(seconds);
+    control<Zahlenfeld>(fixture, "DIREKTPNL_ABTASTZEIT")->setValue(seconds);
 }
 
 QStringList lines(const QString& path) {
@@ -77,8 +76,8 @@ private slots:
     void aKnobAboveItsLimitIsPulledBackBeforeAnythingIsWritten() {
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));
-        auto* limit = control<QDoubleSpinBox>(fixture, "DIREKTPNL_BEGRENZUNG2");
-        auto* knob = control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG2");
+        auto* limit = control<Zahlenfeld>(fixture, "DIREKTPNL_BEGRENZUNG2");
+        auto* knob = control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG2");
         limit->setValue(4.0);
         knob->setValue(7.5);
         QCOMPARE(knob->value(), 4.0);
@@ -97,6 +96,41 @@ private slots:
         QCOMPARE(fixture.dialogs->count("message"), 0);
     }
 
+    void aTypedNumberPastTheRangeCommitsTheEndNeverAShorterNumber() {
+        ProgramFixture fixture;
+        QVERIFY(startConnected(fixture));
+        auto* knob = control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG1");
+        tippen(knob, "12");
+        QCOMPARE(knob->value(), 10.0);
+        QCOMPARE(knob->findChild<QLineEdit*>()->text(), QStringLiteral("10.000"));
+        QCOMPARE(fixture.line->box('1')->outputVolts(1), 10.0);
+
+        // Output 2 scaled 0..10 V onto 0..120, its limit raised above the range.
+        gKonfig.outskalamax[1] = 120.0;
+        Direktpanel_SkaliereElemente();
+        tippen(control<Zahlenfeld>(fixture, "DIREKTPNL_BEGRENZUNG2"), "500");
+        auto* knob2 = control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG2");
+        tippen(knob2, "150");
+        QCOMPARE(knob2->value(), 120.0);
+        QCOMPARE(fixture.line->box('1')->outputVolts(2), 10.0);
+        // A limit below the typed number still has the last word.
+        tippen(control<Zahlenfeld>(fixture, "DIREKTPNL_BEGRENZUNG2"), "60");
+        tippen(knob2, "150");
+        QCOMPARE(knob2->value(), 60.0);
+        QCOMPARE(fixture.line->box('1')->outputVolts(2), 5.0);
+
+        auto* interval = control<Zahlenfeld>(fixture, "DIREKTPNL_ABTASTZEIT");
+        tippen(interval, "50000");
+        QCOMPARE(interval->value(), 34560.0);
+        QCOMPARE(panel()->timerIntervall(), 34560.0);
+        auto* punkte = control<Zahlenfeld>(fixture, "DIREKTPNL_PUNKTEPRODIV");
+        tippen(punkte, "25,4");
+        QCOMPARE(punkte->ganzzahl(), 25);
+        // Something that is no number leaves the value as it was.
+        tippen(interval, "-");
+        QCOMPARE(interval->value(), 34560.0);
+    }
+
     void outputsToZeroWriteTheUserValueZeroHeldInsideTheRange() {
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));
@@ -108,8 +142,8 @@ private slots:
         gKonfig.outskalamin[2] = -5.0;
         gKonfig.outskalamax[2] = 5.0;
         Direktpanel_SkaliereElemente();
-        auto* knob1 = control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG1");
-        auto* knob3 = control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG3");
+        auto* knob1 = control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG1");
+        auto* knob3 = control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG3");
         QCOMPARE(knob1->minimum(), 2.0);
         QCOMPARE(knob1->maximum(), 18.0);  // code 4095 = 10 V, twice the scaled interval
         knob1->setValue(8.0);
@@ -156,7 +190,7 @@ private slots:
         const QString log = fixture.folder.filePath(QStringLiteral("messung.txt"));
         fixture.dialogs->fileAnswers.push_back({Answer::Result::Chosen, log});
         setSamplingInterval(fixture, 0.1);
-        control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG1")->setValue(6.0);
+        control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG1")->setValue(6.0);
         control<QPushButton>(fixture, "DIREKTPNL_DATEISPEICHERN")->setChecked(true);
         control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
         QVERIFY(lamp(fixture, "DIREKTPNL_DATEISPEICHERNLED")->isOn());
@@ -198,7 +232,7 @@ private slots:
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));
         setSamplingInterval(fixture, 0.1);
-        auto* knob = control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG1");
+        auto* knob = control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG1");
         auto* minimum = control<QLineEdit>(fixture, "DIREKTPNL_MIN1");
         auto* maximum = control<QLineEdit>(fixture, "DIREKTPNL_MAX1");
         auto* instrument = meter(fixture, "DIREKTPNL_EINGANG1");
@@ -220,7 +254,7 @@ private slots:
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));
         setSamplingInterval(fixture, 0.05);
-        control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG2")->setValue(7.0);
+        control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG2")->setValue(7.0);
         auto* instrument = meter(fixture, "DIREKTPNL_EINGANG2");
         control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
         while (panel()->erfassungLaeuft() && panel()->taktkosten().takte < 1) {
@@ -237,7 +271,7 @@ private slots:
     void theIntervalAcceptsAMillisecondButTheTimerRunsAtTwo() {
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));
-        auto* interval = control<QDoubleSpinBox>(fixture, "DIREKTPNL_ABTASTZEIT");
+        auto* interval = control<Zahlenfeld>(fixture, "DIREKTPNL_ABTASTZEIT");
         QCOMPARE(interval->value(), 0.5);
         QCOMPARE(panel()->timerIntervall(), 0.5);
         interval->setValue(0.001);
@@ -256,15 +290,15 @@ private slots:
         control<QCheckBox>(fixture, "DIREKTPNL_GRAFIKZEIGEN")->setChecked(false);
         control<QCheckBox>(fixture, "DIREKTPNL_VERZOEGERTZEICHNEN")->setChecked(true);
         control<QCheckBox>(fixture, "DIREKTPNL_EINZELBILD")->setChecked(true);
-        control<QSpinBox>(fixture, "DIREKTPNL_PUNKTEPRODIV")->setValue(50);
-        control<QSpinBox>(fixture, "DIREKTPNL_PROZENTPRODIV")->setValue(10);
-        control<QSpinBox>(fixture, "DIREKTPNL_YOFFSETINPROZENT")->setValue(30);
+        control<Zahlenfeld>(fixture, "DIREKTPNL_PUNKTEPRODIV")->setValue(50);
+        control<Zahlenfeld>(fixture, "DIREKTPNL_PROZENTPRODIV")->setValue(10);
+        control<Zahlenfeld>(fixture, "DIREKTPNL_YOFFSETINPROZENT")->setValue(30);
         setSamplingInterval(fixture, 0.25);
-        control<QDoubleSpinBox>(fixture, "DIREKTPNL_BEGRENZUNG2")->setValue(7.5);
+        control<Zahlenfeld>(fixture, "DIREKTPNL_BEGRENZUNG2")->setValue(7.5);
         control<QComboBox>(fixture, "TRIGGERPNL_QUELLE")->setCurrentIndex(1);  // Kanal 2
         control<QComboBox>(fixture, "TRIGGERPNL_FLANKE")->setCurrentIndex(1);  // negativ
-        control<QDoubleSpinBox>(fixture, "TRIGGERPNL_SCHWELLE")->setValue(40.0);
-        control<QSpinBox>(fixture, "TRIGGERPNL_DELAY")->setValue(-3);
+        control<Zahlenfeld>(fixture, "TRIGGERPNL_SCHWELLE")->setValue(40.0);
+        control<Zahlenfeld>(fixture, "TRIGGERPNL_DELAY")->setValue(-3);
         fixture.finish();
         fixture.program.reset();
 
@@ -278,16 +312,16 @@ private slots:
         QVERIFY(control<QCheckBox>(fixture, "DIREKTPNL_EINZELBILD")->isChecked());
         QVERIFY(control<QPushButton>(fixture, "DIREKTPNL_BILDSPEICHERN")->isEnabled());
         QVERIFY(!control<QPushButton>(fixture, "DIREKTPNL_DATEISPEICHERN")->isEnabled());
-        QCOMPARE(control<QSpinBox>(fixture, "DIREKTPNL_PUNKTEPRODIV")->value(), 50);
-        QCOMPARE(control<QSpinBox>(fixture, "DIREKTPNL_PROZENTPRODIV")->value(), 10);
-        QCOMPARE(control<QSpinBox>(fixture, "DIREKTPNL_YOFFSETINPROZENT")->value(), 30);
-        QCOMPARE(control<QDoubleSpinBox>(fixture, "DIREKTPNL_ABTASTZEIT")->value(), 0.25);
+        QCOMPARE(control<Zahlenfeld>(fixture, "DIREKTPNL_PUNKTEPRODIV")->ganzzahl(), 50);
+        QCOMPARE(control<Zahlenfeld>(fixture, "DIREKTPNL_PROZENTPRODIV")->ganzzahl(), 10);
+        QCOMPARE(control<Zahlenfeld>(fixture, "DIREKTPNL_YOFFSETINPROZENT")->ganzzahl(), 30);
+        QCOMPARE(control<Zahlenfeld>(fixture, "DIREKTPNL_ABTASTZEIT")->value(), 0.25);
         QCOMPARE(panel()->timerIntervall(), 0.25);
-        QCOMPARE(control<QDoubleSpinBox>(fixture, "DIREKTPNL_BEGRENZUNG2")->value(), 7.5);
+        QCOMPARE(control<Zahlenfeld>(fixture, "DIREKTPNL_BEGRENZUNG2")->value(), 7.5);
         QCOMPARE(control<QComboBox>(fixture, "TRIGGERPNL_QUELLE")->currentData().toInt(), 2);
         QCOMPARE(control<QComboBox>(fixture, "TRIGGERPNL_FLANKE")->currentData().toInt(), -1);
-        QCOMPARE(control<QDoubleSpinBox>(fixture, "TRIGGERPNL_SCHWELLE")->value(), 40.0);
-        QCOMPARE(control<QSpinBox>(fixture, "TRIGGERPNL_DELAY")->value(), -3);
+        QCOMPARE(control<Zahlenfeld>(fixture, "TRIGGERPNL_SCHWELLE")->value(), 40.0);
+        QCOMPARE(control<Zahlenfeld>(fixture, "TRIGGERPNL_DELAY")->ganzzahl(), -3);
         // The stored Y scale is applied at start: 10 %/Div × 5 from 30 %.
         const QCPRange y = panel()->streifenschreiber()->yAxis->range();
         QCOMPARE(y.lower, 30.0);
@@ -309,9 +343,9 @@ private slots:
         store.putInt("direkt", "kurve2", 0);
         fixture.writeSettings(store);
         QCOMPARE(fixture.start(), 0);
-        QCOMPARE(control<QSpinBox>(fixture, "DIREKTPNL_PUNKTEPRODIV")->value(), 20);
-        QCOMPARE(control<QDoubleSpinBox>(fixture, "DIREKTPNL_ABTASTZEIT")->value(), 0.5);
-        QCOMPARE(control<QSpinBox>(fixture, "TRIGGERPNL_DELAY")->value(), 0);
+        QCOMPARE(control<Zahlenfeld>(fixture, "DIREKTPNL_PUNKTEPRODIV")->ganzzahl(), 20);
+        QCOMPARE(control<Zahlenfeld>(fixture, "DIREKTPNL_ABTASTZEIT")->value(), 0.5);
+        QCOMPARE(control<Zahlenfeld>(fixture, "TRIGGERPNL_DELAY")->ganzzahl(), 0);
         QVERIFY(!panel()->streifenschreiber()->spurSichtbar(1));
         QVERIFY(control<QCheckBox>(fixture, "DIREKTPNL_GRAFIKZEIGEN")->isChecked());
     }
@@ -319,7 +353,7 @@ private slots:
     void aFrozenFrameIsExportedWhole() {
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));
-        control<QSpinBox>(fixture, "DIREKTPNL_PUNKTEPRODIV")->setValue(1);  // 12 samples
+        control<Zahlenfeld>(fixture, "DIREKTPNL_PUNKTEPRODIV")->setValue(1);  // 12 samples
         control<QCheckBox>(fixture, "DIREKTPNL_EINZELBILD")->setChecked(true);
         QVERIFY(!control<QPushButton>(fixture, "DIREKTPNL_DATEISPEICHERN")->isEnabled());
         setSamplingInterval(fixture, 0.01);
@@ -341,7 +375,7 @@ private slots:
     void delayedDisplayDrawsAWholeFrameAtOnce() {
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));
-        control<QSpinBox>(fixture, "DIREKTPNL_PUNKTEPRODIV")->setValue(2);  // 24 samples
+        control<Zahlenfeld>(fixture, "DIREKTPNL_PUNKTEPRODIV")->setValue(2);  // 24 samples
         control<QCheckBox>(fixture, "DIREKTPNL_VERZOEGERTZEICHNEN")->setChecked(true);
         setSamplingInterval(fixture, 0.01);
         control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
@@ -394,7 +428,7 @@ private slots:
         QVERIFY(startConnected(fixture));
         setSamplingInterval(fixture, 0.005);
         control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
-        auto* knob = control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG3");
+        auto* knob = control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG3");
         for (int i = 0; i < 40; ++i) {
             knob->setValue(i % 2 ? 6.0 : 3.0);
             QTest::qWait(3);
@@ -410,7 +444,7 @@ private slots:
     void theTriggerWaitsForTheSignalToComeFromBelow() {
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));
-        auto* knob = control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG1");
+        auto* knob = control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG1");
         auto* text = control<QLabel>(fixture, "DIREKTPNL_TRIGGERTEXT");
         knob->setValue(8.0);  // 80 %: above the threshold from the start
         auto* source = control<QComboBox>(fixture, "TRIGGERPNL_QUELLE");
@@ -434,8 +468,8 @@ private slots:
     void aTraceSwitchedOffIsNeitherRequestedNorShown() {
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));
-        control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG1")->setValue(5.0);
-        control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG2")->setValue(5.0);
+        control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG1")->setValue(5.0);
+        control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG2")->setValue(5.0);
         control<QCheckBox>(fixture, "DIREKTPNL_PLOT2")->setChecked(false);
         QVERIFY(!panel()->streifenschreiber()->spurSichtbar(1));
         setSamplingInterval(fixture, 0.1);
@@ -450,8 +484,8 @@ private slots:
     void aNewScalingRelabelsEveryChannel() {
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));
-        control<QSpinBox>(fixture, "DIREKTPNL_PROZENTPRODIV")->setValue(10);
-        control<QSpinBox>(fixture, "DIREKTPNL_YOFFSETINPROZENT")->setValue(50);
+        control<Zahlenfeld>(fixture, "DIREKTPNL_PROZENTPRODIV")->setValue(10);
+        control<Zahlenfeld>(fixture, "DIREKTPNL_YOFFSETINPROZENT")->setValue(50);
         QCOMPARE(panel()->streifenschreiber()->yAxis->range().lower, 50.0);
         QCOMPARE(panel()->streifenschreiber()->yAxis->range().upper, 100.0);
         // Input 2: 0..10 V onto 0..1000 bar; output 4: 0..10 V onto 0..100 %.
@@ -467,17 +501,17 @@ private slots:
         QCOMPARE(control<QLineEdit>(fixture, "DIREKTPNL_MIN2")->text(), QStringLiteral("0.0"));
         QCOMPARE(control<QLineEdit>(fixture, "DIREKTPNL_EINHEIT2PRODIV")->text(),
                  QStringLiteral("100.0"));
-        auto* output = control<QDoubleSpinBox>(fixture, "DIREKTPNL_AUSGANG4");
+        auto* output = control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG4");
         QCOMPARE(output->maximum(), 100.0);
         QCOMPARE(output->decimals(), 2);
-        QCOMPARE(control<QDoubleSpinBox>(fixture, "DIREKTPNL_BEGRENZUNG4")->decimals(), 2);
+        QCOMPARE(control<Zahlenfeld>(fixture, "DIREKTPNL_BEGRENZUNG4")->decimals(), 2);
         QCOMPARE(control<QLabel>(fixture, "DIREKTPNL_AUSGANG4_EINHEIT")->text(),
                  QStringLiteral("%"));
         // The limit stays in user units: 10 % until it is raised.
         output->setValue(50.0);
         QCOMPARE(output->value(), 10.0);
         QCOMPARE(fixture.line->box('1')->outputVolts(4), 1.0);
-        control<QDoubleSpinBox>(fixture, "DIREKTPNL_BEGRENZUNG4")->setValue(100.0);
+        control<Zahlenfeld>(fixture, "DIREKTPNL_BEGRENZUNG4")->setValue(100.0);
         output->setValue(50.0);
         QCOMPARE(fixture.line->box('1')->outputVolts(4), 5.0);
     }

@@ -13,6 +13,7 @@
 
 #include "GuiTestSupport.h"
 #include "common/Neuskalierung.h"
+#include "common/Zahlenfeld.h"
 #include "common/Zeigerinstrument.h"
 #include "hilfe/Direkthilfe.h"
 #include "konfig/KonfigDatei.h"
@@ -48,7 +49,7 @@ struct KonfigFixture : ProgramFixture {
         start();
         ZeigeChildpanel(gKonfigpanel);
     }
-    ZahlFeld* zahl(const QString& name) const { return find<ZahlFeld>("KONFIGPNL_" + name); }
+    Zahlenfeld* zahl(const QString& name) const { return find<Zahlenfeld>("KONFIGPNL_" + name); }
     EinheitFeld* einheit(const QString& name) const {
         return find<EinheitFeld>("KONFIGPNL_EINHEIT" + name);
     }
@@ -77,7 +78,7 @@ void eingeben(QWidget* feld, const QString& text) {
     QTest::keyClick(feld, Qt::Key_Return);
 }
 
-QString zahlText(const ZahlFeld* feld) {
+QString zahlText(const Zahlenfeld* feld) {
     return feld->findChild<QLineEdit*>()->text();
 }
 
@@ -208,14 +209,15 @@ private slots:
 
     void voltageFieldsAcceptZeroToFullScale() {
         KonfigFixture fixture;
-        // A key that would leave the range is refused, as in any spin box.
-        ZahlFeld* max = fixture.zahl("SPANNUNG_OUTMAX1");
+        // The whole typed number is taken and held to the range: 12 gives 10, never 1.
+        Zahlenfeld* max = fixture.zahl("SPANNUNG_OUTMAX1");
         eingeben(max, "12");
-        QCOMPARE(max->value(), 1.0);
+        QCOMPARE(max->value(), 10.0);
+        eingeben(max, "3");
         eingeben(max, "10");
         QCOMPARE(max->value(), 10.0);
         eingeben(fixture.zahl("SPANNUNG_OUTMIN1"), "-1");
-        QVERIFY(fixture.zahl("SPANNUNG_OUTMIN1")->value() >= 0.0);
+        QCOMPARE(fixture.zahl("SPANNUNG_OUTMIN1")->value(), 0.0);
         // A smaller box: its range bounds what can be typed, values already there stay.
         QComboBox* bereich = fixture.bereich("AUSGANGSBEREICH");
         bereich->setCurrentIndex(0);
@@ -223,7 +225,8 @@ private slots:
         QCOMPARE(max->value(), 10.0);
         QCOMPARE(zahlText(max), QStringLiteral("10.0"));
         eingeben(max, "4.5");
-        QCOMPARE(max->value(), 4.0);
+        QCOMPARE(max->value(), 4.095);
+        eingeben(max, "2");
         eingeben(max, "4.095");
         QCOMPARE(max->value(), 4.095);
         QCOMPARE(zahlText(max), QStringLiteral("4.1"));
@@ -524,14 +527,14 @@ private slots:
     }
 
     void numberTextsStayReadable() {
-        QCOMPARE(ZahlFeld::anzeigeText(-0.04, 1), QStringLiteral("0.0"));
-        QCOMPARE(ZahlFeld::anzeigeText(-0.06, 1), QStringLiteral("-0.1"));
-        QCOMPARE(ZahlFeld::anzeigeText(1e300, 3), QStringLiteral("1e+300"));
-        QCOMPARE(ZahlFeld::anzeigeText(std::numeric_limits<double>::quiet_NaN(), 3), QString());
-        QCOMPARE(ZahlFeld::eingabeWert(" 2,5 "), 2.5);
-        QCOMPARE(ZahlFeld::eingabeWert("1e3"), 1000.0);
-        QCOMPARE(ZahlFeld::eingabeWert("1.000,5"), std::nullopt);
-        QCOMPARE(ZahlFeld::eingabeWert("inf"), std::nullopt);
+        QCOMPARE(Zahlenfeld::anzeigeText(-0.04, 1), QStringLiteral("0.0"));
+        QCOMPARE(Zahlenfeld::anzeigeText(-0.06, 1), QStringLiteral("-0.1"));
+        QCOMPARE(Zahlenfeld::anzeigeText(1e300, 3), QStringLiteral("1e+300"));
+        QCOMPARE(Zahlenfeld::anzeigeText(std::numeric_limits<double>::quiet_NaN(), 3), QString());
+        QCOMPARE(Zahlenfeld::eingabeWert(" 2,5 "), 2.5);
+        QCOMPARE(Zahlenfeld::eingabeWert("1e3"), 1000.0);
+        QCOMPARE(Zahlenfeld::eingabeWert("1.000,5"), std::nullopt);
+        QCOMPARE(Zahlenfeld::eingabeWert("inf"), std::nullopt);
     }
 
     void beendenEndsTheProgram() {

@@ -5,9 +5,12 @@
 #include <QToolButton>
 
 #include "GuiTestSupport.h"
+#include "com/ComPort.h"
 #include "common/ErrorIndicator.h"
 #include "hilfe/Direkthilfe.h"
 #include "hilfe/HelpPopup.h"
+#include "link/plv7Funktionen.h"
+#include "shell/Demo.h"
 #include "shell/InfoPanel.h"
 #include "shell/Panel.h"
 
@@ -198,6 +201,31 @@ private slots:
         QCOMPARE(after.readAll(), original);
         QCOMPARE(ProgrammendeFallsAllesGespeichert(), 0);
         QVERIFY(gMainpanel->ended());
+    }
+
+    void theDemoBoxAnswersAtTheRateAndAddressTheDemoSettingsOpen() {
+        // A first demo writes its settings and finds the box at once.
+        for (const bool ersteDemo : {true, false}) {
+            ProgramFixture fixture;
+            if (!ersteDemo) {
+                // What the operator left at the end of the last demo.
+                plv7::IniStore store;
+                store.putInt("com", "port", 1);
+                store.putInt("com", "lport", 1);
+                store.putInt("com", "baud", 57600);
+                store.putInt("com", "adresse", '3');
+                fixture.writeSettings(store);
+            }
+            const ProgrammOptionen optionen = demoOptionen(fixture.folder.path());
+            QCOMPARE(optionen.iniPath, fixture.iniPath());
+            fixture.line = optionen.simLine;
+            QCOMPARE(fixture.start(), 0);
+            QCOMPARE(OffenerComPort(), 1);
+            QCOMPARE(ComAdresse(), ersteDemo ? '1' : '3');
+            std::string id;
+            QCOMPARE(ORVPLV7_IDLesen(1, ComAdresse(), id), 0);
+            QCOMPARE(fixture.dialogs->count("message"), 0);
+        }
     }
 };
 

@@ -1,16 +1,15 @@
 #include "direkt/DirektDialoge.h"
 
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common/Zahlenfeld.h"
 #include "hilfe/Direkthilfe.h"
 
 namespace plv7::gui {
@@ -91,8 +90,8 @@ Triggerdialog::Triggerdialog(QWidget* parent)
     : QDialog(parent),
       quelle_(new QComboBox(this)),
       flanke_(new QComboBox(this)),
-      schwelle_(new QDoubleSpinBox(this)),
-      delay_(new QSpinBox(this)) {
+      schwelle_(new Zahlenfeld(QStringLiteral("TRIGGERPNL_SCHWELLE"), 1, 1.0, this)),
+      delay_(new Zahlenfeld(QStringLiteral("TRIGGERPNL_DELAY"), 0, 1.0, this)) {
     setObjectName(QStringLiteral("TRIGGERPNL"));
     setWindowTitle(QStringLiteral("Trigger"));
     setModal(false);
@@ -104,15 +103,11 @@ Triggerdialog::Triggerdialog(QWidget* parent)
     flanke_->setObjectName(QStringLiteral("TRIGGERPNL_FLANKE"));
     flanke_->addItem(QStringLiteral("positiv"), 1);
     flanke_->addItem(QStringLiteral("negativ"), -1);
-    schwelle_->setObjectName(QStringLiteral("TRIGGERPNL_SCHWELLE"));
     schwelle_->setRange(0.0, 100.0);
-    schwelle_->setDecimals(1);
     schwelle_->setValue(50.0);
-    schwelle_->setKeyboardTracking(false);
-    delay_->setObjectName(QStringLiteral("TRIGGERPNL_DELAY"));
+    delay_->setGanzzahlig(true);
     delay_->setRange(-11, 11);
     delay_->setValue(0);
-    delay_->setKeyboardTracking(false);
     setEinstellung({});
 
     auto* layout = new QVBoxLayout(this);
@@ -128,9 +123,9 @@ Triggerdialog::Triggerdialog(QWidget* parent)
         if (geaendert) geaendert(neustart);
     };
     connect(quelle_, &QComboBox::activated, this, [melde] { melde(true); });
-    connect(delay_, &QSpinBox::valueChanged, this, [melde] { melde(true); });
+    connect(delay_, &Zahlenfeld::valueChanged, this, [melde] { melde(true); });
     connect(flanke_, &QComboBox::activated, this, [melde] { melde(false); });
-    connect(schwelle_, &QDoubleSpinBox::valueChanged, this, [melde] { melde(false); });
+    connect(schwelle_, &Zahlenfeld::valueChanged, this, [melde] { melde(false); });
 }
 
 direkt::Triggereinstellung Triggerdialog::einstellung() const {
@@ -138,7 +133,7 @@ direkt::Triggereinstellung Triggerdialog::einstellung() const {
     e.quelle = quelle_->currentData().toInt();
     e.flanke = flanke_->currentData().toInt();
     e.schwelle = schwelle_->value();
-    e.verzoegerung = delay_->value();
+    e.verzoegerung = delay_->ganzzahl();
     return e;
 }
 

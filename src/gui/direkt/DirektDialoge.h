@@ -8,11 +8,11 @@
 #include "direkt/Zeitstatistik.h"
 
 class QComboBox;
-class QDoubleSpinBox;
 class QLineEdit;
-class QSpinBox;
 
 namespace plv7::gui {
+
+class Zahlenfeld;
 
 // The timing statistics of the direct window ("Fehlerstatistik"), shown beside it and
 // refreshed on every tick while visible. OK hides it.
@@ -47,8 +47,8 @@ public:
 private:
     QComboBox* quelle_;
     QComboBox* flanke_;
-    QDoubleSpinBox* schwelle_;
-    QSpinBox* delay_;
+    Zahlenfeld* schwelle_;
+    Zahlenfeld* delay_;
 };
 
 }  // namespace plv7::gui

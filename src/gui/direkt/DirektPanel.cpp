@@ -5,13 +5,11 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QDial>
-#include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QSpinBox>
 #include <QTime>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,6 +21,7 @@
 #include "com/ComPort.h"
 #include "common/ErrorIndicator.h"
 #include "common/Lamp.h"
+#include "common/Zahlenfeld.h"
 #include "common/Zeigerinstrument.h"
 #include "direkt/Bildexport.h"
 #include "direkt/DirektDialoge.h"
@@ -114,8 +113,7 @@ DirektPanel::~DirektPanel() {
 
 void DirektPanel::verbindeSignale() {
     for (int k = 0; k < 4; ++k) {
-        connect(ausgang_[k], &QDoubleSpinBox::valueChanged, this,
-                [this, k] { ausgangGeaendert(k); });
+        connect(ausgang_[k], &Zahlenfeld::valueChanged, this, [this, k] { ausgangGeaendert(k); });
         connect(regler_[k], &QDial::valueChanged, this,
                 [this, k](int stellung) { reglerBewegt(k, stellung); });
         connect(plot_[k], &QCheckBox::toggled, this, [this, k] { spurUmschalten(k); });
@@ -131,7 +129,7 @@ void DirektPanel::verbindeSignale() {
         }
         abfragenUmschalten(ein);
     });
-    connect(abtastzeit_, &QDoubleSpinBox::valueChanged, this, [this] {
+    connect(abtastzeit_, &Zahlenfeld::valueChanged, this, [this] {
         if (!gHilfeAktiv) abtastzeitUebernehmen();
     });
     connect(minMaxReset_, &QPushButton::clicked, this, [this] {
@@ -155,9 +153,9 @@ void DirektPanel::verbindeSignale() {
     connect(bildSpeichern_, &QPushButton::clicked, this, [this] {
         if (!gHilfeAktiv) bildSpeichern();
     });
-    connect(punkteProDiv_, &QSpinBox::valueChanged, this, [this] { grafikEinteilung(); });
-    connect(prozentProDiv_, &QSpinBox::valueChanged, this, [this] { yAchseEinteilung(); });
-    connect(yOffset_, &QSpinBox::valueChanged, this, [this] { yAchseEinteilung(); });
+    connect(punkteProDiv_, &Zahlenfeld::valueChanged, this, [this] { grafikEinteilung(); });
+    connect(prozentProDiv_, &Zahlenfeld::valueChanged, this, [this] { yAchseEinteilung(); });
+    connect(yOffset_, &Zahlenfeld::valueChanged, this, [this] { yAchseEinteilung(); });
 }
 
 int DirektPanel::DirektpanelInit() {
@@ -208,7 +206,7 @@ void Direktpanel_SkaliereElemente() {
 // Outputs.
 
 void DirektPanel::reglerNachfuehren(int k) {
-    const QDoubleSpinBox* feld = ausgang_[k];
+    const Zahlenfeld* feld = ausgang_[k];
     const double spanne = feld->maximum() - feld->minimum();
     const double anteil = spanne > 0.0 ? (feld->value() - feld->minimum()) / spanne : 0.0;
     const QSignalBlocker blocker(regler_[k]);
@@ -220,7 +218,7 @@ void DirektPanel::reglerBewegt(int k, int stellung) {
         reglerNachfuehren(k);
         return;
     }
-    QDoubleSpinBox* feld = ausgang_[k];
+    Zahlenfeld* feld = ausgang_[k];
     const double anteil = static_cast<double>(stellung) / regler_[k]->maximum();
     feld->setValue(feld->minimum() + anteil * (feld->maximum() - feld->minimum()));
 }
@@ -246,9 +244,11 @@ void DirektPanel::antwortVorziehen() {
 }
 
 int DirektPanel::AusgangSetzen(int k) {
-    // The control never shows more than its limit, with or without a port.
+    // The control never shows more than its limit, with or without a port, nor less than
+    // its range.
     const double wert = ausgang_[k]->value();
-    const double begrenzt = direkt::begrenzterAusgangswert(wert, begrenzung_[k]->value());
+    const double begrenzt =
+        eingabeBegrenzen(wert, ausgang_[k]->bereich().hoechstens(begrenzung_[k]->value()));
     if (begrenzt != wert) {
         const QSignalBlocker blocker(ausgang_[k]);
         ausgang_[k]->setValue(begrenzt);

@@ -11,11 +11,9 @@
 
 class QCheckBox;
 class QDial;
-class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 class QToolButton;
 
 namespace plv7::gui {
@@ -26,6 +24,7 @@ class Fehlerstatistik;
 class Lamp;
 class Streifenschreiber;
 class Triggerdialog;
+class Zahlenfeld;
 class Zeigerinstrument;
 
 // The direct input/output window ("Ein-/Ausgabe"): the four outputs set in user units, the
@@ -136,13 +135,13 @@ private:
     std::array<QLineEdit*, 4> max_{};
     std::array<QCheckBox*, 4> plot_{};
     QPushButton* minMaxReset_ = nullptr;
-    std::array<QDoubleSpinBox*, 4> ausgang_{};
+    std::array<Zahlenfeld*, 4> ausgang_{};
     std::array<QDial*, 4> regler_{};
     std::array<QLabel*, 4> ausgangEinheit_{};
-    std::array<QDoubleSpinBox*, 4> begrenzung_{};
+    std::array<Zahlenfeld*, 4> begrenzung_{};
     QPushButton* aufNull_ = nullptr;
     QPushButton* abfragen_ = nullptr;
-    QDoubleSpinBox* abtastzeit_ = nullptr;
+    Zahlenfeld* abtastzeit_ = nullptr;
     QPushButton* dateiSpeichern_ = nullptr;
     Lamp* dateiLed_ = nullptr;
     Lamp* zeitfehlerLed_ = nullptr;
@@ -153,10 +152,10 @@ private:
 
     Streifenschreiber* chart_ = nullptr;
     QCheckBox* grafikZeigen_ = nullptr;
-    QSpinBox* punkteProDiv_ = nullptr;
+    Zahlenfeld* punkteProDiv_ = nullptr;
     QLineEdit* sekProDiv_ = nullptr;
-    QSpinBox* prozentProDiv_ = nullptr;
-    QSpinBox* yOffset_ = nullptr;
+    Zahlenfeld* prozentProDiv_ = nullptr;
+    Zahlenfeld* yOffset_ = nullptr;
     std::array<QLineEdit*, 4> einheitProDiv_{};
     std::array<QLabel*, 4> einheitProDivText_{};
     QCheckBox* einzelbild_ = nullptr;

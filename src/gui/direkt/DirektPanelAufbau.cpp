@@ -1,7 +1,6 @@
 // Building the direct window: its controls, layout and menus.
 #include <QCheckBox>
 #include <QDial>
-#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,13 +9,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "common/ConnectionPicture.h"
 #include "common/ErrorIndicator.h"
 #include "common/Lamp.h"
+#include "common/Zahlenfeld.h"
 #include "common/Zeigerinstrument.h"
 #include "direkt/DirektDialoge.h"
 #include "direkt/DirektPanel.h"
@@ -98,14 +97,9 @@ QWidget* DirektPanel::baueSteuerung() {
     fett.setBold(true);
     abfragen_->setFont(fett);
 
-    abtastzeit_ = new QDoubleSpinBox(gruppe);
-    abtastzeit_->setObjectName(name("ABTASTZEIT"));
+    abtastzeit_ = new Zahlenfeld(name("ABTASTZEIT"), 3, 0.1, gruppe);
     abtastzeit_->setRange(0.001, 34560.0);
-    abtastzeit_->setDecimals(3);
-    abtastzeit_->setSingleStep(0.1);
     abtastzeit_->setValue(0.5);
-    abtastzeit_->setKeyboardTracking(false);
-    abtastzeit_->setAlignment(Qt::AlignRight);
 
     dateiSpeichern_ = new QPushButton(QStringLiteral("Speichern\nin Datei"), gruppe);
     dateiSpeichern_->setObjectName(name("DATEISPEICHERN"));
@@ -152,23 +146,18 @@ QWidget* DirektPanel::baueGrafiksteuerung() {
     grafikZeigen_ = new QCheckBox(QStringLiteral("Osziloskop aktiv"), gruppe);
     grafikZeigen_->setObjectName(name("GRAFIKZEIGEN"));
     grafikZeigen_->setChecked(true);
-    punkteProDiv_ = new QSpinBox(gruppe);
-    punkteProDiv_->setObjectName(name("PUNKTEPRODIV"));
-    punkteProDiv_->setRange(1, 10000);
-    punkteProDiv_->setSingleStep(10);
-    punkteProDiv_->setValue(26);
-    punkteProDiv_->setKeyboardTracking(false);
+    const auto ganzzahlfeld = [gruppe](const QString& objekt, int von, int bis, int schritt,
+                                       int wert) {
+        auto* feld = new Zahlenfeld(objekt, 0, schritt, gruppe);
+        feld->setGanzzahlig(true);
+        feld->setRange(von, bis);
+        feld->setValue(wert);
+        return feld;
+    };
+    punkteProDiv_ = ganzzahlfeld(name("PUNKTEPRODIV"), 1, 10000, 10, 26);
     sekProDiv_ = anzeigefeld(gruppe, name("SEKPRODIV"));
-    prozentProDiv_ = new QSpinBox(gruppe);
-    prozentProDiv_->setObjectName(name("PROZENTPRODIV"));
-    prozentProDiv_->setRange(1, 20);
-    prozentProDiv_->setValue(20);
-    prozentProDiv_->setKeyboardTracking(false);
-    yOffset_ = new QSpinBox(gruppe);
-    yOffset_->setObjectName(name("YOFFSETINPROZENT"));
-    yOffset_->setRange(0, 95);
-    yOffset_->setValue(0);
-    yOffset_->setKeyboardTracking(false);
+    prozentProDiv_ = ganzzahlfeld(name("PROZENTPRODIV"), 1, 20, 1, 20);
+    yOffset_ = ganzzahlfeld(name("YOFFSETINPROZENT"), 0, 95, 1, 0);
 
     int zeile = 0;
     layout->addWidget(grafikZeigen_, zeile++, 0, 1, 2);
@@ -224,20 +213,14 @@ QWidget* DirektPanel::baueAusgaenge() {
         regler_[k]->setWrapping(false);
         regler_[k]->setMinimumSize(64, 64);
         regler_[k]->setMaximumSize(90, 90);
-        ausgang_[k] = new QDoubleSpinBox(gruppe);
-        ausgang_[k]->setObjectName(name("AUSGANG", k + 1));
-        ausgang_[k]->setKeyboardTracking(false);
-        ausgang_[k]->setAlignment(Qt::AlignRight);
-        ausgang_[k]->setMinimumWidth(86);
+        ausgang_[k] = new Zahlenfeld(name("AUSGANG", k + 1), 3, 0.01, gruppe);
+        ausgang_[k]->setRange(0.0, 10.0);
         ausgangEinheit_[k] = new QLabel(QStringLiteral("V"), gruppe);
         ausgangEinheit_[k]->setObjectName(name("AUSGANG", k + 1) + QStringLiteral("_EINHEIT"));
         ausgangEinheit_[k]->setMinimumWidth(40);
-        begrenzung_[k] = new QDoubleSpinBox(gruppe);
-        begrenzung_[k]->setObjectName(name("BEGRENZUNG", k + 1));
+        begrenzung_[k] = new Zahlenfeld(name("BEGRENZUNG", k + 1), 3, 1.0, gruppe);
         begrenzung_[k]->setRange(-1e9, 1e9);
         begrenzung_[k]->setValue(10.0);
-        begrenzung_[k]->setKeyboardTracking(false);
-        begrenzung_[k]->setAlignment(Qt::AlignRight);
         auto* titel = new QLabel(QStringLiteral("Ausgang %1").arg(k + 1), gruppe);
         QFont fett = titel->font();
         fett.setBold(true);

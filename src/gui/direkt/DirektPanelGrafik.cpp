@@ -2,14 +2,12 @@
 // trigger dialog, single-frame mode, the frame export and the settings section.
 #include <QApplication>
 #include <QCheckBox>
-#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QSpinBox>
 #include <cmath>
 
 #include "Line.h"
@@ -20,6 +18,7 @@
 #include "com/ComPort.h"
 #include "common/ConnectionPicture.h"
 #include "common/Lamp.h"
+#include "common/Zahlenfeld.h"
 #include "direkt/Bildexport.h"
 #include "direkt/DirektDialoge.h"
 #include "direkt/DirektPanel.h"
@@ -71,7 +70,7 @@ void DirektPanel::grafikNeustart() {
 }
 
 void DirektPanel::grafikEinteilung() {
-    const int p = erfassung_.grafik().setPunkteProDiv(punkteProDiv_->value());
+    const int p = erfassung_.grafik().setPunkteProDiv(punkteProDiv_->ganzzahl());
     if (p != punkteProDiv_->value()) {
         const QSignalBlocker blocker(punkteProDiv_);
         punkteProDiv_->setValue(p);
@@ -82,7 +81,7 @@ void DirektPanel::grafikEinteilung() {
 }
 
 void DirektPanel::yAchseEinteilung() {
-    const direkt::YAchse y = direkt::yAchse(prozentProDiv_->value(), yOffset_->value());
+    const direkt::YAchse y = direkt::yAchse(prozentProDiv_->ganzzahl(), yOffset_->ganzzahl());
     chart_->setYAchse(y.von, y.bis);
     einheitProDiv();
     grafikNeustart();
@@ -92,7 +91,7 @@ void DirektPanel::einheitProDiv() {
     for (int k = 0; k < 4; ++k) {
         const double lo = ::EingangCodeInEinheit(k, 0.0);
         const double hi = ::EingangCodeInEinheit(k, direkt::kVollausschlagCode);
-        const double wert = direkt::einheitProDiv(lo, hi, prozentProDiv_->value());
+        const double wert = direkt::einheitProDiv(lo, hi, prozentProDiv_->ganzzahl());
         einheitProDiv_[k]->setText(
             QString::fromStdString(formatFixed(wert, direkt::Nachkommastellen(lo, hi))));
         // The unit is stored as Latin-1 bytes.
@@ -228,10 +227,10 @@ void DirektPanel::writeIni(IniStore& store) {
     s.grafikZeigen = grafikZeigen_->isChecked();
     s.einzelbild = einzelbild_->isChecked();
     s.verzoegertZeichnen = verzoegert_->isChecked();
-    s.punkteProDiv = punkteProDiv_->value();
+    s.punkteProDiv = punkteProDiv_->ganzzahl();
     s.abtastzeit = abtastzeit_->value();
-    s.prozentProDiv = prozentProDiv_->value();
-    s.yOffsetInProzent = yOffset_->value();
+    s.prozentProDiv = prozentProDiv_->ganzzahl();
+    s.yOffsetInProzent = yOffset_->ganzzahl();
     const direkt::Triggereinstellung trigger = triggerpnl_->einstellung();
     s.triggerQuelle = trigger.quelle;
     s.triggerFlanke = trigger.flanke;

@@ -18,6 +18,7 @@
 #include "base/ORV_errorV3ibox.h"
 #include "common/ConnectionPicture.h"
 #include "common/Neuskalierung.h"
+#include "common/Zahlenfeld.h"
 #include "hilfe/Dialoge.h"
 #include "hilfe/Direkthilfe.h"
 #include "ini/IniText.h"
@@ -160,14 +161,14 @@ QGroupBox* KonfigPanel::baueRichtung(Richtung& richtung) {
         const QString n = QString::number(k + 1);
         const int row = k + 2;
         auto name = [&](const QString& teil) { return QStringLiteral("KONFIGPNL_") + teil + n; };
-        kanal.min = new ZahlFeld(name(QStringLiteral("SPANNUNG_") + art + QStringLiteral("MIN")),
-                                 kSpannungStellen, 0.1, gruppe);
-        kanal.max = new ZahlFeld(name(QStringLiteral("SPANNUNG_") + art + QStringLiteral("MAX")),
-                                 kSpannungStellen, 0.1, gruppe);
-        kanal.skalamin = new ZahlFeld(name(QStringLiteral("SKALA") + art + QStringLiteral("MIN")),
-                                      kWertStellen, 1.0, gruppe);
-        kanal.skalamax = new ZahlFeld(name(QStringLiteral("SKALA") + art + QStringLiteral("MAX")),
-                                      kWertStellen, 1.0, gruppe);
+        kanal.min = new Zahlenfeld(name(QStringLiteral("SPANNUNG_") + art + QStringLiteral("MIN")),
+                                   kSpannungStellen, 0.1, gruppe);
+        kanal.max = new Zahlenfeld(name(QStringLiteral("SPANNUNG_") + art + QStringLiteral("MAX")),
+                                   kSpannungStellen, 0.1, gruppe);
+        kanal.skalamin = new Zahlenfeld(name(QStringLiteral("SKALA") + art + QStringLiteral("MIN")),
+                                        kWertStellen, 1.0, gruppe);
+        kanal.skalamax = new Zahlenfeld(name(QStringLiteral("SKALA") + art + QStringLiteral("MAX")),
+                                        kWertStellen, 1.0, gruppe);
         kanal.einheit = new EinheitFeld(name(QStringLiteral("EINHEIT") + art), gruppe);
         kanal.markierung = new QLabel(t::kUngueltig, gruppe);
         kanal.markierung->setObjectName(name(QStringLiteral("UNGUELTIG_") + art));
@@ -190,8 +191,10 @@ QGroupBox* KonfigPanel::baueRichtung(Richtung& richtung) {
                             kanal.einheit,
                             kanal.markierung};
         for (int spalte = 0; spalte < 10; ++spalte) grid->addWidget(zeile[spalte], row, spalte);
-        for (ZahlFeld* feld : {kanal.min, kanal.max, kanal.skalamin, kanal.skalamax}) {
-            connect(feld, &ZahlFeld::wertGeaendert, this, [this] { markierungenAktualisieren(); });
+        for (Zahlenfeld* feld : {kanal.min, kanal.max, kanal.skalamin, kanal.skalamax}) {
+            // Nothing is written from here: the marks may follow the typing.
+            feld->setKeyboardTracking(true);
+            connect(feld, &Zahlenfeld::valueChanged, this, [this] { markierungenAktualisieren(); });
         }
     }
     grid->setColumnStretch(10, 1);
@@ -229,7 +232,7 @@ void KonfigPanel::hilfetexteEintragen() {
         const QString& zahlen = richtung->ausgang ? t::kHilfeZahlenOut : t::kHilfeZahlenIn;
         const QString& einheit = richtung->ausgang ? t::kHilfeEinheitOut : t::kHilfeEinheitIn;
         for (const Kanal& kanal : richtung->kanaele) {
-            for (ZahlFeld* feld : {kanal.min, kanal.max, kanal.skalamin, kanal.skalamax}) {
+            for (Zahlenfeld* feld : {kanal.min, kanal.max, kanal.skalamin, kanal.skalamax}) {
                 hilfe.addText(feld->objectName(), zahlen);
             }
             hilfe.addText(kanal.einheit->objectName(), einheit);
@@ -329,8 +332,8 @@ void KonfigPanel::bereichGewaehlt(Richtung& richtung) {
     // The voltage fields accept what the box can put out or read in: 0 to full scale.
     const double obergrenze = gueltig ? std::abs(vmax) : kBereiche[2];
     for (Kanal& kanal : richtung.kanaele) {
-        kanal.min->setLimits(0.0, obergrenze);
-        kanal.max->setLimits(0.0, obergrenze);
+        kanal.min->setRange(0.0, obergrenze);
+        kanal.max->setRange(0.0, obergrenze);
     }
 }
 

@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace plv7::gui {
 
-class ZahlFeld;
+class Zahlenfeld;
 class EinheitFeld;
 
 // The configuration window "Skalierung": per output and input the voltage interval, the user
@@ -44,10 +44,10 @@ public:
 
 private:
     struct Kanal {
-        ZahlFeld* min = nullptr;
-        ZahlFeld* max = nullptr;
-        ZahlFeld* skalamin = nullptr;
-        ZahlFeld* skalamax = nullptr;
+        Zahlenfeld* min = nullptr;
+        Zahlenfeld* max = nullptr;
+        Zahlenfeld* skalamin = nullptr;
+        Zahlenfeld* skalamax = nullptr;
         EinheitFeld* einheit = nullptr;
         QLabel* markierung = nullptr;
     };
