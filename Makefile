@@ -43,6 +43,7 @@ package: deps
 	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPLV7_WERROR=OFF \
 		-DPLV7_TESTS=OFF -DPLV7_BENCH=OFF
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	rm -f $(RELEASE_BUILD)/plv7steuerung_*.deb
 	cd $(RELEASE_BUILD) && cpack -G DEB
 	@ls -1 $(RELEASE_BUILD)/plv7steuerung_*.deb
 

@@ -5,9 +5,9 @@ set(CPACK_PACKAGE_VERSION ${PLV7_VERSION})
 set(CPACK_PACKAGE_VENDOR "PLV-7 Steuerung")
 set(CPACK_PACKAGE_CONTACT "PLV-7 Steuerung <plv7steuerung@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "control program for the PLV-7 analog I/O box on RS-232")
+# The summary above is the first line of the package's description, this text the rest.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "control program for the PLV-7 analog I/O box on RS-232\n\
-plv7steuerung sets the four outputs of a PLV-7 in physical units, samples its\n\
+    "plv7steuerung sets the four outputs of a PLV-7 in physical units, samples its\n\
 four inputs with meters, a triggered chart and a text log, and keeps channel\n\
 scalings in files. plv7ctl runs the box's commands from the command line and\n\
 plv7-sim serves a simulated box on a pseudo-terminal.")

@@ -19,7 +19,7 @@ architecture=$(dpkg --print-architecture)
 [ "$(basename "$package")" = "plv7steuerung_${version}_${architecture}.deb" ] ||
     fail "$(basename "$package") is not named plv7steuerung_${version}_${architecture}.deb"
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6serialport6 libqt6printsupport6 \
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6serialport6 \
     libqcustomplot2.1-qt6 libstdc++6 libc6; do
     [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] ||
         fail "Depends lacks $library: $depends"
