@@ -1,0 +1,108 @@
+#include "shell/Aufruf.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "Line.h"
+#include "PortMap.h"
+#include "ini/IniStore.h"
+
+namespace plv7::gui {
+namespace {
+
+const QString kDemo = QStringLiteral("demo");
+const QString kSettings = QStringLiteral("settings");
+const QString kResourceDir = QStringLiteral("resource-dir");
+
+void optionenBeschreiben(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral(
+        "Control program for the PLV-7 analog I/O box on an RS-232 line.\n"
+        "The settings file plv7rs232bSteuerung.ini is read from and written to the current "
+        "folder\nunless --settings names another."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(
+        {kSettings, QStringLiteral("Use FILE as the settings file."), QStringLiteral("FILE")});
+    parser.addOption({kDemo, QStringLiteral("Run on a simulated box on port 1, with settings "
+                                            "of its own unless --settings is given.")});
+    parser.addOption({kResourceDir, QStringLiteral("Print the folder of the tool-bar images and "
+                                                   "other resources, and exit.")});
+}
+
+Aufruf fehler(QString text) {
+    Aufruf aufruf;
+    aufruf.art = Aufruf::Art::Fehler;
+    aufruf.fehler = std::move(text);
+    return aufruf;
+}
+
+}  // namespace
+
+Aufruf aufrufLesen(const QStringList& argumente) {
+    QCommandLineParser parser;
+    optionenBeschreiben(parser);
+    const bool gelesen = parser.parse(argumente);
+    // Help, version and the resource folder answer even beside a mistake, so that they work before
+    // the window system has taken its own options out.
+    Aufruf aufruf;
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        aufruf.art = Aufruf::Art::Hilfe;
+        return aufruf;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        aufruf.art = Aufruf::Art::Version;
+        return aufruf;
+    }
+    if (parser.isSet(kResourceDir)) {
+        aufruf.art = Aufruf::Art::Ressourcenordner;
+        return aufruf;
+    }
+    if (!gelesen) return fehler(parser.errorText());
+    if (!parser.positionalArguments().isEmpty()) {
+        return fehler(
+            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+    }
+    if (parser.isSet(kSettings)) {
+        aufruf.einstellungsdatei = parser.value(kSettings);
+        if (aufruf.einstellungsdatei.isEmpty()) {
+            return fehler(QStringLiteral("--settings needs a file name."));
+        }
+    }
+    aufruf.demo = parser.isSet(kDemo);
+    return aufruf;
+}
+
+QString aufrufHilfetext() {
+    QCommandLineParser parser;
+    optionenBeschreiben(parser);
+    return parser.helpText();
+}
+
+ProgrammOptionen programmOptionen(const Aufruf& aufruf) {
+    ProgrammOptionen optionen;
+    if (!aufruf.einstellungsdatei.isEmpty()) optionen.iniPath = aufruf.einstellungsdatei;
+    if (!aufruf.demo) return optionen;
+    if (aufruf.einstellungsdatei.isEmpty()) {
+        const QString folder =
+            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/demo";
+        QDir().mkpath(folder);
+        optionen.iniPath = folder + "/plv7rs232bSteuerung.ini";
+    }
+    if (!QFileInfo::exists(optionen.iniPath)) {
+        IniStore first;
+        first.putInt("com", "port", 1);
+        first.putInt("com", "lport", 1);
+        first.writeFile(optionen.iniPath.toStdString());
+    }
+    portMap().setDevice(1, PortMap::kSimulated);
+    optionen.simLine = std::make_shared<sim::Line>();
+    // Inputs 1 and 2 follow the outputs of the same number; 3 and 4 bring signals of their own.
+    sim::Box* box = optionen.simLine->addBox('1');
+    box->setInputSource(3, {sim::InputKind::Sine, 0.0, 4.0, 4.0});
+    box->setInputSource(4, {sim::InputKind::Ramp, 0.0, 1.0, 6.0});
+    return optionen;
+}
+
+}  // namespace plv7::gui
