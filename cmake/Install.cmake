@@ -16,6 +16,7 @@ foreach(image ${PLV7_BUTTON_IMAGES})
     list(APPEND build_buttons ${copy})
 endforeach()
 add_custom_target(plv7_resources ALL DEPENDS ${build_buttons})
+add_dependencies(plv7_gui plv7_resources)
 install(FILES ${PLV7_BUTTON_IMAGES}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/${PLV7_RESOURCE_SUBDIR}/buttons)
 
