@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the demo need, and only those missing.
 set -euo pipefail
 packages=(
-    cmake ninja-build g++ clang make pkg-config
+    cmake ninja-build g++ clang make pkg-config dpkg-dev file
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
     libqcustomplot-dev libqcustomplot2.1-qt6
     libgtest-dev libgmock-dev libbenchmark-dev

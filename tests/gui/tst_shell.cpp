@@ -4,13 +4,13 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "Demo.h"
 #include "GuiTestSupport.h"
 #include "com/ComPort.h"
 #include "common/ErrorIndicator.h"
 #include "hilfe/Direkthilfe.h"
 #include "hilfe/HelpPopup.h"
 #include "link/plv7Funktionen.h"
-#include "shell/Demo.h"
 #include "shell/InfoPanel.h"
 #include "shell/Panel.h"
 
@@ -216,7 +216,7 @@ private slots:
                 store.putInt("com", "adresse", '3');
                 fixture.writeSettings(store);
             }
-            const ProgrammOptionen optionen = demoOptionen(fixture.folder.path());
+            const ProgrammOptionen optionen = demoOptionen(fixture.iniPath());
             QCOMPARE(optionen.iniPath, fixture.iniPath());
             fixture.line = optionen.simLine;
             QCOMPARE(fixture.start(), 0);
