@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "CliCommands.h"
+#include "KennlinienBefehle.h"
 #include "Line.h"
 #include "PortMap.h"
 #include "base/NumberText.h"
@@ -54,7 +55,7 @@ struct Options {
 };
 
 int usageError(const std::string& message) {
-    std::cerr << "plv7ctl: " << message << "\n" << kUsage;
+    std::cerr << "plv7ctl: " << message << "\n" << kUsage << plv7::cli::kKennlinienUsage;
     return 2;
 }
 
@@ -140,6 +141,7 @@ int main(int argc, char** argv) {
         const auto outcome =
             plv7::cli::runFileCommand(options->command, options->arguments, error, usage);
         if (usage) return usageError(error);
+        std::cerr << outcome.notice;
         if (outcome.kind == plv7::cli::CommandOutcome::Kind::DeviceFailure) {
             return deviceFailure(outcome.code);
         }
@@ -164,6 +166,7 @@ int main(int argc, char** argv) {
     }
     const auto outcome = command({port, options->address, options->timeout});
     plv7::closeAllPorts();
+    std::cerr << outcome.notice;
     if (outcome.kind == plv7::cli::CommandOutcome::Kind::DeviceFailure) {
         return deviceFailure(outcome.code);
     }

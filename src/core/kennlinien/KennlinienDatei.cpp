@@ -36,6 +36,13 @@ std::string kommentarAus(std::span<const std::uint8_t> feld) {
 
 }  // namespace
 
+std::string KennlinienDateiUnvollstaendigText(const std::filesystem::path& pfad) {
+    const auto name = pfad.filename().u8string();
+    return "Die Datei " + std::string(name.begin(), name.end()) +
+           " ist unvollständig.\nStatt ihrer Kurvenpunkte wurde ein einzelner Standardpunkt "
+           "geladen.";
+}
+
 std::vector<std::uint8_t> KennlinienDateiBild(const Kennlinie& kennlinie,
                                               const Konfiguration& konfig, double ausgang2Roh,
                                               double zeitkonstante) {

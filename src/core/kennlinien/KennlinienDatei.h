@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -52,6 +53,9 @@ struct KennlinienDateiInhalt {
     // The file ended inside its point records: the characteristic is the single default point.
     bool unvollstaendig = false;
 };
+
+// What the operator is told when a file ended inside its point records.
+std::string KennlinienDateiUnvollstaendigText(const std::filesystem::path& pfad);
 
 // The file's bytes. The comment is cut to 999 bytes; unused bytes and padding are 0.
 std::vector<std::uint8_t> KennlinienDateiBild(const Kennlinie& kennlinie,
