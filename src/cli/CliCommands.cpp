@@ -1,5 +1,7 @@
 #include "CliCommands.h"
 
+#include "KennlinienBefehle.h"
+
 #include <array>
 #include <map>
 
@@ -246,6 +248,9 @@ const std::map<std::string, CommandInfo>& commandTable() {
 
 PreparedCommand prepareCommand(const std::string& command,
                                const std::vector<std::string>& arguments, std::string& usage) {
+    bool kennlinie = false;
+    if (auto prepared = prepareKennlinienBefehl(command, arguments, usage, kennlinie); kennlinie)
+        return prepared;
     const auto it = commandTable().find(command);
     if (it == commandTable().end() || it->second.arguments != arguments.size()) {
         return refuse(usage, "unknown command or wrong number of arguments: " + command);
@@ -254,11 +259,13 @@ PreparedCommand prepareCommand(const std::string& command,
 }
 
 bool isFileCommand(const std::string& command) {
-    return command == "config-show";
+    return command == "config-show" || isKennlinienDateiBefehl(command);
 }
 
 CommandOutcome runFileCommand(const std::string& command, const std::vector<std::string>& arguments,
                               std::string& usage, bool& usageError) {
+    if (isKennlinienDateiBefehl(command))
+        return runKennlinienDateiBefehl(command, arguments, usage, usageError);
     usageError = command != "config-show" || arguments.size() != 1;
     if (usageError) {
         usage = "config-show needs exactly one FILE";

@@ -12,6 +12,8 @@ struct CommandOutcome {
     Kind kind = Kind::Success;
     std::string output;  // stdout on success
     int code = 0;        // the driver's code on a device failure
+    // stderr ahead of the result or the error line: what the window would show in a box
+    std::string notice = {};
 };
 
 struct Connection {

@@ -43,13 +43,27 @@ constexpr CommandHelp kCommands[] = {
     {"config-show FILE",
      "prints a configuration file (.plo) as the items of settings\n"
      "section konfig, one \"tag = value\" a line (opens no port)"},
+    {"kennlinie-export FILE.ple FILE.txt", "writes the text export of the file's characteristic"},
+    {"kennlinie-import FILE.txt FILE.ple",
+     "imports the text into a fresh characteristic and saves it as a\n"
+     "characteristic file"},
+    {"kennlinie-block FILE.ple",
+     "prints the block \"zur PLV-7 schreiben\" would send for the file,\n"
+     "as upper-case hex digits without separators"},
+    {"kennlinie-write FILE.ple SLOT", "writes the characteristic into slot 1..10 of the box"},
+    {"kennlinie-read SLOT FILE.ple", "reads slot 1..10 of the box into a new characteristic file"},
+    {"kennlinie-select SLOT", "sets output 4 to the selection voltage of slot 1..10"},
 };
 
 constexpr std::string_view kFooter =
     "Numbers are decimal or 0x-prefixed hex. A successful command prints its result on stdout and\n"
     "nothing else. Exit status 0 on success; 1 on a device or link failure, with exactly one line\n"
     "on stderr: \"Fehler #<number without sign>: <German text of the code>\"; 2 on a usage error.\n"
-    "Volts are always written with a dot as decimal separator, whatever the locale.\n";
+    "Volts are always written with a dot as decimal separator, whatever the locale.\n"
+    "Characteristic files are read as \"Kennlinie laden\" reads them, taking the file's\n"
+    "configuration; they are written with the configuration of the settings file in the current\n"
+    "folder (the defaults without one). A file cut inside its points is loaded as the single\n"
+    "default point, with a notice on stderr.\n";
 
 constexpr std::size_t kDescriptionColumn = 26;
 

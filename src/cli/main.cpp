@@ -7,6 +7,7 @@
 
 #include "CliCommands.h"
 #include "CliHilfe.h"
+#include "KennlinienBefehle.h"
 #include "Line.h"
 #include "PortMap.h"
 #include "base/NumberText.h"
@@ -134,6 +135,7 @@ int main(int argc, char** argv) {
         const auto outcome =
             plv7::cli::runFileCommand(options->command, options->arguments, error, usage);
         if (usage) return usageError(error);
+        std::cerr << outcome.notice;
         if (outcome.kind == plv7::cli::CommandOutcome::Kind::DeviceFailure) {
             return deviceFailure(outcome.code);
         }
@@ -158,6 +160,7 @@ int main(int argc, char** argv) {
     }
     const auto outcome = command({port, options->address, options->timeout});
     plv7::closeAllPorts();
+    std::cerr << outcome.notice;
     if (outcome.kind == plv7::cli::CommandOutcome::Kind::DeviceFailure) {
         return deviceFailure(outcome.code);
     }

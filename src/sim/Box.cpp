@@ -75,8 +75,9 @@ void Box::setInputSource(int channel, const InputSource& source) {
 
 int Box::inputMillivolts(int channel, double seconds) {
     if (!validChannel(channel)) return 0;
-    return plv7::sim::inputMillivolts(inputs_[channelIndex(channel)],
-                                      outputs_[channelIndex(channel)], seconds, noiseState_);
+    const InputSource& source = inputs_[channelIndex(channel)];
+    const int wired = validChannel(source.output) ? source.output : channel;
+    return plv7::sim::inputMillivolts(source, outputs_[channelIndex(wired)], seconds, noiseState_);
 }
 
 std::uint8_t Box::status(int which) const {
@@ -124,6 +125,7 @@ bool Box::isAddressedBy(const Request& request) const {
 
 Reply Box::execute(const Request& request, double seconds) {
     if (!isAddressedBy(request)) return {};
+    kennlinienregler_.takt(*this, seconds);
     const std::string_view text = request.text;
     const bool complete = !request.tooLong && text.size() >= 3 && text.back() == proto::kCR;
     const std::string_view body =

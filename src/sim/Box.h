@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "InputSource.h"
+#include "Kennlinienregler.h"
 
 namespace plv7::sim {
 
@@ -114,6 +115,7 @@ private:
     bool running_ = false;
     bool busy_ = false;
     std::vector<std::uint8_t> memory_;
+    Kennlinienregler kennlinienregler_;
     std::string receiveBuffer_;
     bool receiving_ = false;
     bool overflow_ = false;

@@ -18,9 +18,10 @@ constexpr std::string_view kUsage =
     "  --box ADDR[,id=TEXT][,baud=N]   a PLV-7 at ADDR (1-9, a-f); default one at 1, 9600 baud\n"
     "  --foreign ADDR,id=TEXT[,baud=N] another device that only tells its identification\n"
     "  --input N=SOURCE                feed input N (1-4) of every box from SOURCE:\n"
-    "                                  output | const:V | sine:AMP:PERIOD | ramp:PERIOD |\n"
+    "                                  output[:M] | const:V | sine:AMP:PERIOD | ramp:PERIOD |\n"
     "                                  noise:AMP (volts, seconds; sine around 5 V, noise\n"
-    "                                  around the output of the same number; default output)\n"
+    "                                  around the output of the same number; default output;\n"
+    "                                  output:M wires output M to input N)\n"
     "  --fault KIND[:COUNT]            for the next COUNT replies (default: all of them):\n"
     "                                  silence, nak, can, garbled, early-cr, missing-cr,\n"
     "                                  wrong-checksum, slow, vanish (after COUNT replies the\n"
@@ -104,6 +105,10 @@ std::optional<InputSource> parseSource(std::string_view text) {
     }
     if (parts[0] == "output" && numbers.empty()) {
         source.kind = InputKind::Output;
+    } else if (parts[0] == "output" && numbers.size() == 1 && numbers[0] >= 1 && numbers[0] <= 4 &&
+               numbers[0] == std::floor(numbers[0])) {
+        source.kind = InputKind::Output;
+        source.output = static_cast<int>(numbers[0]);
     } else if (parts[0] == "const" && numbers.size() == 1) {
         source = {InputKind::Constant, numbers[0]};
     } else if (parts[0] == "sine" && numbers.size() == 2 && numbers[1] > 0.0) {

@@ -8,6 +8,7 @@
 #include "hilfe/Dialoge.h"
 #include "hilfe/Direkthilfe.h"
 #include "ini/IniStore.h"
+#include "kennlinien/KennlinienPlatzhalter.h"
 #include "konfig/KonfigPanel.h"
 #include "konfig/Konfiguration.h"
 #include "shell/Fenster.h"
@@ -81,8 +82,7 @@ int Programm::starten() {
     gDirektpanel = direktpanel;
     gKurvenpanel =
         new PlaceholderPanel(QStringLiteral("KURVENPNL"), QStringLiteral("Kurvengenerator"));
-    gKennlinienpanel =
-        new PlaceholderPanel(QStringLiteral("KENNLPNL"), QStringLiteral("Kennlinienregler"));
+    gKennlinienpanel = new KennlinienPlatzhalter;
     gInfopanel = new InfoPanel;
     for (Panel* panel : childPanels()) gMainpanel->addPanel(panel);
 

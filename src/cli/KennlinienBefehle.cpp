@@ -1,0 +1,222 @@
+#include "KennlinienBefehle.h"
+
+#include <map>
+
+#include "base/NumberText.h"
+#include "ini/IniStore.h"
+#include "ini/SettingsTags.h"
+#include "kennlinien/KennlinienDatei.h"
+#include "kennlinien/KennlinienText.h"
+#include "kennlinien/KennlinienUebertragung.h"
+#include "kennlinien/Kennlinienblock.h"
+#include "konfig/KonfigIniStore.h"
+
+namespace plv7::cli {
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+CommandOutcome success(std::string output, std::string notice = {}) {
+    CommandOutcome outcome{CommandOutcome::Kind::Success, std::move(output), 0};
+    outcome.notice = std::move(notice);
+    return outcome;
+}
+
+CommandOutcome failure(int code, std::string notice = {}) {
+    CommandOutcome outcome{CommandOutcome::Kind::DeviceFailure, {}, code};
+    outcome.notice = std::move(notice);
+    return outcome;
+}
+
+// The program's current scaling: the settings file in the current folder, as the program
+// reads it at start; the defaults when there is none.
+Konfiguration aktuelleKonfiguration() {
+    Konfiguration konfig;
+    KonfigurationStandardwerte(konfig);
+    IniStore settings;
+    if (settings.readFile(std::string(settings::kFileName)) == IniStore::ReadResult::Ok)
+        KonfigAusIniLesen(settings, konfig);
+    return konfig;
+}
+
+// A characteristic file as "Kennlinie laden" takes it when the operator answers "laden":
+// the output-2 field converted with the current scaling, then the file's scaling made current.
+struct Geladen {
+    int code = 0;
+    KennlinienZustand zustand;
+    Konfiguration konfig;
+    std::string notice;
+};
+
+Geladen laden(const std::string& pfad) {
+    Geladen geladen;
+    KennlinienDateiInhalt datei;
+    geladen.code = KennlinieLaden(pfad, geladen.zustand, aktuelleKonfiguration(), datei);
+    geladen.konfig = datei.konfig;
+    if (geladen.code == 0 && datei.unvollstaendig)
+        geladen.notice = KennlinienDateiUnvollstaendigText(pfad) + "\n";
+    return geladen;
+}
+
+std::string hex(const std::vector<std::uint8_t>& bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::uint8_t byte : bytes) {
+        text.push_back(kDigits[byte >> 4]);
+        text.push_back(kDigits[byte & 0x0F]);
+    }
+    return text;
+}
+
+CommandOutcome exportieren(const Args& a) {
+    const Geladen geladen = laden(a[0]);
+    if (geladen.code != 0) return failure(geladen.code);
+    const int code = KennlinieExportieren(a[1], geladen.zustand.kennlinie);
+    return code == 0 ? success({}, geladen.notice) : failure(code, geladen.notice);
+}
+
+CommandOutcome importieren(const Args& a) {
+    const Konfiguration konfig = aktuelleKonfiguration();
+    KennlinienZustand zustand;
+    KennlinieNeu(zustand, konfig);
+    std::string meldung;
+    if (const int code = KennlinieImportieren(a[0], zustand.kennlinie.punkte, meldung))
+        return failure(code, meldung.empty() ? std::string() : meldung + "\n");
+    const int code = KennlinieSpeichern(a[1], zustand, konfig);
+    return code == 0 ? success({}) : failure(code);
+}
+
+CommandOutcome block(const Args& a) {
+    const Geladen geladen = laden(a[0]);
+    if (geladen.code != 0) return failure(geladen.code);
+    std::vector<std::uint8_t> bytes;
+    const int code = KennlinienblockErzeugen(
+        geladen.zustand.kennlinie, Ausgang2Blockcode(geladen.zustand.ausgang2, geladen.konfig),
+        ZeitkonstanteBlockMs(geladen.zustand.zeitkonstante), bytes);
+    return code == 0 ? success(hex(bytes) + "\n", geladen.notice) : failure(code, geladen.notice);
+}
+
+// The box commands report what the window would show in its error box or its error fields.
+struct Geraet {
+    int letzterFehler = 0;
+    KennlinienGeraet geraet;
+
+    explicit Geraet(const Connection& c) {
+        geraet.port = c.port;
+        geraet.adresse = c.address;
+        geraet.fehlerAnzeigen = [this](int code) {
+            if (code != 0) letzterFehler = code;
+        };
+    }
+    CommandOutcome ergebnis(int code, std::string output = {}, std::string notice = {}) const {
+        if (code == 0) code = letzterFehler;
+        return code == 0 ? success(std::move(output), std::move(notice))
+                         : failure(code, std::move(notice));
+    }
+};
+
+std::optional<int> slot(const std::string& text) {
+    const auto value = parseInteger(text);
+    if (!value || *value < 1 || *value > kennlinien_block::kSlots) return std::nullopt;
+    return static_cast<int>(*value);
+}
+
+PreparedCommand refuse(std::string& usage, std::string message) {
+    usage = std::move(message);
+    return {};
+}
+
+PreparedCommand schreiben(const Args& a, std::string& usage) {
+    const auto n = slot(a[1]);
+    if (!n) return refuse(usage, "kennlinie-write: SLOT must be 1..10");
+    return [pfad = a[0], n = *n](const Connection& c) {
+        const Geladen geladen = laden(pfad);
+        if (geladen.code != 0) return failure(geladen.code);
+        Geraet geraet(c);
+        const int code = KennlinieSchreiben(geraet.geraet, geladen.zustand, n, geladen.konfig);
+        return geraet.ergebnis(code, {}, geladen.notice);
+    };
+}
+
+PreparedCommand lesen(const Args& a, std::string& usage) {
+    const auto n = slot(a[0]);
+    if (!n) return refuse(usage, "kennlinie-read: SLOT must be 1..10");
+    return [pfad = a[1], n = *n](const Connection& c) {
+        const Konfiguration konfig = aktuelleKonfiguration();
+        KennlinienZustand zustand;
+        KennlinieNeu(zustand, konfig);
+        Geraet geraet(c);
+        const auto gelesen = geraet.ergebnis(KennlinieLesen(geraet.geraet, n, zustand, konfig));
+        if (gelesen.kind != CommandOutcome::Kind::Success) return gelesen;
+        const int code = KennlinieSpeichern(pfad, zustand, konfig);
+        return code == 0 ? success({}) : failure(code);
+    };
+}
+
+PreparedCommand auswaehlen(const Args& a, std::string& usage) {
+    const auto n = slot(a[0]);
+    if (!n) return refuse(usage, "kennlinie-select: SLOT must be 1..10");
+    return [n = *n](const Connection& c) {
+        Geraet geraet(c);
+        KennlinieAuswaehlen(geraet.geraet, n);
+        return geraet.ergebnis(0);
+    };
+}
+
+struct Befehl {
+    std::size_t arguments;
+    PreparedCommand (*prepare)(const Args&, std::string&);
+};
+
+const std::map<std::string, Befehl>& geraeteBefehle() {
+    static const std::map<std::string, Befehl> table = {
+        {"kennlinie-write", {2, schreiben}},
+        {"kennlinie-read", {2, lesen}},
+        {"kennlinie-select", {1, auswaehlen}},
+    };
+    return table;
+}
+
+struct DateiBefehl {
+    std::size_t arguments;
+    CommandOutcome (*run)(const Args&);
+};
+
+const std::map<std::string, DateiBefehl>& dateiBefehle() {
+    static const std::map<std::string, DateiBefehl> table = {
+        {"kennlinie-export", {2, exportieren}},
+        {"kennlinie-import", {2, importieren}},
+        {"kennlinie-block", {1, block}},
+    };
+    return table;
+}
+
+}  // namespace
+
+PreparedCommand prepareKennlinienBefehl(const std::string& command, const Args& arguments,
+                                        std::string& usage, bool& known) {
+    const auto it = geraeteBefehle().find(command);
+    known = it != geraeteBefehle().end();
+    if (!known) return {};
+    if (it->second.arguments != arguments.size())
+        return refuse(usage, "wrong number of arguments: " + command);
+    return it->second.prepare(arguments, usage);
+}
+
+bool isKennlinienDateiBefehl(const std::string& command) {
+    return dateiBefehle().contains(command);
+}
+
+CommandOutcome runKennlinienDateiBefehl(const std::string& command, const Args& arguments,
+                                        std::string& usage, bool& usageError) {
+    const auto& befehl = dateiBefehle().at(command);
+    usageError = befehl.arguments != arguments.size();
+    if (usageError) {
+        usage = "wrong number of arguments: " + command;
+        return {};
+    }
+    return befehl.run(arguments);
+}
+
+}  // namespace plv7::cli
