@@ -38,6 +38,15 @@ constexpr char kUsage[] =
     "  baud-set RATE           changes the box's own baud rate\n"
     "  config-show FILE        prints a configuration file (.plo) as the items of settings\n"
     "                          section konfig, one \"tag = value\" a line (opens no port)\n"
+    "  curves-export FILE.plr FILE.txt   text export of a curve file's four curves (no port)\n"
+    "  curves-import FILE.txt FILE.plr   imports a text into fresh curves and saves them (no "
+    "port)\n"
+    "  curves-image FILE.plr   prints the curves' memory image as upper-case hex digits (no port)\n"
+    "  curves-write FILE.plr   writes a curve file's curves into the box\n"
+    "  curves-read FILE.plr    reads the box's curves into a new curve file\n"
+    "                          Curve files are written with the configuration of the settings\n"
+    "                          file in the current folder (the defaults without one); warnings\n"
+    "                          go to stderr and do not change the exit status.\n"
     "Numbers are decimal or 0x-prefixed hex. A successful command prints its result on stdout and\n"
     "nothing else. Exit status 0 on success; 1 on a device or link failure, with exactly one line "
     "on\n"
@@ -128,6 +137,21 @@ int deviceFailure(int code) {
     return 1;
 }
 
+// Warnings and a failure's own message come first; a refusal is its message alone.
+int report(const plv7::cli::CommandOutcome& outcome) {
+    std::cerr << outcome.messages;
+    switch (outcome.kind) {
+        case plv7::cli::CommandOutcome::Kind::Success:
+            std::cout << outcome.output;
+            return 0;
+        case plv7::cli::CommandOutcome::Kind::Refused:
+            return 1;
+        case plv7::cli::CommandOutcome::Kind::DeviceFailure:
+            break;
+    }
+    return deviceFailure(outcome.code);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -140,11 +164,7 @@ int main(int argc, char** argv) {
         const auto outcome =
             plv7::cli::runFileCommand(options->command, options->arguments, error, usage);
         if (usage) return usageError(error);
-        if (outcome.kind == plv7::cli::CommandOutcome::Kind::DeviceFailure) {
-            return deviceFailure(outcome.code);
-        }
-        std::cout << outcome.output;
-        return 0;
+        return report(outcome);
     }
     // Every argument is checked before the port is touched.
     const auto command = plv7::cli::prepareCommand(options->command, options->arguments, error);
@@ -164,9 +184,5 @@ int main(int argc, char** argv) {
     }
     const auto outcome = command({port, options->address, options->timeout});
     plv7::closeAllPorts();
-    if (outcome.kind == plv7::cli::CommandOutcome::Kind::DeviceFailure) {
-        return deviceFailure(outcome.code);
-    }
-    std::cout << outcome.output;
-    return 0;
+    return report(outcome);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "InputSource.h"
+#include "Kurvenwiedergabe.h"
 
 namespace plv7::sim {
 
@@ -93,6 +94,10 @@ public:
     // Requests to the common address are carried out when they allow it and never answered.
     Reply execute(const Request& request, double seconds);
 
+    // Moves the box's clock to `seconds`: the stored curves it plays set its outputs, and bit
+    // 0 of status byte 1 shows whether they still play. Every request moves it as well.
+    void fortschreiben(double seconds);
+
 private:
     Reply executeOwn(std::string_view body, double seconds);
     bool executeWrite(std::string_view body);
@@ -117,6 +122,8 @@ private:
     std::string receiveBuffer_;
     bool receiving_ = false;
     bool overflow_ = false;
+    Kurvenwiedergabe kurvenwiedergabe_;
+    double jetzt_ = 0.0;
 };
 
 }  // namespace plv7::sim
