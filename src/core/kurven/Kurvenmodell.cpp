@@ -54,7 +54,8 @@ void Kurvenmodell::Neu() {
 
 void Kurvenmodell::GanzeKurveZeigen() {
     fenster.min = 0;
-    fenster.max = Kurvendauer(aktuell().punkte) - 1;
+    // Curves read from a box may hold segments of length 0; the window never gets empty.
+    fenster.max = std::max<std::int64_t>(Kurvendauer(aktuell().punkte) - 1, 0);
 }
 
 std::size_t Kurvenmodell::SegmentBeiZeit(double x) const {

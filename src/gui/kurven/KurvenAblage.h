@@ -1,13 +1,13 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 
 #include "konfig/Konfiguration.h"
 #include "kurven/Kurvenmodell.h"
-
-class QWidget;
 
 namespace plv7::gui {
 
@@ -65,7 +65,7 @@ private:
 
     kurven::Kurvenmodell modell_;
     std::function<void()> anzeigen_;
-    QWidget* fenster_ = nullptr;
+    QPointer<QWidget> fenster_;  // the window may go before the curves do
 };
 
 // The program's curves, for as long as the program runs.
