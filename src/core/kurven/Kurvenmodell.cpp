@@ -1,6 +1,9 @@
 #include "kurven/Kurvenmodell.h"
 
+#include "konfig/KonfigUmrechnung.h"
+
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace plv7::kurven {
@@ -50,6 +53,15 @@ void Kurvenmodell::Neu() {
     fenster = Zeitfenster{};
     // Nothing is left that an operator could lose.
     geaendert = false;
+}
+
+std::int32_t Kurvenmodell::ZyklenUndRuhezustandSetzen(std::int32_t zyklen, double ruhewertEinheit) {
+    auto& e = einstellungen[index(aktuelleKurve)];
+    geaendert = true;
+    e.zyklen = std::clamp<std::int32_t>(zyklen, 0, kLaengeMax);
+    const double code = std::trunc(::AusgangEinheitInCode(aktuelleKurve, ruhewertEinheit));
+    e.ruhewert = static_cast<std::int32_t>(std::clamp(code, 0.0, static_cast<double>(kWertMax)));
+    return e.ruhewert;
 }
 
 void Kurvenmodell::GanzeKurveZeigen() {

@@ -81,6 +81,12 @@ public:
     // "Neu": four one-point curves without comments, cycles 1, rest value 0, no file, the
     // initial time window. Value ranges, rasters and undo histories stay.
     void Neu();
+    // The cycles and rest value controls of the current curve: the rest value comes in the
+    // unit of the curve's output and is stored as a raw value within 0..4095; cycles are kept
+    // within the 16 bits the box stores. Marks the curves changed; no undo step. Returns the
+    // stored rest value, which the control shows again in its unit.
+    std::int32_t ZyklenUndRuhezustandSetzen(std::int32_t zyklen, double ruhewertEinheit);
+
     // The time window over the whole current curve: 0 .. duration - 1 ms.
     void GanzeKurveZeigen();
     std::size_t SegmentBeiZeit(double x) const;

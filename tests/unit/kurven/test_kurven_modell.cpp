@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "konfig/Konfiguration.h"
 #include "kurven/Kurvenmodell.h"
 #include "kurven/Zeitbasis.h"
 
@@ -150,6 +151,22 @@ TEST(Kurvenmodell, NeuResetsCurvesButKeepsRangesAndHistory) {
     EXPECT_EQ(m.dateipfad, "");
     EXPECT_EQ(m.fenster.max, 200);
     EXPECT_TRUE(m.RueckgaengigMoeglich());
+}
+
+TEST(Kurvenmodell, RestValueIsTakenInTheOutputsUnitAndKeptWithinRange) {
+    KonfigurationStandardwerte();
+    gKonfig.outskalamax[1] = 100.0;  // output 2: 0..10 V as 0..100 %
+    Kurvenmodell m;
+    m.aktuelleKurve = 1;
+    EXPECT_EQ(m.ZyklenUndRuhezustandSetzen(3, 50.0), 2047);
+    EXPECT_EQ(m.einstellungen[1].zyklen, 3);
+    EXPECT_TRUE(m.geaendert);
+    EXPECT_EQ(m.ZyklenUndRuhezustandSetzen(70000, 150.0), 4095);
+    EXPECT_EQ(m.einstellungen[1].zyklen, 65535);
+    EXPECT_EQ(m.ZyklenUndRuhezustandSetzen(-1, -3.0), 0);
+    EXPECT_EQ(m.einstellungen[1].zyklen, 0);
+    EXPECT_EQ(m.einstellungen[0].ruhewert, 0);
+    KonfigurationStandardwerte();
 }
 
 }  // namespace
