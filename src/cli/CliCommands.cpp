@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "KennlinienBefehle.h"
+#include "KurvenBefehle.h"
 
 #include <array>
 #include <map>
@@ -18,10 +19,10 @@ using Args = std::vector<std::string>;
 using Outcome = CommandOutcome;
 
 Outcome success(std::string output) {
-    return {Outcome::Kind::Success, std::move(output), 0};
+    return {Outcome::Kind::Success, std::move(output), 0, {}};
 }
 Outcome failure(int code) {
-    return {Outcome::Kind::DeviceFailure, {}, code};
+    return {Outcome::Kind::DeviceFailure, {}, code, {}};
 }
 Outcome fromCode(int code, std::string output = {}) {
     return code == 0 ? success(std::move(output)) : failure(code);
@@ -251,6 +252,7 @@ PreparedCommand prepareCommand(const std::string& command,
     bool kennlinie = false;
     if (auto prepared = prepareKennlinienBefehl(command, arguments, usage, kennlinie); kennlinie)
         return prepared;
+    if (isKurvenGeraetBefehl(command)) return prepareKurvenGeraetBefehl(command, arguments, usage);
     const auto it = commandTable().find(command);
     if (it == commandTable().end() || it->second.arguments != arguments.size()) {
         return refuse(usage, "unknown command or wrong number of arguments: " + command);
@@ -259,13 +261,16 @@ PreparedCommand prepareCommand(const std::string& command,
 }
 
 bool isFileCommand(const std::string& command) {
-    return command == "config-show" || isKennlinienDateiBefehl(command);
+    return command == "config-show" || isKennlinienDateiBefehl(command) ||
+           isKurvenDateiBefehl(command);
 }
 
 CommandOutcome runFileCommand(const std::string& command, const std::vector<std::string>& arguments,
                               std::string& usage, bool& usageError) {
     if (isKennlinienDateiBefehl(command))
         return runKennlinienDateiBefehl(command, arguments, usage, usageError);
+    if (isKurvenDateiBefehl(command))
+        return runKurvenDateiBefehl(command, arguments, usage, usageError);
     usageError = command != "config-show" || arguments.size() != 1;
     if (usageError) {
         usage = "config-show needs exactly one FILE";
@@ -275,11 +280,11 @@ CommandOutcome runFileCommand(const std::string& command, const std::vector<std:
     Konfiguration konfig;
     KonfigurationStandardwerte(konfig);
     if (const int code = KonfigDateiLaden(arguments[0], konfig); code != 0) {
-        return {CommandOutcome::Kind::DeviceFailure, {}, code};
+        return {CommandOutcome::Kind::DeviceFailure, {}, code, {}};
     }
     std::string lines;
     for (const auto& line : KonfigIniZeilen(konfig)) lines += line + "\n";
-    return {CommandOutcome::Kind::Success, lines, 0};
+    return {CommandOutcome::Kind::Success, lines, 0, {}};
 }
 
 }  // namespace plv7::cli

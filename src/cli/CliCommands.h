@@ -8,12 +8,12 @@ namespace plv7::cli {
 
 // What a command wants printed, and how it ended.
 struct CommandOutcome {
-    enum class Kind { Success, DeviceFailure };
+    // Refused: exit status 1 with `messages` as the whole report (no "Fehler #" line).
+    enum class Kind { Success, DeviceFailure, Refused };
     Kind kind = Kind::Success;
-    std::string output;  // stdout on success
-    int code = 0;        // the driver's code on a device failure
-    // stderr ahead of the result or the error line: what the window would show in a box
-    std::string notice = {};
+    std::string output;    // stdout on success
+    int code = 0;          // the driver's code on a device failure
+    std::string messages;  // stderr before the outcome: warnings, a failure's own message
 };
 
 struct Connection {

@@ -43,6 +43,12 @@ constexpr CommandHelp kCommands[] = {
     {"config-show FILE",
      "prints a configuration file (.plo) as the items of settings\n"
      "section konfig, one \"tag = value\" a line (opens no port)"},
+    {"curves-export FILE.plr FILE.txt", "text export of a curve file's four curves (no port)"},
+    {"curves-import FILE.txt FILE.plr",
+     "imports a text into fresh curves and saves them (no port)"},
+    {"curves-image FILE.plr", "prints the curves' memory image as upper-case hex digits (no port)"},
+    {"curves-write FILE.plr", "writes a curve file's curves into the box"},
+    {"curves-read FILE.plr", "reads the box's curves into a new curve file"},
     {"kennlinie-export FILE.ple FILE.txt", "writes the text export of the file's characteristic"},
     {"kennlinie-import FILE.txt FILE.ple",
      "imports the text into a fresh characteristic and saves it as a\n"
@@ -60,6 +66,8 @@ constexpr std::string_view kFooter =
     "nothing else. Exit status 0 on success; 1 on a device or link failure, with exactly one line\n"
     "on stderr: \"Fehler #<number without sign>: <German text of the code>\"; 2 on a usage error.\n"
     "Volts are always written with a dot as decimal separator, whatever the locale.\n"
+    "Curve files are written with the configuration of the settings file in the current folder\n"
+    "(the defaults without one); warnings go to stderr and do not change the exit status.\n"
     "Characteristic files are read as \"Kennlinie laden\" reads them, taking the file's\n"
     "configuration; they are written with the configuration of the settings file in the current\n"
     "folder (the defaults without one). A file cut inside its points is loaded as the single\n"

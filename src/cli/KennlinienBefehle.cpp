@@ -18,15 +18,11 @@ namespace {
 using Args = std::vector<std::string>;
 
 CommandOutcome success(std::string output, std::string notice = {}) {
-    CommandOutcome outcome{CommandOutcome::Kind::Success, std::move(output), 0};
-    outcome.notice = std::move(notice);
-    return outcome;
+    return {CommandOutcome::Kind::Success, std::move(output), 0, std::move(notice)};
 }
 
 CommandOutcome failure(int code, std::string notice = {}) {
-    CommandOutcome outcome{CommandOutcome::Kind::DeviceFailure, {}, code};
-    outcome.notice = std::move(notice);
-    return outcome;
+    return {CommandOutcome::Kind::DeviceFailure, {}, code, std::move(notice)};
 }
 
 // The program's current scaling: the settings file in the current folder, as the program

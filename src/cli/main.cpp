@@ -115,6 +115,21 @@ int deviceFailure(int code) {
     return 1;
 }
 
+// Warnings and a failure's own message come first; a refusal is its message alone.
+int report(const plv7::cli::CommandOutcome& outcome) {
+    std::cerr << outcome.messages;
+    switch (outcome.kind) {
+        case plv7::cli::CommandOutcome::Kind::Success:
+            std::cout << outcome.output;
+            return 0;
+        case plv7::cli::CommandOutcome::Kind::Refused:
+            return 1;
+        case plv7::cli::CommandOutcome::Kind::DeviceFailure:
+            break;
+    }
+    return deviceFailure(outcome.code);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -135,12 +150,7 @@ int main(int argc, char** argv) {
         const auto outcome =
             plv7::cli::runFileCommand(options->command, options->arguments, error, usage);
         if (usage) return usageError(error);
-        std::cerr << outcome.notice;
-        if (outcome.kind == plv7::cli::CommandOutcome::Kind::DeviceFailure) {
-            return deviceFailure(outcome.code);
-        }
-        std::cout << outcome.output;
-        return 0;
+        return report(outcome);
     }
     // Every argument is checked before the port is touched.
     const auto command = plv7::cli::prepareCommand(options->command, options->arguments, error);
@@ -160,10 +170,5 @@ int main(int argc, char** argv) {
     }
     const auto outcome = command({port, options->address, options->timeout});
     plv7::closeAllPorts();
-    std::cerr << outcome.notice;
-    if (outcome.kind == plv7::cli::CommandOutcome::Kind::DeviceFailure) {
-        return deviceFailure(outcome.code);
-    }
-    std::cout << outcome.output;
-    return 0;
+    return report(outcome);
 }

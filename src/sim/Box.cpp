@@ -123,7 +123,15 @@ bool Box::isAddressedBy(const Request& request) const {
     return address == address_ || address == proto::kCommonAddress;
 }
 
+void Box::fortschreiben(double seconds) {
+    jetzt_ = seconds;
+    const bool spielte = kurvenwiedergabe_.laeuft();
+    kurvenwiedergabe_.fortschreiben(seconds, outputs_);
+    if (spielte && !kurvenwiedergabe_.laeuft()) status_[0] &= 0xFE;
+}
+
 Reply Box::execute(const Request& request, double seconds) {
+    fortschreiben(seconds);
     if (!isAddressedBy(request)) return {};
     kennlinienregler_.takt(*this, seconds);
     const std::string_view text = request.text;
@@ -188,6 +196,13 @@ Reply Box::executeOwn(std::string_view body, double seconds) {
 bool Box::executeWrite(std::string_view body) {
     if (body == "DF1" || body == "DF2") {
         running_ = body[2] == '1';
+        if (running_ && kurvenwiedergabe_.starten(memory_, mode_, jetzt_)) {
+            status_[0] |= 0x01;
+            fortschreiben(jetzt_);
+        } else if (!running_ && kurvenwiedergabe_.laeuft()) {
+            kurvenwiedergabe_.stoppen();
+            status_[0] &= 0xFE;
+        }
         return true;
     }
     if (body.size() > 3 && body[0] == 'V' && body[2] == 'W' && body[1] >= '1' && body[1] <= '4') {

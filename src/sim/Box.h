@@ -11,6 +11,7 @@
 
 #include "InputSource.h"
 #include "Kennlinienregler.h"
+#include "Kurvenwiedergabe.h"
 
 namespace plv7::sim {
 
@@ -94,6 +95,10 @@ public:
     // Requests to the common address are carried out when they allow it and never answered.
     Reply execute(const Request& request, double seconds);
 
+    // Moves the box's clock to `seconds`: the stored curves it plays set its outputs, and bit
+    // 0 of status byte 1 shows whether they still play. Every request moves it as well.
+    void fortschreiben(double seconds);
+
 private:
     Reply executeOwn(std::string_view body, double seconds);
     bool executeWrite(std::string_view body);
@@ -119,6 +124,8 @@ private:
     std::string receiveBuffer_;
     bool receiving_ = false;
     bool overflow_ = false;
+    Kurvenwiedergabe kurvenwiedergabe_;
+    double jetzt_ = 0.0;
 };
 
 }  // namespace plv7::sim

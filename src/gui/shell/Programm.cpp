@@ -11,6 +11,7 @@
 #include "kennlinien/KennlinienPlatzhalter.h"
 #include "konfig/KonfigPanel.h"
 #include "konfig/Konfiguration.h"
+#include "kurven/KurvenPlatzhalter.h"
 #include "shell/Fenster.h"
 #include "shell/InfoPanel.h"
 #include "shell/MainPanel.h"
@@ -80,8 +81,7 @@ int Programm::starten() {
     gKonfigpanel = new KonfigPanel;
     auto* direktpanel = new DirektPanel;
     gDirektpanel = direktpanel;
-    gKurvenpanel =
-        new PlaceholderPanel(QStringLiteral("KURVENPNL"), QStringLiteral("Kurvengenerator"));
+    gKurvenpanel = new KurvenPlatzhalter;
     gKennlinienpanel = new KennlinienPlatzhalter;
     gInfopanel = new InfoPanel;
     for (Panel* panel : childPanels()) gMainpanel->addPanel(panel);

@@ -1,0 +1,293 @@
+#include "kurven/KurvenAblage.h"
+
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QStringList>
+#include <memory>
+
+#include "base/ORV_errorV3ibox.h"
+#include "com/ComPort.h"
+#include "common/ErrorIndicator.h"
+#include "hilfe/Dialoge.h"
+#include "kurven/KurvenDatei.h"
+#include "kurven/KurvenText.h"
+#include "kurven/KurvenUebertragung.h"
+#include "kurven/Speicherabbild.h"
+
+namespace plv7::gui {
+
+using namespace plv7::kurven;
+
+namespace {
+
+const QString kProgrammTitel = QStringLiteral("Kurvengenerator");
+const QString kKonfigFrage = QStringLiteral(
+    "Die Konfiguration (siehe Fenster 'Konfiguration') der geladenen\nKurven unterscheidet sich "
+    "von der aktuellen Konfiguration.\nSoll die Konfiguration zusammen mit den Kurven geladen "
+    "werden\noder soll die aktuelle Konfiguration behalten werden?");
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+std::filesystem::path pfadVon(const QString& pfad) {
+    return std::filesystem::path(pfad.toStdU16String());
+}
+
+// The serial-port window's port and address; the transfer's progress as a modal dialog.
+class ComZugang : public Geraetezugang, public Fortschritt {
+public:
+    explicit ComZugang(QWidget* fenster) : fenster_(fenster) {}
+    int offenerPort() override { return OffenerComPort(); }
+    char adresse() override { return ComAdresse(); }
+    void beginnen(const std::string& titel) override {
+        dialog_ = std::make_unique<QProgressDialog>(text(titel), QString(), 0, 100, fenster_);
+        dialog_->setWindowTitle(text(titel));
+        dialog_->setWindowModality(Qt::ApplicationModal);
+        dialog_->setMinimumDuration(0);
+        dialog_->setAutoClose(false);
+        dialog_->setAutoReset(false);
+        dialog_->setValue(0);
+    }
+    void setzen(int prozent) override {
+        if (dialog_) dialog_->setValue(prozent);
+    }
+    void beenden() override { dialog_.reset(); }
+
+private:
+    QWidget* fenster_;
+    std::unique_ptr<QProgressDialog> dialog_;
+};
+
+std::unique_ptr<KurvenAblage>& ablage() {
+    static std::unique_ptr<KurvenAblage> instanz = std::make_unique<KurvenAblage>();
+    return instanz;
+}
+
+}  // namespace
+
+KurvenAblage& kurvenAblage() {
+    return *ablage();
+}
+
+void kurvenAblageZuruecksetzen() {
+    ablage() = std::make_unique<KurvenAblage>();
+}
+
+int AbbruchWeilKurvenNichtGespeichert() {
+    return kurvenAblage().AbbruchWeilKurvenNichtGespeichert();
+}
+
+QString KurvenAblage::fenstertitel() const {
+    if (modell_.dateipfad.empty()) return kProgrammTitel;
+    return kProgrammTitel + " - " + QFileInfo(text(modell_.dateipfad)).fileName();
+}
+
+void KurvenAblage::anzeigen() {
+    if (anzeigen_) anzeigen_();
+}
+
+void KurvenAblage::Menu_Kurven_Datei(Dateibefehl befehl) {
+    int code = 0;
+    switch (befehl) {
+        case Dateibefehl::Neu:
+            code = neu();
+            break;
+        case Dateibefehl::Laden:
+            code = laden();
+            break;
+        case Dateibefehl::Anhaengen:
+            code = anhaengen();
+            break;
+        case Dateibefehl::Speichern:
+            code = speichern();
+            break;
+        case Dateibefehl::SpeichernUnter:
+            code = speichernUnter();
+            break;
+        case Dateibefehl::Importieren:
+            code = importieren();
+            break;
+        case Dateibefehl::Exportieren:
+            code = exportieren();
+            break;
+    }
+    if (code != 0) ORV_Fehlerpopup(code);
+}
+
+int KurvenAblage::AbbruchWeilKurvenNichtGespeichert() {
+    if (!modell_.geaendert) return 0;
+    const QString name =
+        modell_.dateipfad.empty() ? kProgrammTitel : QFileInfo(text(modell_.dateipfad)).fileName();
+    const int antwort = dialoge().question(
+        QStringLiteral("Warnung"),
+        QStringLiteral("Möchten Sie die Änderungen in %1 speichern?").arg(name),
+        {QStringLiteral("Ja"), QStringLiteral("Nein"), QStringLiteral("Abbrechen")}, 2, 2);
+    if (antwort == 1) return 0;
+    if (antwort != 0) return 1;
+    bool abgebrochen = false;
+    if (const int code = speichernNach(false, abgebrochen); code != 0) {
+        ORV_Fehlerpopup(code);
+        return 1;
+    }
+    // "Ja" and then no file chosen: the changes are still unsaved, so nothing may go on.
+    return abgebrochen ? 1 : 0;
+}
+
+int KurvenAblage::neu() {
+    if (AbbruchWeilKurvenNichtGespeichert() != 0) return 0;
+    modell_.Neu();
+    anzeigen();
+    return 0;
+}
+
+int KurvenAblage::speichern() {
+    bool abgebrochen = false;
+    return speichernNach(false, abgebrochen);
+}
+
+int KurvenAblage::speichernUnter() {
+    bool abgebrochen = false;
+    return speichernNach(true, abgebrochen);
+}
+
+int KurvenAblage::speichernNach(bool immerFragen, bool& abgebrochen) {
+    abgebrochen = false;
+    std::string pfad = modell_.dateipfad;
+    if (immerFragen || pfad.empty()) {
+        const auto antwort =
+            dialoge().file({QStringLiteral("Kurve speichern"), QStringLiteral("*.plr"), true, {}});
+        if (antwort.result == Dialoge::FileAnswer::Result::Failed)
+            return kurven_datei::kFehlerSpeichernOeffnen;
+        if (antwort.result == Dialoge::FileAnswer::Result::Cancelled) {
+            abgebrochen = true;
+            return 0;
+        }
+        pfad = antwort.path.toStdString();
+    }
+    if (const int code = KurvenDateiSpeichern(pfadVon(text(pfad)), modell_, gKonfig); code != 0)
+        return code;
+    modell_.dateipfad = pfad;
+    modell_.geaendert = false;
+    anzeigen();
+    return 0;
+}
+
+int KurvenAblage::laden() {
+    if (AbbruchWeilKurvenNichtGespeichert() != 0) return 0;
+    return dateiEinlesen(QStringLiteral("Kurve laden"), false);
+}
+
+int KurvenAblage::anhaengen() {
+    return dateiEinlesen(QStringLiteral("Kurven anhängen"), true);
+}
+
+int KurvenAblage::dateiEinlesen(const QString& titel, bool anhaengen) {
+    const auto antwort = dialoge().file({titel, QStringLiteral("*.plr"), false, {}});
+    if (antwort.result == Dialoge::FileAnswer::Result::Failed)
+        return kurven_datei::kFehlerLadenOeffnen;
+    if (antwort.result == Dialoge::FileAnswer::Result::Cancelled) return 0;
+    modell_.dateipfad.clear();
+    KurvenDateiInhalt inhalt;
+    if (const int code = KurvenDateiLaden(pfadVon(antwort.path), inhalt); code != 0) {
+        anzeigen();
+        return code;
+    }
+    if (anhaengen) {
+        KurvenDateiAnhaengen(modell_, inhalt);
+    } else {
+        KurvenDateiUebernehmen(modell_, inhalt);
+    }
+    if (const auto warnungen = UnvollstaendigWarnungen(inhalt, anhaengen); !warnungen.empty()) {
+        QStringList zeilen;
+        for (const auto& w : warnungen) zeilen << text(w);
+        dialoge().message(QStringLiteral("Warnung"), zeilen.join('\n'));
+    }
+    konfigurationFragen(inhalt.konfig);
+    modell_.dateipfad = antwort.path.toStdString();
+    // Appended curves stand in no file as they are now: closing must still ask about them.
+    modell_.geaendert = anhaengen;
+    modell_.GanzeKurveZeigen();
+    anzeigen();
+    return 0;
+}
+
+void KurvenAblage::konfigurationFragen(const Konfiguration& gespeichert) {
+    if (KonfigurationenVergleichen(gespeichert, gKonfig) != 0) return;
+    const int antwort =
+        dialoge().question(QStringLiteral("Konfiguration laden?"), kKonfigFrage,
+                           {QStringLiteral("laden"), QStringLiteral("nicht laden")}, 0, 1);
+    if (antwort == 0) KonfigurationSetzen(gespeichert);
+}
+
+int KurvenAblage::exportieren() {
+    const auto antwort =
+        dialoge().file({QStringLiteral("Kurven exportieren"), QStringLiteral("*.txt"), true, {}});
+    if (antwort.result == Dialoge::FileAnswer::Result::Failed)
+        return kurven_text::kFehlerExportOeffnen;
+    if (antwort.result == Dialoge::FileAnswer::Result::Cancelled) return 0;
+    return KurvenExportieren(pfadVon(antwort.path), modell_.kurven);
+}
+
+int KurvenAblage::importieren() {
+    const auto antwort =
+        dialoge().file({QStringLiteral("Kurven importieren"), QStringLiteral("*.txt"), false, {}});
+    if (antwort.result == Dialoge::FileAnswer::Result::Failed)
+        return kurven_text::kFehlerImportOeffnen;
+    if (antwort.result == Dialoge::FileAnswer::Result::Cancelled) return 0;
+    const auto import = KurvenImportieren(pfadVon(antwort.path));
+    if (import.code != 0) {
+        if (!import.meldung.empty())
+            dialoge().message(QString::fromUtf8(kurven_text::kImportTitel), text(import.meldung));
+        return import.code;
+    }
+    KurvenImportUebernehmen(modell_, import);
+    anzeigen();
+    return 0;
+}
+
+void KurvenAblage::KurveSenden_Callback(bool schreiben) {
+    const int code = schreiben ? senden() : lesen();
+    if (code != 0) ORV_Fehlerpopup(code);
+}
+
+int KurvenAblage::senden() {
+    if (const auto warnung = LaengenWarnung(modell_.kurven)) {
+        const int antwort = dialoge().question(
+            text(uebertragung::kWarnungTitel), text(*warnung),
+            {text(uebertragung::kKnopfSenden), text(uebertragung::kKnopfZurueck)}, 0, 1);
+        if (antwort != 0) return 0;
+    }
+    std::vector<std::uint8_t> bild;
+    const int gebaut = SpeicherabbildErzeugen(modell_.kurven, modell_.einstellungen, bild);
+    if (gebaut == abbild::kPlatzReichtNicht) {
+        // The message says it all; no error box with a meaningless code follows it.
+        dialoge().message(QStringLiteral("Fehler"), text(abbild::kPlatzMeldung));
+        return 0;
+    }
+    if (gebaut != 0) return gebaut;
+    ComFehlerSetzen(0);
+    ComLeitungBelegt belegt;
+    ComZugang zugang(fenster_);
+    if (const int code = SpeicherabbildSenden(zugang, zugang, bild); code != 0)
+        ComFehlerSetzen(code);
+    return 0;
+}
+
+int KurvenAblage::lesen() {
+    ComFehlerSetzen(0);
+    ComLeitungBelegt belegt;
+    ComZugang zugang(fenster_);
+    Kurvendaten daten;
+    const auto ergebnis = SpeicherabbildLesen(zugang, zugang, daten);
+    if (ergebnis.code != 0) {
+        if (ergebnis.anzeige == Fehleranzeige::Fehlerpopup) return ergebnis.code;
+        ComFehlerSetzen(ergebnis.code);
+        return 0;
+    }
+    KurvendatenUebernehmen(modell_, daten);
+    anzeigen();
+    return 0;
+}
+
+}  // namespace plv7::gui
