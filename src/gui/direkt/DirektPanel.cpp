@@ -60,6 +60,14 @@ std::string plattformUhrzeit() {
 
 }  // namespace
 
+Dialoge::FileRequest protokollDateiAnfrage() {
+    Dialoge::FileRequest anfrage{
+        QStringLiteral("Datei zum Speichern/Erweitern"), QStringLiteral("*.txt"), true, {}};
+    // The log is appended to an existing file, so there is nothing to replace and nothing to ask.
+    anfrage.extend = true;
+    return anfrage;
+}
+
 // The sampling tick's access to the box: the short multi-input read of the driver on the
 // port and address of the serial-port window.
 class DirektPanel::Abfrage : public direkt::Eingangsabfrage {
@@ -341,8 +349,7 @@ void DirektPanel::protokollOeffnen() {
         protokoll.schliessen();
         return;
     }
-    const Dialoge::FileAnswer antwort = dialoge().file(
-        {QStringLiteral("Datei zum Speichern/Erweitern"), QStringLiteral("*.txt"), true, {}});
+    const Dialoge::FileAnswer antwort = dialoge().file(protokollDateiAnfrage());
     if (antwort.result == Dialoge::FileAnswer::Result::Failed) {
         ORV_Fehlerpopup(direkt::kFehlerDateiauswahl);
         return;

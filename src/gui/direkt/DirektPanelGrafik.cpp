@@ -158,8 +158,7 @@ void DirektPanel::uebernimmZeichnung(const direkt::Zeichnung& z) {
 }
 
 void DirektPanel::bildSpeichern() {
-    const Dialoge::FileAnswer antwort = dialoge().file(
-        {QStringLiteral("Datei zum Speichern/Erweitern"), QStringLiteral("*.txt"), true, {}});
+    const Dialoge::FileAnswer antwort = dialoge().file(protokollDateiAnfrage());
     if (antwort.result == Dialoge::FileAnswer::Result::Failed) {
         ORV_Fehlerpopup(direkt::kFehlerDateiauswahl);
         return;
@@ -173,17 +172,20 @@ void DirektPanel::bildSpeichern() {
 }
 
 void DirektPanel::grafikAlsBildSpeichern() {
-    const Dialoge::FileAnswer antwort = dialoge().file(
-        {QStringLiteral("Grafik als Bild speichern"), QStringLiteral("*.png *.pdf"), true, {}});
+    Dialoge::FileRequest anfrage{QStringLiteral("Grafik als Bild speichern"), {}, true, {}};
+    anfrage.filters = {QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("PDF-Dokument (*.pdf)")};
+    const Dialoge::FileAnswer antwort = dialoge().file(anfrage);
     if (antwort.result == Dialoge::FileAnswer::Result::Failed) {
         ORV_Fehlerpopup(direkt::kFehlerDateiauswahl);
         return;
     }
     if (antwort.result != Dialoge::FileAnswer::Result::Chosen) return;
+    // The typed suffix decides the format; a name without one takes the chosen filter's.
     QString pfad = antwort.path;
-    const bool pdf = pfad.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    bool pdf = pfad.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
     if (!pdf && !pfad.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-        pfad += QStringLiteral(".png");
+        pdf = antwort.filter == 1;
+        pfad += pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
     }
     const bool gespeichert = pdf ? chart_->savePdf(pfad) : chart_->savePng(pfad);
     if (!gespeichert) ORV_Fehlerpopup(direkt::kFehlerOeffnen);
