@@ -5,10 +5,12 @@
 
 #include "shell/Demo.h"
 #include "shell/Programm.h"
+#include "shell/Uebersetzung.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plv7steuerung"));
+    plv7::gui::QtTexteDeutsch();
     const bool demo = argc > 1 && std::strcmp(argv[1], "--demo") == 0;
     const QString demoOrdner =
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/demo";

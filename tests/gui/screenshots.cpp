@@ -6,6 +6,7 @@
 #include "GuiTestSupport.h"
 #include "shell/InfoPanel.h"
 #include "shell/Panel.h"
+#include "shell/Uebersetzung.h"
 
 using namespace plv7::gui;
 
@@ -19,6 +20,7 @@ void save(QWidget* widget, const QString& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QtTexteDeutsch();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
     test::ProgramFixture fixture;
