@@ -219,6 +219,25 @@ private slots:
         QVERIFY(!afterwards.join('\n').contains(QStringLiteral("Datenerfassung beendet")));
     }
 
+    void theDialogsOfTheWindowGoAndComeBackWithIt() {
+        ProgramFixture fixture;
+        QVERIFY(startConnected(fixture));
+        auto* trigger = gDirektpanel->findChild<QDialog*>(QStringLiteral("TRIGGERPNL"));
+        auto* statistik = gDirektpanel->findChild<QDialog*>(QStringLiteral("FEHLERPNL"));
+        control<QPushButton>(fixture, "DIREKTPNL_TRIGGER")->click();
+        QVERIFY(trigger->isVisible());
+        gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_FENSTER_COM"))->trigger();
+        QVERIFY(!trigger->isVisible());
+        ZeigeChildpanel(gDirektpanel);
+        QVERIFY(trigger->isVisible());
+        // A dialog closed before stays closed.
+        QVERIFY(!statistik->isVisible());
+        trigger->hide();
+        ZeigeChildpanel(nullptr);
+        ZeigeChildpanel(gDirektpanel);
+        QVERIFY(!trigger->isVisible());
+    }
+
     void theLogDialogAsksNothingAndAnExistingFileIsExtended() {
         ProgramFixture fixture;
         QVERIFY(startConnected(fixture));

@@ -19,6 +19,7 @@
 #include "base/NumberText.h"
 #include "base/ORV_errorV3ibox.h"
 #include "com/ComPort.h"
+#include "common/Begleitdialoge.h"
 #include "common/ErrorIndicator.h"
 #include "common/Lamp.h"
 #include "common/Zahlenfeld.h"
@@ -118,6 +119,7 @@ DirektPanel::DirektPanel(QWidget* parent)
 
     fehlerpnl_ = new Fehlerstatistik(this);
     triggerpnl_ = new Triggerdialog(this);
+    new Begleitdialoge(this, {fehlerpnl_, triggerpnl_});
     verbindeSignale();
     registriereHilfetexte();
     einzelbildAuchImHilfemodus();
