@@ -18,6 +18,7 @@
 
 #include "base/NumberText.h"
 #include "base/ORV_errorV3ibox.h"
+#include "base/Zahlanzeige.h"
 #include "com/ComPort.h"
 #include "common/Begleitdialoge.h"
 #include "common/ErrorIndicator.h"
@@ -48,8 +49,11 @@ constexpr double kZeichnenSpaetestens = 1.0;
 // What a drawing must leave before the next tick is due.
 constexpr double kZeichenreserve = 0.0005;
 
+// Room in the minimum and maximum fields; an absurd scaling is shown in %g form instead.
+constexpr int kFeldZeichen = 14;
+
 QString text(double wert, int stellen) {
-    return QString::fromStdString(formatFixed(wert, stellen));
+    return QString::fromStdString(zahlFuerAnzeige(wert, stellen, kFeldZeichen));
 }
 
 std::string plattformDatum() {
@@ -107,6 +111,8 @@ DirektPanel::DirektPanel(QWidget* parent)
     triggertext_->setObjectName(QStringLiteral("DIREKTPNL_TRIGGERTEXT"));
     triggertext_->setStyleSheet(QStringLiteral("color: #C00000; font-weight: bold;"));
     triggertext_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Kept clear of the heading of the chart settings beside it.
+    triggertext_->setIndent(triggertext_->fontMetrics().horizontalAdvance(QStringLiteral("MM")));
     triggertext_->setMinimumHeight(triggertext_->fontMetrics().height());
     grafikSpalte->addWidget(triggertext_);
     grafikSpalte->addWidget(baueGrafik(), 1);

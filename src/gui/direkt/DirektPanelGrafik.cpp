@@ -15,6 +15,7 @@
 #include "SimulatedPort.h"
 #include "base/NumberText.h"
 #include "base/ORV_errorV3ibox.h"
+#include "base/Zahlanzeige.h"
 #include "com/ComPort.h"
 #include "common/ConnectionPicture.h"
 #include "common/Lamp.h"
@@ -93,7 +94,7 @@ void DirektPanel::einheitProDiv() {
         const double hi = ::EingangCodeInEinheit(k, direkt::kVollausschlagCode);
         const double wert = direkt::einheitProDiv(lo, hi, prozentProDiv_->ganzzahl());
         einheitProDiv_[k]->setText(
-            QString::fromStdString(formatFixed(wert, direkt::Nachkommastellen(lo, hi))));
+            QString::fromStdString(zahlFuerAnzeige(wert, direkt::Nachkommastellen(lo, hi), 12)));
         // The unit is stored as Latin-1 bytes.
         einheitProDivText_[k]->setText(QString::fromLatin1(
             direkt::einheitProDivText(std::string(EinheitText(gKonfig.ineinheit[k])))));
