@@ -2,10 +2,12 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+RELEASE_BUILD ?= build-release
 FUZZ_SECONDS ?= 15
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build demo test unit-asan fuzz bench screenshots clean format
+.PHONY: all deps build demo test unit-unprivileged unit-asan fuzz package package-check bench \
+	screenshots clean format
 
 all: build
 
@@ -21,8 +23,15 @@ demo: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory unit-unprivileged
 	$(MAKE) --no-print-directory fuzz
 	$(MAKE) --no-print-directory unit-asan
+	$(MAKE) --no-print-directory package-check
+
+# The unit tests once more as an unprivileged user when run as root, so that the permission
+# tests never skip.
+unit-unprivileged: build
+	@bash scripts/run-unprivileged.sh $(BUILD)
 
 # The unit tests once more, under AddressSanitizer and UndefinedBehaviorSanitizer.
 unit-asan: deps
@@ -36,6 +45,19 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The Debian package, from an optimised build of the programs alone, where warnings do not fail.
+package: deps
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPLV7_WERROR=OFF \
+		-DPLV7_TESTS=OFF -DPLV7_BENCH=OFF
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	rm -f $(RELEASE_BUILD)/plv7steuerung_*.deb
+	cd $(RELEASE_BUILD) && cpack -G DEB
+	@ls -1 $(RELEASE_BUILD)/plv7steuerung_*.deb
+
+# The package unpacked into a scratch root, and its programs started from there.
+package-check: package
+	@bash scripts/check-package.sh $(RELEASE_BUILD)
+
 bench: build
 	@bash scripts/run-benchmarks.sh $(BUILD)
 
@@ -46,4 +68,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)

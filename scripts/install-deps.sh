@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the demo need, and only those missing.
 set -euo pipefail
 packages=(
-    cmake ninja-build g++ clang make pkg-config
+    cmake ninja-build g++ clang make pkg-config dpkg-dev file
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
     qt6-translations-l10n
     libqcustomplot-dev libqcustomplot2.1-qt6

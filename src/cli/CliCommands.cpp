@@ -49,6 +49,14 @@ std::optional<std::vector<std::uint8_t>> parseHexBytes(const std::string& text) 
     return bytes;
 }
 
+// "e1".."e4" or "a1".."a4". Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) when
+// a literal is put in front of a temporary string.
+std::string channelName(char kind, long long number) {
+    std::string name(1, kind);
+    name += std::to_string(number);
+    return name;
+}
+
 using Prepared = PreparedCommand;
 
 // Every preparer checks its arguments; on a mistake it sets `usage` and returns nothing.
@@ -92,7 +100,7 @@ Prepared scan(const Args&, std::string&) {
 Prepared input(const Args& a, std::string& usage) {
     const auto n = numberIn(a[0], 1, 4);
     if (!n) return refuse(usage, "input: N must be 1..4");
-    return [channel = "e" + std::to_string(*n)](const Connection& c) {
+    return [channel = channelName('e', *n)](const Connection& c) {
         double volts = 0;
         const int code = ORVPLV7_EingangLesen(c.port, c.address, channel, volts);
         return fromCode(code, formatFixed(volts, 3) + "\n");
@@ -107,7 +115,10 @@ Prepared inputs(const Args& a, std::string& usage) {
         int code = ORVPLV7_EingaengeLesenKurz_Senden(c.port, c.address, mask);
         if (code == 0) code = ORVPLV7_EingaengeLesenKurz_Empfangen(c.port, c.address, mask, volts);
         std::string line;
-        for (double v : volts) line += (line.empty() ? "" : " ") + formatFixed(v, 3);
+        for (double v : volts) {
+            if (!line.empty()) line += ' ';
+            line += formatFixed(v, 3);
+        }
         return fromCode(code, line + "\n");
     };
 }
@@ -117,7 +128,7 @@ Prepared output(const Args& a, std::string& usage) {
     const auto volts = parseDouble(a[1]);
     if (!n) return refuse(usage, "output: N must be 1..4");
     if (!volts) return refuse(usage, "output: VOLTS must be a number such as 4.5");
-    return [channel = "a" + std::to_string(*n), volts = *volts](const Connection& c) {
+    return [channel = channelName('a', *n), volts = *volts](const Connection& c) {
         return fromCode(ORVPLV7_AusgangSchreiben(c.port, c.address, channel, volts));
     };
 }

@@ -1,48 +1,23 @@
 // plv7ctl: the box's commands from the command line, for operators' scripts and for tests.
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 
 #include "CliCommands.h"
+#include "CliHilfe.h"
 #include "Line.h"
 #include "PortMap.h"
 #include "base/NumberText.h"
 #include "base/ORV_errorV3ibox.h"
+#include "base/Version.h"
 #include "ini/IniStore.h"
 #include "ini/SettingsTags.h"
 #include "link/PortDeviceSettings.h"
 #include "link/plv7Funktionen.h"
 
 namespace {
-
-constexpr char kUsage[] =
-    "usage: plv7ctl [-p PORT] [-b BAUD] [-a ADDRESS] [-t SECONDS] COMMAND [ARGS]\n"
-    "  -p PORT     1..8 (mapped to a device as in the program), a device path, or \"sim\" for the\n"
-    "              built-in simulated box (the default)\n"
-    "  -b BAUD     default 9600        -a ADDRESS  default 1        -t read time-out, default 0.5\n"
-    "  id                      prints the identification text\n"
-    "  scan                    scans addresses 1..9 at 9600, 19200, 38400, 57600, 115200 as the\n"
-    "                          serial-port window does; one line per answering address:\n"
-    "                          \"<address> <baud> <identification>\"\n"
-    "  input N                 one input (N = 1..4); prints the volts with three decimals\n"
-    "  inputs MASK             short read (mask 0..15); prints four volts with three decimals,\n"
-    "                          separated by one blank\n"
-    "  output N VOLTS          sets output N (1..4)\n"
-    "  status N                N = 1 or 2; prints the byte as two upper-case hex digits\n"
-    "  mode                    prints the mode byte as two upper-case hex digits\n"
-    "  mode-set MASK           sets mode bits        mode-clear MASK    clears mode bits\n"
-    "  mem-read START LENGTH   prints the bytes as upper-case hex digits without separators\n"
-    "  mem-write START HEX     writes the bytes given as hex digits (at most 64)\n"
-    "  start                   stop\n"
-    "  baud-set RATE           changes the box's own baud rate\n"
-    "  config-show FILE        prints a configuration file (.plo) as the items of settings\n"
-    "                          section konfig, one \"tag = value\" a line (opens no port)\n"
-    "Numbers are decimal or 0x-prefixed hex. A successful command prints its result on stdout and\n"
-    "nothing else. Exit status 0 on success; 1 on a device or link failure, with exactly one line "
-    "on\n"
-    "stderr: \"Fehler #<number without sign>: <German text of the code>\"; 2 on a usage error.\n"
-    "Volts are always written with a dot as decimal separator, whatever the locale.\n";
 
 struct Options {
     QString port = plv7::PortMap::kSimulated;
@@ -51,57 +26,68 @@ struct Options {
     double timeout = 0.5;
     std::string command;
     std::vector<std::string> arguments;
+    bool help = false;
+    bool version = false;
 };
 
 int usageError(const std::string& message) {
-    std::cerr << "plv7ctl: " << message << "\n" << kUsage;
+    std::cerr << "plv7ctl: " << message << "\n" << plv7::cli::usageText();
     return 2;
 }
 
-// Parses the command line; an empty optional with the message on a usage error.
-std::optional<Options> parse(int argc, char** argv, std::string& error) {
-    Options options;
-    int i = 1;
-    for (; i < argc && argv[i][0] == '-' && argv[i][1] != '\0'; i += 2) {
-        const std::string flag = argv[i];
-        if (i + 1 >= argc) {
-            error = "option " + flag + " needs a value";
-            return std::nullopt;
-        }
-        const std::string value = argv[i + 1];
-        if (flag == "-p") {
-            options.port = QString::fromStdString(value);
-        } else if (flag == "-b") {
-            const auto baud = plv7::parseInteger(value);
-            if (!baud) {
-                error = "-b needs a number";
-                return std::nullopt;
-            }
-            options.baud = static_cast<long>(*baud);
-        } else if (flag == "-a") {
-            if (value.size() != 1) {
-                error = "-a needs one address character";
-                return std::nullopt;
-            }
-            options.address = value[0];
-        } else if (flag == "-t") {
-            const auto seconds = plv7::parseDouble(value);
-            if (!seconds || *seconds < 0 || *seconds > 60) {
-                error = "-t needs seconds from 0 to 60";
-                return std::nullopt;
-            }
-            options.timeout = *seconds;
-        } else {
-            error = "unknown option " + flag;
-            return std::nullopt;
-        }
+// Parses the command line; an empty optional with the message on a usage error. Everything
+// after the command belongs to it, so that "-1" stays a number.
+std::optional<Options> parse(const QStringList& commandLine, std::string& error) {
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption port({"p", "port"}, {}, "PORT");
+    const QCommandLineOption baud({"b", "baud"}, {}, "BAUD");
+    const QCommandLineOption address({"a", "address"}, {}, "ADDRESS");
+    const QCommandLineOption timeout({"t", "timeout"}, {}, "SECONDS");
+    const QCommandLineOption help({"h", "help"}, {});
+    const QCommandLineOption version({"v", "version"}, {});
+    parser.addOptions({port, baud, address, timeout, help, version});
+    if (!parser.parse(commandLine)) {
+        error = parser.errorText().toStdString();
+        return std::nullopt;
     }
-    if (i >= argc) {
+    Options options;
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    if (options.help || options.version) return options;
+    if (parser.isSet(port)) options.port = parser.value(port);
+    if (parser.isSet(baud)) {
+        const auto rate = plv7::parseInteger(parser.value(baud).toStdString());
+        if (!rate) {
+            error = "-b needs a number";
+            return std::nullopt;
+        }
+        options.baud = static_cast<long>(*rate);
+    }
+    if (parser.isSet(address)) {
+        const std::string value = parser.value(address).toStdString();
+        if (value.size() != 1) {
+            error = "-a needs one address character";
+            return std::nullopt;
+        }
+        options.address = value[0];
+    }
+    if (parser.isSet(timeout)) {
+        const auto seconds = plv7::parseDouble(parser.value(timeout).toStdString());
+        if (!seconds || *seconds < 0 || *seconds > 60) {
+            error = "-t needs seconds from 0 to 60";
+            return std::nullopt;
+        }
+        options.timeout = *seconds;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
         error = "no command";
         return std::nullopt;
     }
-    options.command = argv[i++];
-    options.arguments.assign(argv + i, argv + argc);
+    options.command = positional.first().toStdString();
+    for (qsizetype i = 1; i < positional.size(); ++i)
+        options.arguments.push_back(positional[i].toStdString());
     return options;
 }
 
@@ -133,8 +119,16 @@ int deviceFailure(int code) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     std::string error;
-    const auto options = parse(argc, argv, error);
+    const auto options = parse(QCoreApplication::arguments(), error);
     if (!options) return usageError(error);
+    if (options->help) {
+        std::cout << plv7::cli::usageText();
+        return 0;
+    }
+    if (options->version) {
+        std::cout << "plv7ctl " << plv7::kVersion << "\n";
+        return 0;
+    }
     if (plv7::cli::isFileCommand(options->command)) {
         bool usage = false;
         const auto outcome =

@@ -32,7 +32,8 @@ constexpr std::string_view kUsage =
     "  --mode HH                       mode byte (hex)\n"
     "  --latency MS                    delay between a request's CR and the reply (default 0)\n"
     "  --link PATH                     symbolic link to the terminal, removed on exit\n"
-    "  -h, --help                      this text\n";
+    "  -h, --help                      this text\n"
+    "  --version                       the program's version\n";
 
 std::optional<double> parseNumber(std::string_view text) {
     double value = 0.0;

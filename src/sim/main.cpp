@@ -9,6 +9,7 @@
 #include "Line.h"
 #include "PtyServer.h"
 #include "SimOptions.h"
+#include "base/Version.h"
 
 namespace {
 
@@ -42,6 +43,11 @@ private:
 int main(int argc, char** argv) {
     using namespace plv7::sim;
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    if (arguments.size() == 1 && arguments[0] == "--version") {
+        std::printf("plv7-sim %.*s\n", static_cast<int>(plv7::kVersion.size()),
+                    plv7::kVersion.data());
+        return 0;
+    }
     SimOptions options;
     std::string error;
     if (!parseSimOptions(arguments, options, error)) {

@@ -3,8 +3,10 @@
 // What every GUI test needs: the dialog seam scripted, and the whole program started on a
 // simulated box inside the test process, with its settings in a temporary folder.
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -78,6 +80,17 @@ public:
         return {};
     }
 };
+
+// A command of a window's menus by its object name, the program-wide ones ("BEENDEN", "INFO",
+// "DIREKTHILFE") included.
+inline QAction* menuAktion(const QWidget* window, const QString& name) {
+    for (const QMenu* menu : window->findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (action->objectName() == name) return action;
+        }
+    }
+    return nullptr;
+}
 
 // Types text over a field's content key by key, as the operator does, and presses Enter.
 inline void tippen(QWidget* feld, const QString& text) {

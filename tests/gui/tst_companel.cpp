@@ -334,7 +334,7 @@ private slots:
         store.putInt("com", "lport", 1);
         fixture.writeSettings(store);
         fixture.start();
-        auto* baud19200 = gCompanel->findChild<QAction*>("BAUD19200");
+        auto* baud19200 = menuAktion(gCompanel, "BAUD19200");
         QVERIFY(baud19200);
         baud19200->trigger();
         QCOMPARE(fixture.dialogs->lastTitle("message"), QStringLiteral("Fehler"));
@@ -350,7 +350,7 @@ private slots:
         QCOMPARE(fixture.line->box('1')->baud(), 9600L);  // cancelled
 
         fixture.dialogs->questionAnswers = {0};
-        gCompanel->findChild<QAction*>("BAUD57600")->trigger();
+        menuAktion(gCompanel, "BAUD57600")->trigger();
         QCOMPARE(fixture.line->box('1')->baud(), 57600L);
         QCOMPARE(allIndicators().first()->number(), QStringLiteral("0"));
         // The port keeps its rate until the operator chooses the new one.
@@ -403,10 +403,10 @@ private slots:
         commit(fixture.find<QComboBox>("COMPNL_PORT"), -1);
         QVERIFY(!reopenedSinceMark());
         QCOMPARE(OffenerComPort(), 1);
-        gCompanel->findChild<QAction*>("BAUD9600")->trigger();
+        menuAktion(gCompanel, "BAUD9600")->trigger();
         QCOMPARE(fixture.dialogs->count("question"), 0);
         QCOMPARE(fixture.dialogs->count("message"), 0);
-        gCompanel->findChild<QAction*>("BEENDEN")->trigger();
+        menuAktion(gCompanel, "BEENDEN")->trigger();
         QVERIFY(!gMainpanel->ended());
         fixture.find<QPushButton>("COMPNL_ZURUECK")->click();
         QCOMPARE(gMainpanel->childpanel(), gCompanel);
@@ -417,7 +417,7 @@ private slots:
         QVERIFY(!gHilfeAktiv);
         fixture.find<QPushButton>("COMPNL_ZURUECK")->click();
         QCOMPARE(gMainpanel->childpanel(), gDirektpanel);
-        gCompanel->findChild<QAction*>("BEENDEN")->trigger();
+        menuAktion(gCompanel, "BEENDEN")->trigger();
         QVERIFY(gMainpanel->ended());
     }
 

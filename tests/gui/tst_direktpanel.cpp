@@ -17,7 +17,6 @@
 #include "common/Zahlenfeld.h"
 #include "common/Zeigerinstrument.h"
 #include "direkt/DirektPanel.h"
-#include "direkt/PraeziserTakt.h"
 #include "direkt/Streifenschreiber.h"
 #include "hilfe/Direkthilfe.h"
 #include "konfig/KonfigUmrechnung.h"
@@ -568,7 +567,7 @@ private slots:
         QVERIFY(startConnected(fixture));
         const QString path = fixture.folder.filePath(QStringLiteral("grafik"));
         fixture.dialogs->fileAnswers.push_back({Answer::Result::Chosen, path});
-        gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
+        menuAktion(gDirektpanel, QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
         QFile png(path + QStringLiteral(".png"));
         QVERIFY(png.open(QIODevice::ReadOnly));
         QCOMPARE(png.read(4), QByteArray("\x89PNG"));
@@ -595,29 +594,8 @@ private slots:
         QCOMPARE(dialog->nameFilters().at(kPdfFilter), QStringLiteral("PDF-Dokument (*.pdf)"));
         QVERIFY(dialog->defaultSuffix().isEmpty());
         fixture.dialogs->fileAnswers.push_back({Answer::Result::Failed, {}});
-        gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
+        menuAktion(gDirektpanel, QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
         QCOMPARE(fixture.dialogs->lastTitle("message"), QStringLiteral("Fehler #317305"));
-    }
-
-    void aLateTickMovesTheGridInsteadOfBunchingTheNextOnes() {
-        std::vector<double> times;
-        PraeziserTakt* timer = nullptr;
-        PraeziserTakt takt([&] {
-            times.push_back(PraeziserTakt::jetzt());
-            if (times.size() == 2) QTest::qSleep(13);  // a tick far longer than the interval
-            if (times.size() == 5) timer->stoppen();
-        });
-        timer = &takt;
-        takt.starten(0.005);
-        QVERIFY(takt.aktiv());
-        QTRY_VERIFY_WITH_TIMEOUT(!takt.aktiv(), 2000);
-        QCOMPARE(times.size(), std::size_t(5));
-        // After the long tick the next one keeps a whole interval's distance.
-        QVERIFY2(times[3] - times[2] > 0.004, qPrintable(QString::number(times[3] - times[2])));
-        QVERIFY(times[4] - times[3] > 0.004);
-        QCOMPARE(takt.wartekosten().takte, 5L);
-        takt.stoppen();
-        QVERIFY(!takt.aktiv());
     }
 
     void theWindowMenuStopsTheAcquisitionFirst() {
@@ -626,11 +604,11 @@ private slots:
         setSamplingInterval(fixture, 0.1);
         control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
         QVERIFY(panel()->erfassungLaeuft());
-        gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_FENSTER_KONFIG"))->trigger();
+        menuAktion(gDirektpanel, QStringLiteral("DIREKT_FENSTER_KONFIG"))->trigger();
         QVERIFY(!panel()->erfassungLaeuft());
         QCOMPARE(gMainpanel->childpanel(), gKonfigpanel);
         ZeigeChildpanel(gDirektpanel);
-        gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_HILFE_PINS"))->trigger();
+        menuAktion(gDirektpanel, QStringLiteral("DIREKT_HILFE_PINS"))->trigger();
         QCOMPARE(fixture.dialogs->lastTitle("message"), QStringLiteral("PLV-7 Pinbelegung"));
         QVERIFY(fixture.dialogs->lastText("message").startsWith(
             QStringLiteral("Pinbelegung\n\nPin 1:    UB +15V DC\n")));

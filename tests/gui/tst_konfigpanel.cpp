@@ -61,7 +61,8 @@ struct KonfigFixture : ProgramFixture {
         QTest::mouseClick(find<QWidget>("KONFIGPNL_" + name), Qt::LeftButton);
     }
     QAction* aktion(const QString& name) const {
-        return gKonfigpanel->findChild<QAction*>("KONFIG_DATEI_" + name);
+        QAction* eigene = menuAktion(gKonfigpanel, "KONFIG_DATEI_" + name);
+        return eigene ? eigene : menuAktion(gKonfigpanel, name);
     }
     QString datei(const QString& name) const { return folder.filePath(name); }
 };

@@ -5,13 +5,13 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "Demo.h"
 #include "GuiTestSupport.h"
 #include "com/ComPort.h"
 #include "common/ErrorIndicator.h"
 #include "hilfe/Direkthilfe.h"
 #include "hilfe/HelpPopup.h"
 #include "link/plv7Funktionen.h"
-#include "shell/Demo.h"
 #include "shell/InfoPanel.h"
 #include "shell/Panel.h"
 #include "shell/Uebersetzung.h"
@@ -112,6 +112,31 @@ private slots:
         QCOMPARE(gMainpanel->childpanel(), gCompanel);
     }
 
+    void everyWindowSharesTheProgramWideCommands() {
+        ProgramFixture fixture;
+        QCOMPARE(fixture.start(), 0);
+        QAction* beenden = menuAktion(gCompanel, QStringLiteral("BEENDEN"));
+        QVERIFY(beenden);
+        QCOMPARE(menuAktion(gKonfigpanel, QStringLiteral("BEENDEN")), beenden);
+        QCOMPARE(menuAktion(gDirektpanel, QStringLiteral("BEENDEN")), beenden);
+        QAction* hilfe = nullptr;
+        for (const char* name : {"MAINPANEL_DIREKTHILFE", "COMPNL_DIREKTHILFE",
+                                 "KONFIGPNL_DIREKTHILFE", "DIREKTPNL_DIREKTHILFE"}) {
+            auto* knopf = fixture.find<QToolButton>(QLatin1String(name));
+            QVERIFY2(knopf && knopf->defaultAction(), name);
+            QCOMPARE(knopf->text(), QStringLiteral("?"));
+            if (!hilfe) hilfe = knopf->defaultAction();
+            QCOMPARE(knopf->defaultAction(), hilfe);
+        }
+        // Switching the mode on one window shows it switched on every other.
+        fixture.find<QToolButton>("KONFIGPNL_DIREKTHILFE")->click();
+        QVERIFY(gHilfeAktiv);
+        QVERIFY(fixture.find<QToolButton>("COMPNL_DIREKTHILFE")->isChecked());
+        fixture.find<QToolButton>("COMPNL_DIREKTHILFE")->click();
+        QVERIFY(!gHilfeAktiv);
+        QVERIFY(!hilfe->isChecked());
+    }
+
     void errorFieldsOfEveryWindowShowTheSameCode() {
         ProgramFixture fixture;
         fixture.writeConnectedSettings();
@@ -201,7 +226,7 @@ private slots:
                 store.putInt("com", "adresse", '3');
                 fixture.writeSettings(store);
             }
-            const ProgrammOptionen optionen = demoOptionen(fixture.folder.path());
+            const ProgrammOptionen optionen = demoOptionen(fixture.iniPath());
             QCOMPARE(optionen.iniPath, fixture.iniPath());
             fixture.line = optionen.simLine;
             QCOMPARE(fixture.start(), 0);

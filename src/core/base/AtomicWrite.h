@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <memory>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace plv7 {
 
@@ -22,10 +24,22 @@ enum class AtomicWriteResult {
     WriteFailed,  // writing, flushing or replacing the target failed
 };
 
-// Replaces the file's content in one step: the bytes go to a temporary file in the same
-// folder, which is flushed to the disk and then renamed over the target. On every failure the
-// temporary file is removed and a previous file stays as it was.
+// How the temporary file beside the target is named: stem, the first free number 0..999,
+// suffix. The default gives "<name>.<n>.tmp".
+struct TemporaryName {
+    std::string stem;  // empty: the target's file name and a dot
+    std::string suffix = ".tmp";
+};
+
+// Every file the program writes goes through here. The bytes go to a temporary file in the
+// same folder, which takes the old file's mode, is flushed to the disk and then renamed over
+// the target; the folder is synced so that the rename survives a power cut. On every failure
+// the temporary file is removed and a previous file stays as it was. A target the user made
+// read-only is not replaced.
 AtomicWriteResult writeFileAtomically(const std::filesystem::path& path,
-                                      std::span<const std::uint8_t> bytes);
+                                      std::span<const std::uint8_t> bytes,
+                                      const TemporaryName& temporaryName = {});
+AtomicWriteResult writeFileAtomically(const std::filesystem::path& path, std::string_view text,
+                                      const TemporaryName& temporaryName = {});
 
 }  // namespace plv7

@@ -26,19 +26,18 @@
 #include "hilfe/Direkthilfe.h"
 #include "ini/IniStore.h"
 #include "link/ComSettings.h"
+#include "link/OhnePort.h"
 #include "link/PortDeviceSettings.h"
 #include "link/Rahmenformat.h"
 #include "link/Scan.h"
 #include "link/plv7Funktionen.h"
 #include "shell/Fenster.h"
+#include "shell/Programmaktionen.h"
 
 namespace plv7::gui {
 namespace {
 
 ComPanel* sgComPanel = nullptr;
-
-constexpr int kIdOhnePort = -122232;
-constexpr int kScanOhnePort = -122233;
 
 constexpr QColor kGefundenGruen(0x00, 0xCC, 0x00);
 constexpr QColor kFremdRot(0xFF, 0x00, 0x00);
@@ -63,7 +62,7 @@ ComPanel::ComPanel(QWidget* parent)
     : Panel(QStringLiteral("COMPNL"), QStringLiteral("COM-Schnittstellen Einstellung"), parent) {
     sgComPanel = this;
     ComHilfetexteEintragen();
-    buildMenu();
+    baueMenues();
 
     auto* heading = new QLabel(title(), this);
     QFont headingFont = heading->font();
@@ -72,8 +71,6 @@ ComPanel::ComPanel(QWidget* parent)
     heading->setFont(headingFont);
     auto* help = new QToolButton(this);
     help->setObjectName(QStringLiteral("COMPNL_DIREKTHILFE"));
-    help->setText(QStringLiteral("?"));
-    help->setToolTip(QStringLiteral("Direkthilfe"));
     Direkthilfe::instance().addToggle(help);
     auto* top = new QHBoxLayout;
     top->addWidget(heading);
@@ -85,18 +82,18 @@ ComPanel::ComPanel(QWidget* parent)
     content()->addLayout(top);
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(buildConnectionGroup(), 2);
-    groups->addWidget(buildScanGroup(), 3);
+    groups->addWidget(baueVerbindung(), 2);
+    groups->addWidget(baueScan(), 3);
     content()->addLayout(groups);
 
     content()->addSpacing(8);
-    content()->addWidget(buildMessageGroup());
+    content()->addWidget(baueMeldungen());
     content()->addStretch(1);
 
     auto* back = new QPushButton(QStringLiteral("Zurück"), this);
     back->setObjectName(QStringLiteral("COMPNL_ZURUECK"));
     back->setMinimumWidth(120);
-    connect(back, &QPushButton::clicked, this, [this] { Combuttons_Callback(); });
+    befehlVerbinden(back, &QPushButton::clicked, this, [this] { Combuttons_Callback(); });
     content()->addWidget(back, 0, Qt::AlignLeft);
 
     ConnectionPicture::setClickHandler([] {
@@ -115,22 +112,21 @@ ComPanel* ComPanel::instance() {
     return sgComPanel;
 }
 
-void ComPanel::buildMenu() {
+void ComPanel::baueMenues() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
-    QAction* beenden = datei->addAction(QStringLiteral("Beenden"));
-    beenden->setObjectName(QStringLiteral("BEENDEN"));
-    connect(beenden, &QAction::triggered, this, [this] { Menu_Com_Datei(); });
+    datei->addAction(Programmaktionen::instance().beenden());
 
     QMenu* geraet = menuBar()->addMenu(QStringLiteral("PLV-7"));
     QMenu* baudrate = geraet->addMenu(QStringLiteral("Baudrate einstellen"));
     for (long baud : protocol::kDeviceBaudRates) {
         QAction* item = baudrate->addAction(QString::number(baud));
         item->setObjectName(QStringLiteral("BAUD%1").arg(baud));
-        connect(item, &QAction::triggered, this, [this, baud] { Menu_Com_Plv7_Baudrate(baud); });
+        befehlVerbinden(item, &QAction::triggered, this,
+                        [this, baud] { Menu_Com_Plv7_Baudrate(baud); });
     }
 }
 
-QWidget* ComPanel::buildConnectionGroup() {
+QWidget* ComPanel::baueVerbindung() {
     auto* group = new QGroupBox(QStringLiteral("Verbindung"), this);
     port_ = new QComboBox(group);
     port_->setObjectName(QStringLiteral("COMPNL_PORT"));
@@ -139,14 +135,14 @@ QWidget* ComPanel::buildConnectionGroup() {
     for (int port = kFirstPort; port <= kLastPort; ++port) {
         port_->addItem(portBeschriftung(port), port);
     }
-    connect(port_, &QComboBox::activated, this, [this] { PortSelect_Callback(); });
+    befehlVerbinden(port_, &QComboBox::activated, this, [this] { PortSelect_Callback(); });
 
     baud_ = new QComboBox(group);
     baud_->setObjectName(QStringLiteral("COMPNL_BAUDRATE"));
     for (long baud : protocol::kDeviceBaudRates) {
         baud_->addItem(QString::number(baud), static_cast<qlonglong>(baud));
     }
-    connect(baud_, &QComboBox::activated, this, [this] { Baudrate_Callback(); });
+    befehlVerbinden(baud_, &QComboBox::activated, this, [this] { Baudrate_Callback(); });
 
     adresse_ = new QComboBox(group);
     adresse_->setObjectName(QStringLiteral("COMPNL_ADRESSE"));
@@ -160,7 +156,7 @@ QWidget* ComPanel::buildConnectionGroup() {
     return group;
 }
 
-QWidget* ComPanel::buildScanGroup() {
+QWidget* ComPanel::baueScan() {
     auto* group = new QGroupBox(QStringLiteral("Geräte an der Schnittstelle"), this);
     auto* lamps = new QGridLayout;
     lamps->setHorizontalSpacing(14);
@@ -176,7 +172,7 @@ QWidget* ComPanel::buildScanGroup() {
     scann_ = new QPushButton(QStringLiteral("Scann"), group);
     scann_->setObjectName(QStringLiteral("COMPNL_SCANN"));
     scann_->setMinimumWidth(100);
-    connect(scann_, &QPushButton::clicked, this, [this] { Scann_Callback(); });
+    befehlVerbinden(scann_, &QPushButton::clicked, this, [this] { Scann_Callback(); });
     auto* scanRow = new QHBoxLayout;
     scanRow->addWidget(new QLabel(QStringLiteral("Adresse"), group), 0, Qt::AlignBottom);
     scanRow->addSpacing(8);
@@ -190,7 +186,7 @@ QWidget* ComPanel::buildScanGroup() {
     idLesen_ = new QPushButton(QStringLiteral("ID lesen"), group);
     idLesen_->setObjectName(QStringLiteral("COMPNL_IDLESEN"));
     idLesen_->setMinimumWidth(100);
-    connect(idLesen_, &QPushButton::clicked, this, [this] { IDLesen_Callback(); });
+    befehlVerbinden(idLesen_, &QPushButton::clicked, this, [this] { IDLesen_Callback(); });
     auto* idRow = new QHBoxLayout;
     idRow->addWidget(new QLabel(QStringLiteral("Gerätekennung"), group));
     idRow->addWidget(idString_, 1);
@@ -203,7 +199,7 @@ QWidget* ComPanel::buildScanGroup() {
     return group;
 }
 
-QWidget* ComPanel::buildMessageGroup() {
+QWidget* ComPanel::baueMeldungen() {
     auto* group = new QGroupBox(QStringLiteral("Meldungen"), this);
     text_ = new QLineEdit(group);
     text_->setObjectName(QStringLiteral("COMPNL_TEXT"));
@@ -299,19 +295,16 @@ void ComPanel::oeffnenUndAnzeigen() {
 }
 
 void ComPanel::PortSelect_Callback() {
-    if (gHilfeAktiv) return;
     oeffnenUndAnzeigen();
 }
 
 void ComPanel::Baudrate_Callback() {
-    if (gHilfeAktiv) return;
     // Closing first reopens the port even when port and rate are what they were.
     ComPortSchliessen();
     oeffnenUndAnzeigen();
 }
 
 void ComPanel::ComPicture_Callback() {
-    if (gHilfeAktiv) return;
     if (sgComPort == kKeinPort) {
         setPortAuswahl(sgLetzterPort);
         ComFehlerSetzen(ComPortOeffnen());
@@ -323,10 +316,9 @@ void ComPanel::ComPicture_Callback() {
 }
 
 void ComPanel::IDLesen_Callback() {
-    if (gHilfeAktiv) return;
     text_->setText(QStringLiteral("lese ID..."));
     text_->repaint();
-    int result = kIdOhnePort;
+    int result = kIdLesenOhnePort;
     if (sgComPort != kKeinPort) {
         idString_->clear();
         std::string id;
@@ -338,7 +330,6 @@ void ComPanel::IDLesen_Callback() {
 }
 
 void ComPanel::Scann_Callback() {
-    if (gHilfeAktiv) return;
     if (sgComPort == kKeinPort) {
         ComFehlerSetzen(kScanOhnePort);
         return;
@@ -383,12 +374,10 @@ void ComPanel::statuszeileZeigen(const QString& text) {
 }
 
 void ComPanel::Combuttons_Callback() {
-    if (gHilfeAktiv) return;
     ZeigeChildpanel(gDirektpanel);
 }
 
 void ComPanel::Menu_Com_Plv7_Baudrate(long baud) {
-    if (gHilfeAktiv) return;
     if (sgComPort == kKeinPort) {
         dialoge().message(QStringLiteral("Fehler"), QStringLiteral("Kein COM-Port geöffnet"));
         return;
@@ -399,11 +388,6 @@ void ComPanel::Menu_Com_Plv7_Baudrate(long baud) {
         {QStringLiteral("OK"), QStringLiteral("Abbruch")}, 0, 1);
     if (answer != 0) return;
     ComFehlerSetzen(ORVPLV7_BaudrateSchreiben(sgComPort, adressAuswahl(), baud));
-}
-
-void ComPanel::Menu_Com_Datei() {
-    if (gHilfeAktiv) return;
-    ProgrammendeFallsAllesGespeichert();
 }
 
 void ComPanel::StatusAbfragen() {

@@ -52,7 +52,6 @@ public:
     void Combuttons_Callback();
     void ComPicture_Callback();
     void Menu_Com_Plv7_Baudrate(long baud);
-    void Menu_Com_Datei();
 
     // Reads both status bytes and shows them on the status lamps (the poll timer's tick).
     void StatusAbfragen();
@@ -72,10 +71,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildMenu();
-    QWidget* buildConnectionGroup();
-    QWidget* buildScanGroup();
-    QWidget* buildMessageGroup();
+    void baueMenues();
+    QWidget* baueVerbindung();
+    QWidget* baueScan();
+    QWidget* baueMeldungen();
     // The port and rate callbacks' common end: open, report, show.
     void oeffnenUndAnzeigen();
     // Lets the window paint the status line during a long exchange.

@@ -3,6 +3,7 @@
 #include "com/ComPanel.h"
 #include "common/ErrorIndicator.h"
 #include "hilfe/Direkthilfe.h"
+#include "link/OhnePort.h"
 #include "link/plv7Funktionen.h"
 
 namespace plv7::gui {
@@ -10,9 +11,6 @@ namespace {
 
 bool sgErfassungLaeuft = false;
 int sgLeitungBelegt = 0;
-
-constexpr int kStartOhnePort = -122234;
-constexpr int kStoppOhnePort = -122235;
 
 int sendDeviceFunction(const char* function, int codeWithoutPort) {
     if (gHilfeAktiv) return 0;

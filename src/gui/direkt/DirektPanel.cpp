@@ -31,23 +31,14 @@
 #include "hilfe/Dialoge.h"
 #include "hilfe/Direkthilfe.h"
 #include "konfig/KonfigUmrechnung.h"
+#include "link/OhnePort.h"
 #include "link/plv7Funktionen.h"
 #include "shell/Fenster.h"
 
 namespace plv7::gui {
 namespace {
 
-constexpr int kOhnePort = -122303;
 constexpr const char* kAusgangKanal[4] = {"a1", "a2", "a3", "a4"};
-// Meters, minimum and maximum are refreshed at most this often; the eye cannot follow more,
-// and painting them on every fast tick would cost the sampling its timing.
-constexpr double kAnzeigeAbstand = 0.1;
-// Time to spare before the next deadline when the numbers are painted at once.
-constexpr double kSofortMalenReserve = 0.001;
-// The chart is drawn at least this often even when no tick leaves time for it.
-constexpr double kZeichnenSpaetestens = 1.0;
-// What a drawing must leave before the next tick is due.
-constexpr double kZeichenreserve = 0.0005;
 
 // Room in the minimum and maximum fields; an absurd scaling is shown in %g form instead.
 constexpr int kFeldZeichen = 14;
@@ -127,7 +118,7 @@ DirektPanel::DirektPanel(QWidget* parent)
     triggerpnl_ = new Triggerdialog(this);
     new Begleitdialoge(this, {fehlerpnl_, triggerpnl_});
     verbindeSignale();
-    registriereHilfetexte();
+    hilfetexteEintragen();
     einzelbildAuchImHilfemodus();
 }
 
@@ -281,8 +272,8 @@ int DirektPanel::AusgangSetzen(int k) {
     }
     const int port = OffenerComPort();
     if (port == -1) {
-        ComFehlerSetzen(kOhnePort);
-        return kOhnePort;
+        ComFehlerSetzen(kAusgangOhnePort);
+        return kAusgangOhnePort;
     }
     const char adresse = ComAdresse();
     const direkt::Ausgangswert a =
@@ -297,8 +288,8 @@ int DirektPanel::AusgangSetzen(int k) {
 int DirektPanel::AusgangAufNull(int k) {
     const int port = OffenerComPort();
     if (port == -1) {
-        ComFehlerSetzen(kOhnePort);
-        return kOhnePort;
+        ComFehlerSetzen(kAusgangOhnePort);
+        return kAusgangOhnePort;
     }
     const char adresse = ComAdresse();
     const double null = direkt::ausgangNullwert(ausgangCodeInEinheit, k);
@@ -381,8 +372,7 @@ void DirektPanel::abfrageStarten() {
     abfragen_->setText(QStringLiteral("Abfragen beenden"));
     dateiSpeichern_->setEnabled(false);
     dateiLed_->setOn(erfassung_.protokoll().offen());
-    letzteAnzeige_ = -1.0;
-    letzteZeichnung_ = PraeziserTakt::jetzt();
+    planung_.starten(PraeziserTakt::jetzt());
     setAcquisitionRunning(true);
     takt_.starten(direkt::timerIntervall(abtastzeit_->value()));
 }
@@ -425,7 +415,7 @@ void DirektPanel::abtasttakt() {
     const direkt::Direkterfassung::Takt t = erfassung_.takt(eingabe, kontext_);
     uebernimmZeichnung(t.zeichnung);
     if (t.ergebnis.verarbeitet) {
-        anzeigeOffen_ = true;
+        planung_.neuerMesswert();
         const direkt::Messwert& m = erfassung_.pipeline().messwert();
         for (std::size_t k = 0; k < 4; ++k) {
             minimumOffen_[k] = minimumOffen_[k] || m.neuesMinimum[k];
@@ -452,24 +442,17 @@ void DirektPanel::abtasttakt() {
     kosten_.summeSekunden += dauer;
     kosten_.hoechstensSekunden = std::max(kosten_.hoechstensSekunden, dauer);
 
-    if (anzeigeOffen_ && (letzteAnzeige_ < 0.0 || nachher - letzteAnzeige_ >= kAnzeigeAbstand)) {
-        letzteAnzeige_ = nachher;
-        zeigeMesswerte();
-    }
+    if (planung_.messwerteZeigen(nachher)) zeigeMesswerte();
     if (chart_->veraendert() && isVisible() &&
-        (zeichnenPasst() || nachher - letzteZeichnung_ >= kZeichnenSpaetestens)) {
+        planung_.grafikZeichnen(nachher, takt_.restBisFaellig(),
+                                chart_->geschaetzteZeichendauer())) {
         kosten_.zeichnenSekunden += chart_->jetztZeichnen();
         ++kosten_.zeichnungen;
-        letzteZeichnung_ = PraeziserTakt::jetzt();
+        planung_.grafikGezeichnet(PraeziserTakt::jetzt());
     }
-}
-
-bool DirektPanel::zeichnenPasst() const {
-    return takt_.restBisFaellig() > chart_->geschaetzteZeichendauer() + kZeichenreserve;
 }
 
 void DirektPanel::zeigeMesswerte() {
-    anzeigeOffen_ = false;
     const direkt::Messwert& m = erfassung_.pipeline().messwert();
     for (int k = 0; k < 4; ++k) {
         const int stellen = eingang_[k]->nachkommastellen();
@@ -484,14 +467,12 @@ void DirektPanel::zeigeMesswerte() {
     }
     // Painted now, right after the tick, rather than whenever the event loop gets to it,
     // which may be just before the next deadline.
-    if (!takt_.aktiv() || takt_.restBisFaellig() < maldauer_ + kSofortMalenReserve) return;
+    if (!takt_.aktiv() || !planung_.sofortMalen(takt_.restBisFaellig())) return;
     const double beginn = PraeziserTakt::jetzt();
     // One repaint of the whole group: every repaint ends in a flush of the window, which
     // costs about as much as the painting itself.
     eingaengeGruppe_->repaint();
-    // Follows a slower painting at once and a faster one slowly.
-    const double dauer = PraeziserTakt::jetzt() - beginn;
-    maldauer_ = std::max(dauer, maldauer_ * 0.9 + dauer * 0.1);
+    planung_.gemalt(PraeziserTakt::jetzt() - beginn);
 }
 
 void DirektPanel::zeigeStatus(double jetzt) {
@@ -510,9 +491,8 @@ void DirektPanel::abtastzeitUebernehmen() {
     abtastzeit_->setFocus();
 }
 
-void DirektPanel::menueFenster(Panel* ziel) {
+void DirektPanel::verlassen() {
     AbfrageStoppen();
-    ZeigeChildpanel(ziel);
 }
 
 }  // namespace plv7::gui

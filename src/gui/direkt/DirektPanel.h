@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "direkt/Anzeigeplanung.h"
 #include "direkt/Direkterfassung.h"
 #include "direkt/PraeziserTakt.h"
 #include "hilfe/Dialoge.h"
@@ -39,6 +40,8 @@ public:
     ~DirektPanel() override;
 
     void readIni(const IniStore& store) override;
+    // Leaving the window stops the acquisition first.
+    void verlassen() override;
     void writeIni(IniStore& store) override;
 
     // At start-up, after the settings were read: chart, timer interval and scaling.
@@ -92,7 +95,7 @@ private:
     QWidget* baueFusszeile();
     void baueMenues();
     void verbindeSignale();
-    void registriereHilfetexte();
+    void hilfetexteEintragen();
     void einzelbildAuchImHilfemodus();
 
     // Acquisition (DirektPanel.cpp).
@@ -105,7 +108,6 @@ private:
     void abtasttakt();
     void zeigeMesswerte();
     void zeigeStatus(double jetzt);
-    bool zeichnenPasst() const;
     void abtastzeitUebernehmen();
     void ausgangGeaendert(int k);
     void reglerBewegt(int k, int stellung);
@@ -128,7 +130,6 @@ private:
     void uebernimmZeichnung(const direkt::Zeichnung& zeichnung);
     void bildSpeichern();
     void grafikAlsBildSpeichern();
-    void menueFenster(Panel* ziel);
 
     std::array<Zeigerinstrument*, 4> eingang_{};
     std::array<QLineEdit*, 4> min_{};
@@ -172,11 +173,8 @@ private:
     direkt::Direkterfassung::Kontext kontext_;
     PraeziserTakt takt_;
     std::array<double, 4> ausgangProzent_{};
-    double letzteAnzeige_ = -1.0;
-    double maldauer_ = 0.0;               // how long painting the numbers at once took
+    direkt::Anzeigeplanung planung_;
     QWidget* eingaengeGruppe_ = nullptr;  // meters with their minimum and maximum
-    double letzteZeichnung_ = -1.0;
-    bool anzeigeOffen_ = false;
     // New extremes since the displays were last refreshed.
     std::array<bool, 4> minimumOffen_{};
     std::array<bool, 4> maximumOffen_{};

@@ -24,6 +24,7 @@
 #include "hilfe/Direkthilfe.h"
 #include "shell/Fenster.h"
 #include "shell/InfoPanel.h"
+#include "shell/Programmaktionen.h"
 
 namespace plv7::gui {
 namespace {
@@ -251,7 +252,6 @@ QWidget* DirektPanel::baueFusszeile() {
     bild_ = new ConnectionPicture(QStringLiteral("DIREKTPNL_PICTURERING"), zeile);
     hilfe_ = new QToolButton(zeile);
     hilfe_->setObjectName(name("DIREKTHILFE"));
-    hilfe_->setText(QStringLiteral("?"));
     hilfe_->setMinimumSize(32, 32);
     Direkthilfe::instance().addToggle(hilfe_);
     layout->addWidget(fehleranzeige_, 1);
@@ -267,28 +267,27 @@ void DirektPanel::baueMenues() {
                                 auto handler) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QLatin1String(objekt));
-        connect(action, &QAction::triggered, this, [handler] {
-            if (!gHilfeAktiv) handler();
-        });
+        befehlVerbinden(action, &QAction::triggered, this, handler);
         return action;
     };
+    Programmaktionen& programm = Programmaktionen::instance();
     QMenu* datei = leiste->addMenu(QStringLiteral("Datei"));
     datei->setObjectName(QStringLiteral("DIREKT_DATEI"));
     eintrag(datei, QStringLiteral("Grafik als Bild speichern…"), "DIREKT_DATEI_GRAFIKBILD",
             [this] { grafikAlsBildSpeichern(); });
     datei->addSeparator();
-    eintrag(datei, QStringLiteral("Beenden"), "DIREKT_DATEI_BEENDEN",
-            [] { ProgrammendeFallsAllesGespeichert(); });
+    datei->addAction(programm.beenden());
 
     QMenu* fenster = leiste->addMenu(QStringLiteral("Konfiguration"));
     fenster->setObjectName(QStringLiteral("DIREKT_FENSTER"));
-    eintrag(fenster, QStringLiteral("COM-Schnittstelle"), "DIREKT_FENSTER_COM",
-            [this] { menueFenster(gCompanel); });
-    eintrag(fenster, QStringLiteral("Skalierung"), "DIREKT_FENSTER_KONFIG",
-            [this] { menueFenster(gKonfigpanel); });
+    fensterEintrag(fenster, QStringLiteral("COM-Schnittstelle"),
+                   QStringLiteral("DIREKT_FENSTER_COM"), &gCompanel);
+    fensterEintrag(fenster, QStringLiteral("Skalierung"), QStringLiteral("DIREKT_FENSTER_KONFIG"),
+                   &gKonfigpanel);
     fenster->addSeparator();
-    eintrag(fenster, QStringLiteral("Hauptfenster"), "DIREKT_FENSTER_HAUPT",
-            [this] { menueFenster(nullptr); });
+    static Panel* const kHauptfenster = nullptr;
+    fensterEintrag(fenster, QStringLiteral("Hauptfenster"), QStringLiteral("DIREKT_FENSTER_HAUPT"),
+                   &kHauptfenster);
 
     QMenu* hilfe = leiste->addMenu(QStringLiteral("Hilfe"));
     hilfe->setObjectName(QStringLiteral("DIREKT_HILFE"));
@@ -301,7 +300,7 @@ void DirektPanel::baueMenues() {
                            "Eingang 1\nPin 11:  GND\nPin 12:  Eingang 2\nPin 13:  GND\nPin 14:  "
                            "Eingang 3\nPin 15:  GND\nPin 16:  Eingang 4"));
     });
-    eintrag(hilfe, QStringLiteral("Info"), "DIREKT_HILFE_INFO", [] { ZeigeInfopanel(); });
+    hilfe->addAction(programm.info());
 }
 
 }  // namespace plv7::gui

@@ -4,7 +4,7 @@
 
 namespace plv7::gui {
 
-void DirektPanel::registriereHilfetexte() {
+void DirektPanel::hilfetexteEintragen() {
     Direkthilfe& hilfe = Direkthilfe::instance();
     const auto text = [&hilfe](const QString& name, const char* t) {
         hilfe.addText(name, QString::fromUtf8(t));

@@ -1,26 +1,10 @@
 #include "direkt/PraeziserTakt.h"
 
 #include <algorithm>
+#include <chrono>
 #include <thread>
 
 namespace plv7::gui {
-namespace {
-
-using namespace std::chrono_literals;
-using Clock = PraeziserTakt::Clock;
-
-// The Qt timer is asked to fire this much before the deadline; its ticks wander by up to
-// about a millisecond.
-constexpr auto kVorlauf = 2500us;
-// The last stretch before the deadline is waited out actively: sleeping overshoots by
-// some tens of microseconds.
-constexpr auto kAktiveStrecke = 150us;
-// The active wait never lasts longer than this, whatever the clock does.
-constexpr auto kAktivHoechstens = 2ms;
-// A tick later than this after its deadline moves the grid to itself.
-constexpr auto kSpaetGrenze = 250us;
-
-}  // namespace
 
 PraeziserTakt::PraeziserTakt(std::function<void()> tick, QObject* parent)
     : QObject(parent), tick_(std::move(tick)) {
@@ -33,14 +17,8 @@ double PraeziserTakt::jetzt() {
     return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
 }
 
-Clock::time_point PraeziserTakt::aufMillisekunde(Clock::time_point t) {
-    return std::chrono::ceil<std::chrono::milliseconds>(t);
-}
-
 void PraeziserTakt::setIntervall(double intervallSekunden) {
-    intervall_ = intervallSekunden;
-    periode_ = std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(intervallSekunden));
+    raster_.setIntervall(intervallSekunden);
 }
 
 void PraeziserTakt::starten(double intervallSekunden) {
@@ -51,7 +29,7 @@ void PraeziserTakt::starten(double intervallSekunden) {
 
 void PraeziserTakt::neuStarten() {
     if (!aktiv_) return;
-    faellig_ = aufMillisekunde(Clock::now()) + periode_;
+    raster_.neuStarten(Clock::now());
     if (!imTakt_) planen();
 }
 
@@ -61,44 +39,34 @@ void PraeziserTakt::stoppen() {
 }
 
 double PraeziserTakt::restBisFaellig() const {
-    return std::chrono::duration<double>(faellig_ - Clock::now()).count();
+    return raster_.restBisFaellig(Clock::now());
 }
 
 void PraeziserTakt::planen() {
-    const auto rest = faellig_ - kVorlauf - Clock::now();
-    const auto ms = std::chrono::floor<std::chrono::milliseconds>(rest);
-    timer_.start(static_cast<int>(std::clamp<long long>(ms.count(), 0, 24LL * 3600 * 1000)));
+    timer_.start(raster_.weckenInMillisekunden(Clock::now()));
 }
 
 void PraeziserTakt::feuern() {
     if (!aktiv_) return;
-    // Long intervals are planned in steps: the Qt timer may be off by more than the lead.
-    if (faellig_ - Clock::now() > kVorlauf + 5ms) {
+    if (raster_.zuFruehGeweckt(Clock::now())) {
         planen();
         return;
     }
     auto nun = Clock::now();
-    if (faellig_ - nun > kAktiveStrecke) {
-        const auto schlaf = faellig_ - kAktiveStrecke - nun;
+    if (const auto schlaf = raster_.schlafdauer(nun); schlaf > Clock::duration::zero()) {
         std::this_thread::sleep_for(schlaf);
         const auto danach = Clock::now();
         kosten_.schlafSekunden += std::chrono::duration<double>(danach - nun).count();
         nun = danach;
     }
     const auto warteBeginn = nun;
-    const auto grenze = warteBeginn + kAktivHoechstens;
-    while (nun < faellig_ && nun < grenze) nun = Clock::now();
+    const auto bis = raster_.aktivesWartenBis(warteBeginn);
+    while (nun < bis) nun = Clock::now();
     kosten_.aktivSekunden += std::chrono::duration<double>(nun - warteBeginn).count();
     ++kosten_.takte;
-    const double spaet = std::chrono::duration<double>(nun - faellig_).count();
+    const double spaet = raster_.getaktet(nun);
     if (spaet > 0.0005) ++kosten_.verspaetet;
     kosten_.groessteVerspaetung = std::max(kosten_.groessteVerspaetung, spaet);
-
-    // A late tick starts the grid anew from its own (rounded) millisecond, which is what the
-    // timing statistics measure the next interval from.
-    if (nun - faellig_ > kSpaetGrenze)
-        faellig_ = std::chrono::round<std::chrono::milliseconds>(nun);
-    faellig_ += periode_;
 
     imTakt_ = true;
     tick_();

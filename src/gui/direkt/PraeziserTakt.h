@@ -5,17 +5,16 @@
 #include <chrono>
 #include <functional>
 
+#include "direkt/Taktraster.h"
+
 namespace plv7::gui {
 
-// The sampling timer. Each deadline is the previous one plus the interval, on a monotonic
-// clock, and lies on a whole millisecond, as far from the rounding edge of the timing
-// statistics as it can be. A precise Qt timer wakes about a millisecond early; the rest is
-// slept precisely and the last fraction waited out actively, so a tick starts within a few
-// tens of microseconds of its deadline. A tick that comes late (a long tick before it, a
-// busy event loop) moves the grid to itself instead of bunching the following ticks.
+// The sampling timer on the deadlines of a Taktraster: a precise Qt timer wakes a little
+// early, the rest is slept precisely and the last fraction waited out actively, so a tick
+// starts within a few tens of microseconds of its deadline.
 class PraeziserTakt : public QObject {
 public:
-    using Clock = std::chrono::steady_clock;
+    using Clock = direkt::Taktraster::Clock;
 
     explicit PraeziserTakt(std::function<void()> tick, QObject* parent = nullptr);
 
@@ -27,7 +26,7 @@ public:
     void setIntervall(double intervallSekunden);
 
     bool aktiv() const { return aktiv_; }
-    double intervall() const { return intervall_; }
+    double intervall() const { return raster_.intervall(); }
     // Seconds until the next deadline; negative when it has passed.
     double restBisFaellig() const;
 
@@ -51,13 +50,10 @@ public:
 private:
     void planen();
     void feuern();
-    static Clock::time_point aufMillisekunde(Clock::time_point t);
 
     std::function<void()> tick_;
     QTimer timer_;
-    Clock::time_point faellig_{};
-    Clock::duration periode_{};
-    double intervall_ = 0.5;
+    direkt::Taktraster raster_;
     bool aktiv_ = false;
     bool imTakt_ = false;
     Wartekosten kosten_;

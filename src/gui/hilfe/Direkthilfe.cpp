@@ -1,12 +1,14 @@
 #include "hilfe/Direkthilfe.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QToolButton>
 
 #include "hilfe/Dialoge.h"
 
@@ -29,7 +31,12 @@ Direkthilfe& Direkthilfe::instance() {
     return *helper;
 }
 
-Direkthilfe::Direkthilfe() {
+Direkthilfe::Direkthilfe() : aktion_(new QAction(QStringLiteral("Direkthilfe"), this)) {
+    aktion_->setObjectName(QStringLiteral("DIREKTHILFE"));
+    aktion_->setIconText(QStringLiteral("?"));
+    aktion_->setToolTip(QStringLiteral("Direkthilfe"));
+    aktion_->setCheckable(true);
+    QObject::connect(aktion_, &QAction::triggered, this, [this](bool on) { setActive(on); });
     qApp->installEventFilter(this);
 }
 
@@ -37,20 +44,15 @@ void Direkthilfe::addText(const QString& objectName, const QString& text) {
     texts_.insert(objectName, text);
 }
 
-void Direkthilfe::addToggle(QAbstractButton* toggle) {
-    toggle->setCheckable(true);
-    toggle->setChecked(gHilfeAktiv);
+void Direkthilfe::addToggle(QToolButton* toggle) {
+    toggle->setDefaultAction(aktion_);
     toggles_.append(toggle);
-    QObject::connect(toggle, &QAbstractButton::clicked, this,
-                     [this](bool checked) { setActive(checked); });
 }
 
 void Direkthilfe::setActive(bool active) {
     const bool changed = gHilfeAktiv != active;
     gHilfeAktiv = active;
-    for (const auto& toggle : toggles_) {
-        if (toggle) toggle->setChecked(active);
-    }
+    aktion_->setChecked(active);
     if (!changed) return;
     if (active) {
         QApplication::setOverrideCursor(Qt::WhatsThisCursor);
@@ -63,9 +65,7 @@ void Direkthilfe::setActive(bool active) {
 void Direkthilfe::reset() {
     if (gHilfeAktiv) QApplication::restoreOverrideCursor();
     gHilfeAktiv = false;
-    for (const auto& toggle : toggles_) {
-        if (toggle) toggle->setChecked(false);
-    }
+    aktion_->setChecked(false);
 }
 
 bool Direkthilfe::isToggle(const QObject* object) const {
@@ -83,7 +83,12 @@ bool Direkthilfe::belongsToProgram(const QWidget* widget) const {
 
 QString Direkthilfe::textOfWidget(QWidget* widget) const {
     for (QWidget* w = widget; w; w = w->parentWidget()) {
-        const QString text = texts_.value(w->objectName());
+        QString text = texts_.value(w->objectName());
+        // A tool-bar button speaks for the command it shows.
+        if (auto* button = qobject_cast<QToolButton*>(w);
+            text.isEmpty() && button && button->defaultAction()) {
+            text = texts_.value(button->defaultAction()->objectName());
+        }
         if (!text.isEmpty()) return text;
         if (w->isWindow()) break;
     }
@@ -95,7 +100,7 @@ bool Direkthilfe::handleMenu(QObject* watched, QEvent* event) {
     if (!menu) return false;
     if (event->type() == QEvent::MouseButtonRelease) {
         QAction* action = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        if (!action || action->menu() || action->isSeparator()) return false;
+        if (!action || action->menu() || action->isSeparator() || action == aktion_) return false;
         // Close the menus first, so the pop-up is not hidden behind them.
         QWidget* top = menu;
         while (auto* parentMenu = qobject_cast<QMenu*>(top->parentWidget())) top = parentMenu;
@@ -139,6 +144,11 @@ bool Direkthilfe::eventFilter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
+}
+
+void hilfetextStattBefehl(const QObject* sender) {
+    const QString text = Direkthilfe::instance().textFor(sender->objectName());
+    if (!text.isEmpty()) Hilfetext(text);
 }
 
 }  // namespace plv7::gui

@@ -5,9 +5,11 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QAbstractButton;
 class QAction;
+class QToolButton;
 
 // The program-wide direct-help flag: while it is set, a left click on a control (or the
 // choice of a menu command) shows the control's help text instead of acting.
@@ -36,8 +38,11 @@ public:
     void addText(const QString& objectName, const QString& text);
     QString textFor(const QString& objectName) const { return texts_.value(objectName); }
 
-    // A '?' toggle of a window: it switches the mode and mirrors it.
-    void addToggle(QAbstractButton* toggle);
+    // The one checkable command that switches the mode, shared by every window's '?' button
+    // and "Direkthilfe" menu item.
+    QAction* aktion() const { return aktion_; }
+    // A window's '?' button: it shows the shared command.
+    void addToggle(QToolButton* toggle);
     void setActive(bool active);
 
     // Clears the flag and restores the cursor (test tear-down).
@@ -55,8 +60,26 @@ private:
     bool handleMenu(QObject* watched, QEvent* event);
 
     QHash<QString, QString> texts_;
+    QAction* aktion_ = nullptr;
     QList<QPointer<QAbstractButton>> toggles_;
     QPointer<QWidget> mainWindow_;
 };
+
+// Shows the help text of a command's sender, by its object name, if it has one.
+void hilfetextStattBefehl(const QObject* sender);
+
+// Connects a command of a window (a menu item, a button, a choice in a list). In direct-help
+// mode it shows the command's help text instead of acting: the one place where the mode
+// blocks what a window does, whether the operator or the program triggers it.
+template <typename Sender, typename Signal, typename Handler>
+void befehlVerbinden(Sender* sender, Signal signal, const QObject* context, Handler handler) {
+    QObject::connect(sender, signal, context, [sender, handler = std::move(handler)] {
+        if (gHilfeAktiv) {
+            hilfetextStattBefehl(sender);
+        } else {
+            handler();
+        }
+    });
+}
 
 }  // namespace plv7::gui

@@ -29,6 +29,7 @@
 #include "konfig/KonfigPanelTexte.h"
 #include "konfig/KonfigUmrechnung.h"
 #include "shell/Fenster.h"
+#include "shell/Programmaktionen.h"
 
 namespace plv7::gui {
 namespace {
@@ -66,13 +67,13 @@ std::filesystem::path dateiPfad(const QString& pfad) {
 KonfigPanel::KonfigPanel(QWidget* parent) : Panel(QStringLiteral("KONFIGPNL"), t::kTitel, parent) {
     ausgaenge_.ausgang = true;
     eingaenge_.ausgang = false;
-    menuBauen();
+    baueMenues();
 
     content()->addWidget(kopfzeile());
     content()->addSpacing(6);
-    content()->addWidget(richtungBauen(ausgaenge_));
+    content()->addWidget(baueRichtung(ausgaenge_));
     content()->addSpacing(6);
-    content()->addWidget(richtungBauen(eingaenge_));
+    content()->addWidget(baueRichtung(eingaenge_));
     // Outputs and inputs are two grids; equal first columns line their fields up.
     int breite = 0;
     for (QLabel* label : zeilenAnfaenge_) {
@@ -86,8 +87,10 @@ KonfigPanel::KonfigPanel(QWidget* parent) : Panel(QStringLiteral("KONFIGPNL"), t
     hauptfenster_ = new QPushButton(t::kZurueck, this);
     hauptfenster_->setObjectName(QStringLiteral("KONFIGPNL_HAUPTFENSTER"));
     hauptfenster_->setMinimumWidth(120);
-    connect(standardwerte_, &QPushButton::clicked, this, [this] { Konfigbuttons_Standardwerte(); });
-    connect(hauptfenster_, &QPushButton::clicked, this, [this] { Konfigbuttons_Hauptfenster(); });
+    befehlVerbinden(standardwerte_, &QPushButton::clicked, this,
+                    [this] { Konfigbuttons_Standardwerte(); });
+    befehlVerbinden(hauptfenster_, &QPushButton::clicked, this,
+                    [this] { Konfigbuttons_Hauptfenster(); });
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(standardwerte_);
     knoepfe->addStretch(1);
@@ -96,7 +99,7 @@ KonfigPanel::KonfigPanel(QWidget* parent) : Panel(QStringLiteral("KONFIGPNL"), t
     content()->addLayout(knoepfe);
     content()->addStretch(1);
 
-    hilfetexteAnmelden();
+    hilfetexteEintragen();
     KonfigpanelAnzeigen();
     // Configurations taken over from curve and characteristic files show up here at once.
     setKonfigAnzeige([this] { KonfigpanelAnzeigen(); });
@@ -125,15 +128,13 @@ QWidget* KonfigPanel::kopfzeile() {
                       Qt::AlignTop);
     auto* hilfe = new QToolButton(zeile);
     hilfe->setObjectName(QStringLiteral("KONFIGPNL_DIREKTHILFE"));
-    hilfe->setText(QStringLiteral("?"));
-    hilfe->setToolTip(QStringLiteral("Direkthilfe"));
     hilfe->setMinimumSize(32, 32);
     Direkthilfe::instance().addToggle(hilfe);
     layout->addWidget(hilfe, 0, Qt::AlignTop);
     return zeile;
 }
 
-QGroupBox* KonfigPanel::richtungBauen(Richtung& richtung) {
+QGroupBox* KonfigPanel::baueRichtung(Richtung& richtung) {
     const bool aus = richtung.ausgang;
     const QString art = aus ? QStringLiteral("OUT") : QStringLiteral("IN");
     auto* gruppe = new QGroupBox(aus ? t::kUeberschriftAusgaenge : t::kUeberschriftEingaenge, this);
@@ -200,7 +201,7 @@ QGroupBox* KonfigPanel::richtungBauen(Richtung& richtung) {
     return gruppe;
 }
 
-void KonfigPanel::menuBauen() {
+void KonfigPanel::baueMenues() {
     QMenuBar* leiste = menuBar();
     leiste->setObjectName(QStringLiteral("KONFIG"));
     QMenu* datei = leiste->addMenu(t::kMenuDatei);
@@ -210,25 +211,18 @@ void KonfigPanel::menuBauen() {
     speichern_ = datei->addAction(t::kMenuSpeichern);
     speichern_->setObjectName(QStringLiteral("KONFIG_DATEI_SPEICHERN"));
     datei->addSeparator();
-    beenden_ = datei->addAction(t::kMenuBeenden);
-    beenden_->setObjectName(QStringLiteral("KONFIG_DATEI_BEENDEN"));
+    datei->addAction(Programmaktionen::instance().beenden());
 
     // Menu_Konfig_Datei: file results other than 0 go to the error pop-up.
-    connect(laden_, &QAction::triggered, this, [this] {
-        if (gHilfeAktiv) return;
+    befehlVerbinden(laden_, &QAction::triggered, this, [this] {
         if (const int code = KonfigurationLaden(); code != 0) ORV_Fehlerpopup(code);
     });
-    connect(speichern_, &QAction::triggered, this, [this] {
-        if (gHilfeAktiv) return;
+    befehlVerbinden(speichern_, &QAction::triggered, this, [this] {
         if (const int code = KonfigurationSpeichern(); code != 0) ORV_Fehlerpopup(code);
-    });
-    connect(beenden_, &QAction::triggered, this, [] {
-        if (gHilfeAktiv) return;
-        ProgrammendeFallsAllesGespeichert();
     });
 }
 
-void KonfigPanel::hilfetexteAnmelden() {
+void KonfigPanel::hilfetexteEintragen() {
     Direkthilfe& hilfe = Direkthilfe::instance();
     hilfe.addText(QStringLiteral("KONFIGPNL_AUSGANGSBEREICH"), t::kHilfeAusgangsbereich);
     hilfe.addText(QStringLiteral("KONFIGPNL_EINGANGSBEREICH"), t::kHilfeEingangsbereich);
@@ -379,7 +373,6 @@ void KonfigPanel::markierungenAktualisieren() {
 }
 
 void KonfigPanel::Konfigbuttons_Standardwerte() {
-    if (gHilfeAktiv) return;
     const int antwort = dialoge().question(t::kFrageTitel, t::kFrageText, {t::kJa, t::kNein}, 0, 1);
     if (antwort != 0) return;
     KonfigurationStandardwerte();
@@ -387,7 +380,6 @@ void KonfigPanel::Konfigbuttons_Standardwerte() {
 }
 
 void KonfigPanel::Konfigbuttons_Hauptfenster() {
-    if (gHilfeAktiv) return;
     KonfigpanelLesen();
     AbhaengigeFensterNeuSkalieren();
     ZeigeChildpanel(gDirektpanel);

@@ -58,9 +58,9 @@ private:
     };
 
     QWidget* kopfzeile();
-    QGroupBox* richtungBauen(Richtung& richtung);
-    void menuBauen();
-    void hilfetexteAnmelden();
+    QGroupBox* baueRichtung(Richtung& richtung);
+    void baueMenues();
+    void hilfetexteEintragen();
 
     void Konfigbuttons_Standardwerte();
     void Konfigbuttons_Hauptfenster();
@@ -76,7 +76,6 @@ private:
     QPushButton* hauptfenster_ = nullptr;
     QAction* laden_ = nullptr;
     QAction* speichern_ = nullptr;
-    QAction* beenden_ = nullptr;
 };
 
 }  // namespace plv7::gui

@@ -29,7 +29,6 @@ inline const QString kNein = QStringLiteral("Nein");
 inline const QString kMenuDatei = QStringLiteral("Datei");
 inline const QString kMenuLaden = QStringLiteral("Konfigurationsdatei laden");
 inline const QString kMenuSpeichern = QStringLiteral("Konfigurationsdatei speichern");
-inline const QString kMenuBeenden = QStringLiteral("Beenden");
 inline const QString kDialogSpeichern = QStringLiteral("Konfiguration speichern");
 inline const QString kDialogLaden = QStringLiteral("Konfiguration laden");
 inline const QString kDateiMuster = QStringLiteral("*.plo");

@@ -2,9 +2,13 @@
 
 #include <QDialog>
 
+#include "base/Version.h"
+
 namespace plv7::gui {
 
-inline const QString kProgrammVersion = QStringLiteral("V 0.9.1b");
+inline const QString kProgrammVersion =
+    QStringLiteral("V ") +
+    QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size()));
 inline const QString kProgrammDatum = QStringLiteral("11/2007");
 
 // The info window: program title, version, date and a picture, closed with OK.

@@ -16,6 +16,7 @@
 #include "shell/Geraetebild.h"
 #include "shell/InfoPanel.h"
 #include "shell/Panel.h"
+#include "shell/Programmaktionen.h"
 
 namespace plv7::gui {
 
@@ -86,14 +87,14 @@ MainPanel::MainPanel(QWidget* parent) : QWidget(parent), stack_(new QStackedWidg
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(stack_);
-    stack_->addWidget(buildHomePage());
+    stack_->addWidget(baueStartseite());
     for (const ButtonInfo& info : kButtons) {
         if (info.help)
             Direkthilfe::instance().addText(QLatin1String(info.name), QString::fromUtf8(info.help));
     }
 }
 
-QWidget* MainPanel::buildHomePage() {
+QWidget* MainPanel::baueStartseite() {
     auto* page = new QWidget(this);
     auto* outer = new QVBoxLayout(page);
     outer->setContentsMargins(24, 16, 24, 24);
@@ -106,8 +107,6 @@ QWidget* MainPanel::buildHomePage() {
     top->addWidget(new ConnectionPicture(QStringLiteral("MAINPANEL_PICTURERING"), page));
     auto* help = new QToolButton(page);
     help->setObjectName(QStringLiteral("MAINPANEL_DIREKTHILFE"));
-    help->setText(QStringLiteral("?"));
-    help->setToolTip(QStringLiteral("Direkthilfe"));
     Direkthilfe::instance().addToggle(help);
     top->addWidget(help, 0, Qt::AlignTop);
     outer->addLayout(top);
@@ -135,7 +134,7 @@ QWidget* MainPanel::buildHomePage() {
         auto* button = new QPushButton(QString::fromUtf8(kButtons[i].label), page);
         button->setObjectName(QLatin1String(kButtons[i].name));
         button->setMinimumSize(240, 38);
-        connect(button, &QPushButton::clicked, this, [this, i] { onMainButton(i); });
+        befehlVerbinden(button, &QPushButton::clicked, this, [this, i] { onMainButton(i); });
         buttons_[i] = button;
         column->addWidget(button);
         // Info and Beenden stand apart from the windows.
@@ -153,16 +152,15 @@ void MainPanel::addPanel(Panel* panel) {
 }
 
 void MainPanel::onMainButton(int index) {
-    if (gHilfeAktiv) return;
     switch (index) {
         case kInfo:
-            ZeigeInfopanel();
+            Programmaktionen::instance().info()->trigger();
             break;
         case kEnde:
-            programmende();
+            Programmaktionen::instance().beenden()->trigger();
             break;
         default:
-            zeigeChildpanel(panelOfButton(index));
+            FensterWechseln(panelOfButton(index));
             break;
     }
 }

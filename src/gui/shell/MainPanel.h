@@ -39,7 +39,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QWidget* buildHomePage();
+    QWidget* baueStartseite();
     void onMainButton(int index);
 
     QStackedWidget* stack_;

@@ -29,6 +29,8 @@ public:
     virtual void writeIni(IniStore&) {}
     // Whether the operator can reach this window from the main window's buttons.
     virtual bool verfuegbar() const { return true; }
+    // The operator switches from this window to another one through a window menu.
+    virtual void verlassen() {}
     // Non-zero cancels the end of the program (unsaved work the operator wants to keep).
     virtual int abbruchWeilNichtGespeichert() { return 0; }
 

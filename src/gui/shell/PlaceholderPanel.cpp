@@ -20,9 +20,7 @@ PlaceholderPanel::PlaceholderPanel(const QString& objectName, const QString& tit
         QStringLiteral("Dieses Fenster ist in dieser Version noch nicht verfügbar."), this);
     auto* back = new QPushButton(QStringLiteral("Zurück"), this);
     back->setObjectName(objectName + QStringLiteral("_ZURUECK"));
-    connect(back, &QPushButton::clicked, this, [] {
-        if (!gHilfeAktiv) ZeigeChildpanel(nullptr);
-    });
+    befehlVerbinden(back, &QPushButton::clicked, this, [] { ZeigeChildpanel(nullptr); });
     content()->addWidget(heading);
     content()->addWidget(note);
     content()->addWidget(back, 0, Qt::AlignLeft);

@@ -18,8 +18,6 @@
 namespace plv7::gui {
 namespace {
 
-constexpr int kReadFailed = -801202;
-constexpr int kWriteFailed = -800203;
 constexpr QSize kDesignedSize(1100, 760);
 
 // The windows with a section in the settings file, in the order they read it.
@@ -36,7 +34,8 @@ QList<Panel*> childPanels() {
 int ReadIni(const QString& path) {
     IniStore store;
     // A missing file cannot be opened either: both are a failed read for the operator.
-    if (store.readFile(path.toStdString()) != IniStore::ReadResult::Ok) return kReadFailed;
+    if (store.readFile(path.toStdString()) != IniStore::ReadResult::Ok)
+        return settings::kEinstellungenLesenFehler;
     for (Panel* panel : settingsPanels()) {
         if (panel) panel->readIni(store);
     }
@@ -48,7 +47,7 @@ int WriteIni(const QString& path) {
     for (Panel* panel : settingsPanels()) {
         if (panel) panel->writeIni(store);
     }
-    return store.writeFile(path.toStdString()) ? 0 : kWriteFailed;
+    return store.writeFile(path.toStdString()) ? 0 : settings::kEinstellungenSchreibenFehler;
 }
 
 Programm::Programm(ProgrammOptionen optionen) : optionen_(std::move(optionen)) {

@@ -1,4 +1,4 @@
-#include "shell/Demo.h"
+#include "Demo.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,10 +11,10 @@
 
 namespace plv7::gui {
 
-ProgrammOptionen demoOptionen(const QString& ordner) {
+ProgrammOptionen demoOptionen(const QString& einstellungsdatei) {
     ProgrammOptionen optionen;
-    QDir().mkpath(ordner);
-    optionen.iniPath = QDir(ordner).filePath(QStringLiteral("plv7rs232bSteuerung.ini"));
+    QDir().mkpath(QFileInfo(einstellungsdatei).absolutePath());
+    optionen.iniPath = einstellungsdatei;
     IniStore einstellungen;
     if (!QFileInfo::exists(optionen.iniPath)) {
         einstellungen.putInt("com", "port", 1);

@@ -1,0 +1,73 @@
+#include "CliHilfe.h"
+
+#include <string_view>
+
+namespace plv7::cli {
+namespace {
+
+constexpr std::string_view kHeader =
+    "usage: plv7ctl [-p PORT] [-b BAUD] [-a ADDRESS] [-t SECONDS] COMMAND [ARGS]\n"
+    "       plv7ctl --help | --version\n"
+    "  -p PORT     1..8 (mapped to a device as in the program), a device path, or \"sim\" for the\n"
+    "              built-in simulated box (the default)\n"
+    "  -b BAUD     default 9600        -a ADDRESS  default 1        -t read time-out, default 0.5\n"
+    "  -h, --help  this text           -v, --version  the program's version\n"
+    "Commands:\n";
+
+struct CommandHelp {
+    std::string_view synopsis;
+    std::string_view description;  // "\n" continues on an indented line
+};
+
+// One entry a command, in the order the text lists them.
+constexpr CommandHelp kCommands[] = {
+    {"id", "prints the identification text"},
+    {"scan",
+     "scans addresses 1..9 at 9600, 19200, 38400, 57600, 115200 as the\n"
+     "serial-port window does; one line per answering address:\n"
+     "\"<address> <baud> <identification>\""},
+    {"input N", "one input (N = 1..4); prints the volts with three decimals"},
+    {"inputs MASK",
+     "short read (mask 0..15); prints four volts with three decimals,\n"
+     "separated by one blank"},
+    {"output N VOLTS", "sets output N (1..4)"},
+    {"status N", "N = 1 or 2; prints the byte as two upper-case hex digits"},
+    {"mode", "prints the mode byte as two upper-case hex digits"},
+    {"mode-set MASK", "sets mode bits"},
+    {"mode-clear MASK", "clears mode bits"},
+    {"mem-read START LENGTH", "prints the bytes as upper-case hex digits without separators"},
+    {"mem-write START HEX", "writes the bytes given as hex digits (at most 64)"},
+    {"start", "sends the start command"},
+    {"stop", "sends the stop command"},
+    {"baud-set RATE", "changes the box's own baud rate"},
+    {"config-show FILE",
+     "prints a configuration file (.plo) as the items of settings\n"
+     "section konfig, one \"tag = value\" a line (opens no port)"},
+};
+
+constexpr std::string_view kFooter =
+    "Numbers are decimal or 0x-prefixed hex. A successful command prints its result on stdout and\n"
+    "nothing else. Exit status 0 on success; 1 on a device or link failure, with exactly one line\n"
+    "on stderr: \"Fehler #<number without sign>: <German text of the code>\"; 2 on a usage error.\n"
+    "Volts are always written with a dot as decimal separator, whatever the locale.\n";
+
+constexpr std::size_t kDescriptionColumn = 26;
+
+}  // namespace
+
+std::string usageText() {
+    std::string text(kHeader);
+    const std::string indent(kDescriptionColumn, ' ');
+    for (const auto& [synopsis, description] : kCommands) {
+        std::string line = "  " + std::string(synopsis);
+        line += line.size() < kDescriptionColumn
+                    ? std::string(kDescriptionColumn - line.size(), ' ')
+                    : "\n" + indent;
+        for (const char c : description) line += c == '\n' ? "\n" + indent : std::string(1, c);
+        text += line + "\n";
+    }
+    text += kFooter;
+    return text;
+}
+
+}  // namespace plv7::cli

@@ -1,0 +1,56 @@
+#include "shell/Programmaktionen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+
+#include "hilfe/Direkthilfe.h"
+#include "shell/Fenster.h"
+#include "shell/InfoPanel.h"
+#include "shell/MainPanel.h"
+#include "shell/Panel.h"
+
+namespace plv7::gui {
+
+Programmaktionen& Programmaktionen::instance() {
+    static Programmaktionen* aktionen = [] {
+        auto* created = new Programmaktionen();  // lives as long as the application
+        created->setParent(qApp);
+        return created;
+    }();
+    return *aktionen;
+}
+
+Programmaktionen::Programmaktionen()
+    : beenden_(new QAction(QStringLiteral("Beenden"), this)),
+      info_(new QAction(QStringLiteral("Info"), this)) {
+    beenden_->setObjectName(QStringLiteral("BEENDEN"));
+    info_->setObjectName(QStringLiteral("INFO"));
+    befehlVerbinden(beenden_, &QAction::triggered, this,
+                    [] { ProgrammendeFallsAllesGespeichert(); });
+    befehlVerbinden(info_, &QAction::triggered, this, [] { ZeigeInfopanel(); });
+}
+
+QAction* Programmaktionen::direkthilfe() const {
+    return Direkthilfe::instance().aktion();
+}
+
+void FensterWechseln(Panel* ziel) {
+    if (gMainpanel) {
+        if (Panel* gezeigt = gMainpanel->childpanel()) gezeigt->verlassen();
+    }
+    ZeigeChildpanel(ziel);
+}
+
+QAction* fensterEintrag(QMenu* menu, const QString& text, const QString& objectName,
+                        Panel* const* ziel) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(objectName);
+    // Window switching does nothing in direct-help mode.
+    QObject::connect(action, &QAction::triggered, menu, [ziel] {
+        if (!gHilfeAktiv) FensterWechseln(*ziel);
+    });
+    return action;
+}
+
+}  // namespace plv7::gui
