@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang make pkg-config dpkg-dev file
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
+    qt6-translations-l10n
     libqcustomplot-dev libqcustomplot2.1-qt6
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth

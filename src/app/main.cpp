@@ -6,6 +6,7 @@
 #include "base/Version.h"
 #include "common/Ressourcen.h"
 #include "shell/Programm.h"
+#include "shell/Uebersetzung.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     nameProgram();
+    plv7::gui::QtTexteDeutsch();
     // Read again without the window system's own options (-platform, -style, ...).
     const Aufruf aufruf = plv7::gui::aufrufLesen(QCoreApplication::arguments());
     if (answersWithoutStarting(aufruf)) return answer(aufruf.art);

@@ -32,6 +32,7 @@ public:
     };
 
     QList<Shown> shown;
+    QList<FileRequest> fileRequests;
     std::deque<int> questionAnswers;
     std::deque<FileAnswer> fileAnswers;
 
@@ -48,6 +49,7 @@ public:
     }
     FileAnswer file(const FileRequest& request) override {
         shown.append({QStringLiteral("file"), request.title, request.pattern});
+        fileRequests.append(request);
         if (fileAnswers.empty()) return {FileAnswer::Result::Cancelled, {}};
         FileAnswer answer = fileAnswers.front();
         fileAnswers.pop_front();

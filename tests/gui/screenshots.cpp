@@ -1,11 +1,19 @@
 // Renders every window of the program, as the operator sees it on a simulated box, to PNG.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 
 #include "GuiTestSupport.h"
+#include "common/Zahlenfeld.h"
+#include "direkt/DirektPanel.h"
+#include "konfig/Konfiguration.h"
 #include "shell/InfoPanel.h"
 #include "shell/Panel.h"
+#include "shell/Uebersetzung.h"
 
 using namespace plv7::gui;
 
@@ -19,6 +27,7 @@ void save(QWidget* widget, const QString& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QtTexteDeutsch();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
     test::ProgramFixture fixture;
@@ -52,6 +61,31 @@ int main(int argc, char** argv) {
             top->hide();
         }
     }
+    // The direct window scaled: a long input unit, an output scaled absurdly far, an input
+    // whose two voltages are equal, and the chart waiting for a trigger that does not come.
+    plv7::EinheitSetzen(gKonfig.ineinheit[0], "mBar abs");
+    gKonfig.inskalamax[0] = 1000.0;
+    gKonfig.inmin[2] = gKonfig.inmax[2] = 5.0;
+    plv7::EinheitSetzen(gKonfig.outeinheit[0], "Newton");
+    gKonfig.outskalamax[0] = 1e300;
+    Direktpanel_SkaliereElemente();
+    gDirektpanel->findChild<Zahlenfeld*>(QStringLiteral("DIREKTPNL_BEGRENZUNG1"))->setValue(1e300);
+    gDirektpanel->findChild<Zahlenfeld*>(QStringLiteral("DIREKTPNL_AUSGANG1"))->setValue(4e299);
+    ZeigeChildpanel(gDirektpanel);
+    auto* quelle = gDirektpanel->findChild<QComboBox*>(QStringLiteral("TRIGGERPNL_QUELLE"));
+    quelle->setCurrentIndex(0);
+    emit quelle->activated(0);
+    gDirektpanel->findChild<Zahlenfeld*>(QStringLiteral("TRIGGERPNL_SCHWELLE"))->setValue(100.0);
+    auto* abfragen = gDirektpanel->findChild<QPushButton*>(QStringLiteral("DIREKTPNL_ABFRAGEN"));
+    auto* triggertext = gDirektpanel->findChild<QLabel*>(QStringLiteral("DIREKTPNL_TRIGGERTEXT"));
+    abfragen->click();
+    QElapsedTimer uhr;
+    uhr.start();
+    while (triggertext->text().isEmpty() && uhr.elapsed() < 3000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    save(gMainpanel, folder, QStringLiteral("DIREKTPNL_SKALIERT"));
+    abfragen->click();
     fixture.finish();
     return 0;
 }

@@ -1,6 +1,8 @@
 // The direct input/output window on a simulated box whose inputs are wired to its outputs.
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -214,6 +216,50 @@ private slots:
         QCOMPARE(afterwards.size() - 13, panel()->taktkosten().takte);
         QVERIFY(afterwards.last().isEmpty());
         QVERIFY(!afterwards.join('\n').contains(QStringLiteral("Datenerfassung beendet")));
+    }
+
+    void theDialogsOfTheWindowGoAndComeBackWithIt() {
+        ProgramFixture fixture;
+        QVERIFY(startConnected(fixture));
+        auto* trigger = gDirektpanel->findChild<QDialog*>(QStringLiteral("TRIGGERPNL"));
+        auto* statistik = gDirektpanel->findChild<QDialog*>(QStringLiteral("FEHLERPNL"));
+        control<QPushButton>(fixture, "DIREKTPNL_TRIGGER")->click();
+        QVERIFY(trigger->isVisible());
+        gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_FENSTER_COM"))->trigger();
+        QVERIFY(!trigger->isVisible());
+        ZeigeChildpanel(gDirektpanel);
+        QVERIFY(trigger->isVisible());
+        // A dialog closed before stays closed.
+        QVERIFY(!statistik->isVisible());
+        trigger->hide();
+        ZeigeChildpanel(nullptr);
+        ZeigeChildpanel(gDirektpanel);
+        QVERIFY(!trigger->isVisible());
+    }
+
+    void theLogDialogAsksNothingAndAnExistingFileIsExtended() {
+        ProgramFixture fixture;
+        QVERIFY(startConnected(fixture));
+        const QString log = fixture.folder.filePath(QStringLiteral("messung.txt"));
+        {
+            QFile frueher(log);
+            QVERIFY(frueher.open(QIODevice::WriteOnly));
+            frueher.write("frühere Messung\n");
+        }
+        fixture.dialogs->fileAnswers.push_back({Answer::Result::Chosen, log});
+        setSamplingInterval(fixture, 0.1);
+        control<QPushButton>(fixture, "DIREKTPNL_DATEISPEICHERN")->setChecked(true);
+        control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(panel()->taktkosten().takte >= 1, 3000);
+        control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
+        const QStringList text = lines(log);
+        QCOMPARE(text.at(0), QStringLiteral("frühere Messung"));
+        QCOMPARE(text.at(3), QStringLiteral("Datenerfassung gestartet"));
+        QCOMPARE(text.at(text.size() - 2), QStringLiteral("Datenerfassung beendet"));
+        // Nothing is replaced, so the dialog does not ask whether to replace the file.
+        const Dialoge::FileRequest request = fixture.dialogs->fileRequests.last();
+        QVERIFY(request.extend);
+        QVERIFY(makeFileDialog(request)->testOption(QFileDialog::DontConfirmOverwrite));
     }
 
     void aClosedPortStopsTheTickWithTheRequestCode() {
@@ -525,6 +571,28 @@ private slots:
         QFile png(path + QStringLiteral(".png"));
         QVERIFY(png.open(QIODevice::ReadOnly));
         QCOMPARE(png.read(4), QByteArray("\x89PNG"));
+        // The typed suffix decides, whichever filter is chosen; a bare name takes the filter's.
+        const QString typed = fixture.folder.filePath(QStringLiteral("chartimg.png"));
+        const QString bare = fixture.folder.filePath(QStringLiteral("bild"));
+        constexpr int kPdfFilter = 1;
+        fixture.dialogs->fileAnswers.push_back({Answer::Result::Chosen, typed, kPdfFilter});
+        fixture.dialogs->fileAnswers.push_back({Answer::Result::Chosen, bare, kPdfFilter});
+        for (int i = 0; i < 2; ++i) {
+            gDirektpanel->findChild<QAction*>(QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
+        }
+        QFile typedFile(typed);
+        QVERIFY(typedFile.open(QIODevice::ReadOnly));
+        QCOMPARE(typedFile.read(4), QByteArray("\x89PNG"));
+        QFile pdf(bare + QStringLiteral(".pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.read(4), QByteArray("%PDF"));
+        const QStringList bilder = {QStringLiteral("*.png"), QStringLiteral("*.pdf")};
+        QCOMPARE(QDir(fixture.folder.path()).entryList(bilder, QDir::Files).size(), 3);
+        // The dialog offers both formats and leaves the name as typed.
+        const std::unique_ptr<QFileDialog> dialog =
+            makeFileDialog(fixture.dialogs->fileRequests.last());
+        QCOMPARE(dialog->nameFilters().at(kPdfFilter), QStringLiteral("PDF-Dokument (*.pdf)"));
+        QVERIFY(dialog->defaultSuffix().isEmpty());
         fixture.dialogs->fileAnswers.push_back({Answer::Result::Failed, {}});
         menuAktion(gDirektpanel, QStringLiteral("DIREKT_DATEI_GRAFIKBILD"))->trigger();
         QCOMPARE(fixture.dialogs->lastTitle("message"), QStringLiteral("Fehler #317305"));

@@ -1,4 +1,5 @@
 // The program shell: start-up, window switching, proportions, direct help and the end.
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "link/plv7Funktionen.h"
 #include "shell/InfoPanel.h"
 #include "shell/Panel.h"
+#include "shell/Uebersetzung.h"
 
 using namespace plv7::gui;
 using namespace plv7::gui::test;
@@ -201,6 +203,14 @@ private slots:
         QCOMPARE(after.readAll(), original);
         QCOMPARE(ProgrammendeFallsAllesGespeichert(), 0);
         QVERIFY(gMainpanel->ended());
+    }
+
+    void standardButtonsSpeakGerman() {
+        QVERIFY(QtTexteDeutsch());
+        QVERIFY(QtTexteDeutsch());  // a second time changes nothing
+        QDialogButtonBox knoepfe(QDialogButtonBox::Cancel | QDialogButtonBox::Yes);
+        QCOMPARE(knoepfe.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(knoepfe.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Ja"));
     }
 
     void theDemoBoxAnswersAtTheRateAndAddressTheDemoSettingsOpen() {

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "base/NumberText.h"
+#include "base/Zahlanzeige.h"
 
 namespace plv7::gui {
 namespace {
@@ -16,11 +16,19 @@ constexpr double kBogenGrad = 240.0;  // the scale spans this angle, symmetric a
 constexpr int kHauptstriche = 5;
 constexpr int kUnterteilung = 5;
 
+// Room for a scale label and for the number in the value field; an absurd scaling is shown
+// in %g form rather than running over the dial.
+constexpr int kSkalenZeichen = 7;
+constexpr int kWertZeichen = 12;
+// The hub of the pointer and the clearance the unit text keeps from it.
+constexpr double kNabe = 3.5;
+constexpr double kNabenAbstand = 4.0;
+
 // Scale labels with just enough decimals to tell the main divisions apart.
 QString skalentext(double wert, double schritt) {
     const int stellen =
         schritt > 0.0 ? std::clamp(static_cast<int>(std::ceil(-std::log10(schritt))), 0, 6) : 0;
-    return QString::fromStdString(formatFixed(wert, stellen));
+    return QString::fromStdString(zahlFuerAnzeige(wert, stellen, kSkalenZeichen));
 }
 
 }  // namespace
@@ -55,13 +63,17 @@ void Zeigerinstrument::setWert(double wert) {
 }
 
 QString Zeigerinstrument::wertText() const {
-    return QString::fromStdString(formatFixed(wert_, stellen_));
+    return QString::fromStdString(zahlFuerAnzeige(wert_, stellen_, kWertZeichen));
+}
+
+bool Zeigerinstrument::skalaBrauchbar() const {
+    const double spanne = hi_ - lo_;
+    return std::isfinite(spanne) && spanne != 0.0;
 }
 
 double Zeigerinstrument::anteil(double wert) const {
-    const double spanne = hi_ - lo_;
-    if (!std::isfinite(spanne) || spanne == 0.0 || !std::isfinite(wert)) return 0.0;
-    return std::clamp((wert - lo_) / spanne, 0.0, 1.0);
+    if (!skalaBrauchbar() || !std::isfinite(wert)) return 0.0;
+    return std::clamp((wert - lo_) / (hi_ - lo_), 0.0, 1.0);
 }
 
 void Zeigerinstrument::skalaVerwerfen() {
@@ -124,7 +136,7 @@ void Zeigerinstrument::zeichneSkala(QPainter& p, const Geometrie& g) const {
         const double a = static_cast<double>(i) / striche;
         const bool haupt = i % kUnterteilung == 0;
         p.drawLine(punkt(g, a, g.radius), punkt(g, a, g.radius - (haupt ? 8.0 : 4.0)));
-        if (!haupt || g.radius < 35.0) continue;
+        if (!haupt || g.radius < 35.0 || !skalaBrauchbar()) continue;
         const double wert = lo_ + (hi_ - lo_) * a;
         const QString text = skalentext(wert, std::abs(hi_ - lo_) / kHauptstriche);
         const QPointF ort = punkt(g, a, g.radius - 10.0 - fmKlein.height() * 0.7);
@@ -134,10 +146,30 @@ void Zeigerinstrument::zeichneSkala(QPainter& p, const Geometrie& g) const {
                    Qt::AlignCenter, text);
     }
 
-    // Unit below the pivot.
-    p.setFont(font());
-    p.drawText(QRectF(g.mitte.x() - g.radius, g.mitte.y() + g.radius * 0.12, 2 * g.radius, g.zeile),
-               Qt::AlignHCenter | Qt::AlignTop, einheit_);
+    // A range without extent (two equal voltages) has no scale to read: it says so instead
+    // of labelling every division with the same number.
+    if (!skalaBrauchbar()) {
+        p.setPen(QColor(0xC0, 0x00, 0x00));
+        p.drawText(QRectF(g.mitte.x() - g.radius * 0.8, g.mitte.y() - g.radius * 0.75,
+                          g.radius * 1.6, fmKlein.height() * 2.2),
+                   Qt::AlignCenter, QStringLiteral("Skala\nunbrauchbar"));
+        p.setPen(Qt::black);
+    }
+
+    // Unit below the hub, clear of it, in a smaller font when it is long and cut short when
+    // even that does not fit between the ends of the scale.
+    QFont schrift = font();
+    const double breite = g.radius * 1.4;
+    while (QFontMetricsF(schrift).horizontalAdvance(einheit_) > breite &&
+           schrift.pointSizeF() > klein.pointSizeF()) {
+        schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+    }
+    p.setFont(schrift);
+    const QFontMetricsF fm(schrift);
+    const QString text = fm.elidedText(einheit_, Qt::ElideRight, breite);
+    const double oben = g.mitte.y() + std::max(g.radius * 0.18, kNabe + kNabenAbstand);
+    p.drawText(QRectF(g.mitte.x() - breite / 2, oben, breite, fm.height()),
+               Qt::AlignHCenter | Qt::AlignTop, text);
 }
 
 void Zeigerinstrument::paintEvent(QPaintEvent*) {
@@ -160,7 +192,7 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
     p.drawLine(g.mitte, punkt(g, anteil(wert_), g.radius - 6.0));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
-    p.drawEllipse(g.mitte, 3.5, 3.5);
+    p.drawEllipse(g.mitte, kNabe, kNabe);
 
     // The value as a number in a sunken field at the bottom.
     QFont fett = font();

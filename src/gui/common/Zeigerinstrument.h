@@ -27,6 +27,9 @@ public:
     double wert() const { return wert_; }
     // The number as shown.
     QString wertText() const;
+    // False for a range without extent, such as a channel with two equal voltages: the dial
+    // then shows no numbers but says that its scale cannot be read.
+    bool skalaBrauchbar() const;
 
     QSize sizeHint() const override { return {170, 140}; }
     QSize minimumSizeHint() const override { return {120, 100}; }

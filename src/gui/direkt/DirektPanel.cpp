@@ -18,7 +18,9 @@
 
 #include "base/NumberText.h"
 #include "base/ORV_errorV3ibox.h"
+#include "base/Zahlanzeige.h"
 #include "com/ComPort.h"
+#include "common/Begleitdialoge.h"
 #include "common/ErrorIndicator.h"
 #include "common/Lamp.h"
 #include "common/Zahlenfeld.h"
@@ -38,8 +40,11 @@ namespace {
 
 constexpr const char* kAusgangKanal[4] = {"a1", "a2", "a3", "a4"};
 
+// Room in the minimum and maximum fields; an absurd scaling is shown in %g form instead.
+constexpr int kFeldZeichen = 14;
+
 QString text(double wert, int stellen) {
-    return QString::fromStdString(formatFixed(wert, stellen));
+    return QString::fromStdString(zahlFuerAnzeige(wert, stellen, kFeldZeichen));
 }
 
 std::string plattformDatum() {
@@ -50,6 +55,14 @@ std::string plattformUhrzeit() {
 }
 
 }  // namespace
+
+Dialoge::FileRequest protokollDateiAnfrage() {
+    Dialoge::FileRequest anfrage{
+        QStringLiteral("Datei zum Speichern/Erweitern"), QStringLiteral("*.txt"), true, {}};
+    // The log is appended to an existing file, so there is nothing to replace and nothing to ask.
+    anfrage.extend = true;
+    return anfrage;
+}
 
 // The sampling tick's access to the box: the short multi-input read of the driver on the
 // port and address of the serial-port window.
@@ -89,6 +102,8 @@ DirektPanel::DirektPanel(QWidget* parent)
     triggertext_->setObjectName(QStringLiteral("DIREKTPNL_TRIGGERTEXT"));
     triggertext_->setStyleSheet(QStringLiteral("color: #C00000; font-weight: bold;"));
     triggertext_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Kept clear of the heading of the chart settings beside it.
+    triggertext_->setIndent(triggertext_->fontMetrics().horizontalAdvance(QStringLiteral("MM")));
     triggertext_->setMinimumHeight(triggertext_->fontMetrics().height());
     grafikSpalte->addWidget(triggertext_);
     grafikSpalte->addWidget(baueGrafik(), 1);
@@ -101,6 +116,7 @@ DirektPanel::DirektPanel(QWidget* parent)
 
     fehlerpnl_ = new Fehlerstatistik(this);
     triggerpnl_ = new Triggerdialog(this);
+    new Begleitdialoge(this, {fehlerpnl_, triggerpnl_});
     verbindeSignale();
     hilfetexteEintragen();
     einzelbildAuchImHilfemodus();
@@ -332,8 +348,7 @@ void DirektPanel::protokollOeffnen() {
         protokoll.schliessen();
         return;
     }
-    const Dialoge::FileAnswer antwort = dialoge().file(
-        {QStringLiteral("Datei zum Speichern/Erweitern"), QStringLiteral("*.txt"), true, {}});
+    const Dialoge::FileAnswer antwort = dialoge().file(protokollDateiAnfrage());
     if (antwort.result == Dialoge::FileAnswer::Result::Failed) {
         ORV_Fehlerpopup(direkt::kFehlerDateiauswahl);
         return;

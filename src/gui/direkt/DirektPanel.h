@@ -6,6 +6,7 @@
 #include "direkt/Anzeigeplanung.h"
 #include "direkt/Direkterfassung.h"
 #include "direkt/PraeziserTakt.h"
+#include "hilfe/Dialoge.h"
 #include "konfig/KonfigUmrechnung.h"
 #include "shell/Panel.h"
 
@@ -191,6 +192,9 @@ inline double ausgangCodeInEinheit(int k, double code) {
 inline double ausgangEinheitInSpannung(int k, double wert) {
     return ::AusgangEinheitInSpannung(k, wert);
 }
+
+// The file dialog of the log and of a saved frame: a file is chosen to be extended.
+Dialoge::FileRequest protokollDateiAnfrage();
 
 // The relabelling after a change of the scaling (the configuration window calls it when
 // the operator leaves it).

@@ -120,6 +120,7 @@ QWidget* DirektPanel::baueSteuerung() {
     layout->addWidget(dateiSpeichern_, 2, 0, 1, 2);
     layout->addWidget(dateiLed_, 2, 2, Qt::AlignCenter);
     auto* zeitfehler = new QHBoxLayout;
+    zeitfehler->setSpacing(6);
     zeitfehler->addWidget(zeitfehlerLed_);
     zeitfehler->addWidget(new QLabel(QStringLiteral("Zeitfehler"), gruppe));
     zeitfehler->addStretch(1);

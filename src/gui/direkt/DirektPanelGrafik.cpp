@@ -15,6 +15,7 @@
 #include "SimulatedPort.h"
 #include "base/NumberText.h"
 #include "base/ORV_errorV3ibox.h"
+#include "base/Zahlanzeige.h"
 #include "com/ComPort.h"
 #include "common/ConnectionPicture.h"
 #include "common/Lamp.h"
@@ -93,7 +94,7 @@ void DirektPanel::einheitProDiv() {
         const double hi = ::EingangCodeInEinheit(k, direkt::kVollausschlagCode);
         const double wert = direkt::einheitProDiv(lo, hi, prozentProDiv_->ganzzahl());
         einheitProDiv_[k]->setText(
-            QString::fromStdString(formatFixed(wert, direkt::Nachkommastellen(lo, hi))));
+            QString::fromStdString(zahlFuerAnzeige(wert, direkt::Nachkommastellen(lo, hi), 12)));
         // The unit is stored as Latin-1 bytes.
         einheitProDivText_[k]->setText(QString::fromLatin1(
             direkt::einheitProDivText(std::string(EinheitText(gKonfig.ineinheit[k])))));
@@ -158,8 +159,7 @@ void DirektPanel::uebernimmZeichnung(const direkt::Zeichnung& z) {
 }
 
 void DirektPanel::bildSpeichern() {
-    const Dialoge::FileAnswer antwort = dialoge().file(
-        {QStringLiteral("Datei zum Speichern/Erweitern"), QStringLiteral("*.txt"), true, {}});
+    const Dialoge::FileAnswer antwort = dialoge().file(protokollDateiAnfrage());
     if (antwort.result == Dialoge::FileAnswer::Result::Failed) {
         ORV_Fehlerpopup(direkt::kFehlerDateiauswahl);
         return;
@@ -173,17 +173,20 @@ void DirektPanel::bildSpeichern() {
 }
 
 void DirektPanel::grafikAlsBildSpeichern() {
-    const Dialoge::FileAnswer antwort = dialoge().file(
-        {QStringLiteral("Grafik als Bild speichern"), QStringLiteral("*.png *.pdf"), true, {}});
+    Dialoge::FileRequest anfrage{QStringLiteral("Grafik als Bild speichern"), {}, true, {}};
+    anfrage.filters = {QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("PDF-Dokument (*.pdf)")};
+    const Dialoge::FileAnswer antwort = dialoge().file(anfrage);
     if (antwort.result == Dialoge::FileAnswer::Result::Failed) {
         ORV_Fehlerpopup(direkt::kFehlerDateiauswahl);
         return;
     }
     if (antwort.result != Dialoge::FileAnswer::Result::Chosen) return;
+    // The typed suffix decides the format; a name without one takes the chosen filter's.
     QString pfad = antwort.path;
-    const bool pdf = pfad.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    bool pdf = pfad.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
     if (!pdf && !pfad.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-        pfad += QStringLiteral(".png");
+        pdf = antwort.filter == 1;
+        pfad += pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
     }
     const bool gespeichert = pdf ? chart_->savePdf(pfad) : chart_->savePng(pfad);
     if (!gespeichert) ORV_Fehlerpopup(direkt::kFehlerOeffnen);

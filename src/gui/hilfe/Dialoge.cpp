@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 #include "hilfe/HelpPopup.h"
 
@@ -36,13 +37,16 @@ public:
     }
 
     FileAnswer file(const FileRequest& request) override {
-        const QString filter =
-            request.pattern.isEmpty() ? QString() : QStringLiteral("%1 (%1)").arg(request.pattern);
-        QString path = request.save ? QFileDialog::getSaveFileName(nullptr, request.title,
-                                                                   request.defaultDirectory, filter)
-                                    : QFileDialog::getOpenFileName(
-                                          nullptr, request.title, request.defaultDirectory, filter);
-        if (path.isEmpty()) return {FileAnswer::Result::Cancelled, {}};
+        const std::unique_ptr<QFileDialog> dialog = makeFileDialog(request);
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+            return {FileAnswer::Result::Cancelled, {}};
+        }
+        QString path = dialog->selectedFiles().constFirst();
+        if (!request.filters.isEmpty()) {
+            const int filter =
+                static_cast<int>(request.filters.indexOf(dialog->selectedNameFilter()));
+            return {FileAnswer::Result::Chosen, path, std::max(filter, 0)};
+        }
         // The extension is restricted to the pattern's, as the operator expects from the filter.
         const QString extension =
             request.pattern.startsWith(QLatin1String("*.")) ? request.pattern.mid(1) : QString();
@@ -78,6 +82,19 @@ void setDialoge(std::unique_ptr<Dialoge> replacement) {
 
 std::unique_ptr<Dialoge> makeQtDialoge() {
     return std::make_unique<QtDialoge>();
+}
+
+std::unique_ptr<QFileDialog> makeFileDialog(const Dialoge::FileRequest& request) {
+    auto dialog = std::make_unique<QFileDialog>(nullptr, request.title, request.defaultDirectory);
+    dialog->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.filters.isEmpty()) {
+        dialog->setNameFilters(request.filters);
+    } else if (!request.pattern.isEmpty()) {
+        dialog->setNameFilter(QStringLiteral("%1 (%1)").arg(request.pattern));
+    }
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, request.extend);
+    return dialog;
 }
 
 }  // namespace plv7::gui

@@ -4,8 +4,10 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <utility>
 
 class QDialog;
+class QFileDialog;
 class QWidget;
 
 namespace plv7::gui {
@@ -15,15 +17,34 @@ namespace plv7::gui {
 class Dialoge {
 public:
     struct FileRequest {
+        FileRequest() = default;
+        FileRequest(QString title_, QString pattern_, bool save_ = true,
+                    QString defaultDirectory_ = {})
+            : title(std::move(title_)),
+              pattern(std::move(pattern_)),
+              save(save_),
+              defaultDirectory(std::move(defaultDirectory_)) {}
+
         QString title;
         QString pattern;  // "*.txt"
         bool save = true;
         QString defaultDirectory;
+        // The chosen file is extended, not replaced: an existing one is chosen without the
+        // question whether to replace it.
+        bool extend = false;
+        // Alternatives such as "PNG-Bild (*.png)" in place of the pattern. The name is then
+        // returned as typed, and the caller adds the chosen filter's suffix where it wants one.
+        QStringList filters;
     };
     struct FileAnswer {
         enum class Result { Chosen, Cancelled, Failed };
+        FileAnswer() = default;
+        FileAnswer(Result result_, QString path_, int filter_ = 0)
+            : result(result_), path(std::move(path_)), filter(filter_) {}
+
         Result result = Result::Cancelled;
         QString path;
+        int filter = 0;  // index of the chosen filter of FileRequest::filters
     };
 
     virtual ~Dialoge() = default;
@@ -48,5 +69,7 @@ void setDialoge(std::unique_ptr<Dialoge> replacement);
 
 // The seam with QMessageBox, QFileDialog and the help pop-up.
 std::unique_ptr<Dialoge> makeQtDialoge();
+// The file dialog the seam shows for a request, set up but not yet shown.
+std::unique_ptr<QFileDialog> makeFileDialog(const Dialoge::FileRequest& request);
 
 }  // namespace plv7::gui
