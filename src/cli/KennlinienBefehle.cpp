@@ -2,39 +2,18 @@
 
 #include <map>
 
+#include "CliGemeinsam.h"
 #include "base/NumberText.h"
-#include "ini/IniStore.h"
-#include "ini/SettingsTags.h"
 #include "kennlinien/KennlinienDatei.h"
 #include "kennlinien/KennlinienText.h"
 #include "kennlinien/KennlinienUebertragung.h"
 #include "kennlinien/Kennlinienblock.h"
-#include "konfig/KonfigIniStore.h"
 
 namespace plv7::cli {
 
 namespace {
 
 using Args = std::vector<std::string>;
-
-CommandOutcome success(std::string output, std::string notice = {}) {
-    return {CommandOutcome::Kind::Success, std::move(output), 0, std::move(notice)};
-}
-
-CommandOutcome failure(int code, std::string notice = {}) {
-    return {CommandOutcome::Kind::DeviceFailure, {}, code, std::move(notice)};
-}
-
-// The program's current scaling: the settings file in the current folder, as the program
-// reads it at start; the defaults when there is none.
-Konfiguration aktuelleKonfiguration() {
-    Konfiguration konfig;
-    KonfigurationStandardwerte(konfig);
-    IniStore settings;
-    if (settings.readFile(std::string(settings::kFileName)) == IniStore::ReadResult::Ok)
-        KonfigAusIniLesen(settings, konfig);
-    return konfig;
-}
 
 // A characteristic file as "Kennlinie laden" takes it when the operator answers "laden":
 // the output-2 field converted with the current scaling, then the file's scaling made current.
@@ -55,21 +34,11 @@ Geladen laden(const std::string& pfad) {
     return geladen;
 }
 
-std::string hex(const std::vector<std::uint8_t>& bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (std::uint8_t byte : bytes) {
-        text.push_back(kDigits[byte >> 4]);
-        text.push_back(kDigits[byte & 0x0F]);
-    }
-    return text;
-}
-
 CommandOutcome exportieren(const Args& a) {
     const Geladen geladen = laden(a[0]);
-    if (geladen.code != 0) return failure(geladen.code);
+    if (geladen.code != 0) return fehler(geladen.code);
     const int code = KennlinieExportieren(a[1], geladen.zustand.kennlinie);
-    return code == 0 ? success({}, geladen.notice) : failure(code, geladen.notice);
+    return code == 0 ? erfolg({}, geladen.notice) : fehler(code, geladen.notice);
 }
 
 CommandOutcome importieren(const Args& a) {
@@ -78,19 +47,19 @@ CommandOutcome importieren(const Args& a) {
     KennlinieNeu(zustand, konfig);
     std::string meldung;
     if (const int code = KennlinieImportieren(a[0], zustand.kennlinie.punkte, meldung))
-        return failure(code, meldung.empty() ? std::string() : meldung + "\n");
+        return fehler(code, meldung.empty() ? std::string() : meldung + "\n");
     const int code = KennlinieSpeichern(a[1], zustand, konfig);
-    return code == 0 ? success({}) : failure(code);
+    return code == 0 ? erfolg({}) : fehler(code);
 }
 
 CommandOutcome block(const Args& a) {
     const Geladen geladen = laden(a[0]);
-    if (geladen.code != 0) return failure(geladen.code);
+    if (geladen.code != 0) return fehler(geladen.code);
     std::vector<std::uint8_t> bytes;
     const int code = KennlinienblockErzeugen(
         geladen.zustand.kennlinie, Ausgang2Blockcode(geladen.zustand.ausgang2, geladen.konfig),
         ZeitkonstanteBlockMs(geladen.zustand.zeitkonstante), bytes);
-    return code == 0 ? success(hex(bytes) + "\n", geladen.notice) : failure(code, geladen.notice);
+    return code == 0 ? erfolg(hexText(bytes) + "\n", geladen.notice) : fehler(code, geladen.notice);
 }
 
 // The box commands report what the window would show in its error box or its error fields.
@@ -107,8 +76,8 @@ struct Geraet {
     }
     CommandOutcome ergebnis(int code, std::string output = {}, std::string notice = {}) const {
         if (code == 0) code = letzterFehler;
-        return code == 0 ? success(std::move(output), std::move(notice))
-                         : failure(code, std::move(notice));
+        return code == 0 ? erfolg(std::move(output), std::move(notice))
+                         : fehler(code, std::move(notice));
     }
 };
 
@@ -128,7 +97,7 @@ PreparedCommand schreiben(const Args& a, std::string& usage) {
     if (!n) return refuse(usage, "kennlinie-write: SLOT must be 1..10");
     return [pfad = a[0], n = *n](const Connection& c) {
         const Geladen geladen = laden(pfad);
-        if (geladen.code != 0) return failure(geladen.code);
+        if (geladen.code != 0) return fehler(geladen.code);
         Geraet geraet(c);
         const int code = KennlinieSchreiben(geraet.geraet, geladen.zustand, n, geladen.konfig);
         return geraet.ergebnis(code, {}, geladen.notice);
@@ -146,7 +115,7 @@ PreparedCommand lesen(const Args& a, std::string& usage) {
         const auto gelesen = geraet.ergebnis(KennlinieLesen(geraet.geraet, n, zustand, konfig));
         if (gelesen.kind != CommandOutcome::Kind::Success) return gelesen;
         const int code = KennlinieSpeichern(pfad, zustand, konfig);
-        return code == 0 ? success({}) : failure(code);
+        return code == 0 ? erfolg({}) : fehler(code);
     };
 }
 

@@ -2,9 +2,7 @@
 
 #include <map>
 
-#include "ini/IniStore.h"
-#include "ini/SettingsTags.h"
-#include "konfig/KonfigIniStore.h"
+#include "CliGemeinsam.h"
 #include "kurven/KurvenDatei.h"
 #include "kurven/KurvenText.h"
 #include "kurven/KurvenUebertragung.h"
@@ -16,24 +14,6 @@ namespace {
 using namespace plv7::kurven;
 using Outcome = CommandOutcome;
 using Args = std::vector<std::string>;
-
-Outcome erfolg(std::string ausgabe, std::string meldungen = {}) {
-    return {Outcome::Kind::Success, std::move(ausgabe), 0, std::move(meldungen)};
-}
-Outcome fehler(int code, std::string meldungen = {}) {
-    return {Outcome::Kind::DeviceFailure, {}, code, std::move(meldungen)};
-}
-
-// The program's current configuration: the settings file in the current folder, or the
-// defaults without one.
-Konfiguration aktuelleKonfiguration() {
-    Konfiguration konfig;
-    KonfigurationStandardwerte(konfig);
-    IniStore settings;
-    if (settings.readFile(std::string(settings::kFileName)) == IniStore::ReadResult::Ok)
-        KonfigAusIniLesen(settings, konfig);
-    return konfig;
-}
 
 std::string zeilen(const std::vector<std::string>& texte) {
     std::string ergebnis;
@@ -87,14 +67,7 @@ Outcome abbildZeigen(const Args& a) {
     std::string warnungen;
     auto ergebnis = abbildBauen(a[0], bild, warnungen);
     if (ergebnis.kind != Outcome::Kind::Success) return ergebnis;
-    static constexpr char kZiffern[] = "0123456789ABCDEF";
-    std::string hex;
-    hex.reserve(2 * bild.size() + 1);
-    for (std::uint8_t b : bild) {
-        hex += kZiffern[b >> 4];
-        hex += kZiffern[b & 0x0F];
-    }
-    ergebnis.output = hex + "\n";
+    ergebnis.output = hexText(bild) + "\n";
     return ergebnis;
 }
 

@@ -140,4 +140,29 @@ AtomicWriteResult writeFileAtomically(const std::filesystem::path& path, std::st
         temporaryName);
 }
 
+namespace {
+
+int codeOf(AtomicWriteResult result, Dateifehler codes) {
+    switch (result) {
+        case AtomicWriteResult::Ok:
+            return 0;
+        case AtomicWriteResult::OpenFailed:
+            return codes.oeffnen;
+        case AtomicWriteResult::WriteFailed:
+            break;
+    }
+    return codes.schreiben;
+}
+
+}  // namespace
+
+int dateiSchreiben(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                   Dateifehler codes) {
+    return codeOf(writeFileAtomically(path, bytes), codes);
+}
+
+int dateiSchreiben(const std::filesystem::path& path, std::string_view text, Dateifehler codes) {
+    return codeOf(writeFileAtomically(path, text), codes);
+}
+
 }  // namespace plv7

@@ -42,4 +42,14 @@ AtomicWriteResult writeFileAtomically(const std::filesystem::path& path,
 AtomicWriteResult writeFileAtomically(const std::filesystem::path& path, std::string_view text,
                                       const TemporaryName& temporaryName = {});
 
+// The program's files: 0, `openFailed` when the target or its temporary file cannot be
+// created, `writeFailed` when writing or replacing failed.
+struct Dateifehler {
+    int oeffnen;
+    int schreiben;
+};
+int dateiSchreiben(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                   Dateifehler codes);
+int dateiSchreiben(const std::filesystem::path& path, std::string_view text, Dateifehler codes);
+
 }  // namespace plv7

@@ -103,15 +103,7 @@ int KennlinienDateiSpeichern(const std::filesystem::path& pfad, const Kennlinie&
                              const Konfiguration& konfig, double ausgang2Roh,
                              double zeitkonstante) {
     const auto bild = KennlinienDateiBild(kennlinie, konfig, ausgang2Roh, zeitkonstante);
-    switch (writeFileAtomically(pfad, bild)) {
-        case AtomicWriteResult::Ok:
-            return 0;
-        case AtomicWriteResult::OpenFailed:
-            return kFehlerSpeichernOeffnen;
-        case AtomicWriteResult::WriteFailed:
-            break;
-    }
-    return kFehlerSpeichernKopf;
+    return dateiSchreiben(pfad, bild, {kFehlerSpeichernOeffnen, kFehlerSpeichernKopf});
 }
 
 int KennlinienDateiLaden(const std::filesystem::path& pfad, KennlinienDateiInhalt& ziel) {

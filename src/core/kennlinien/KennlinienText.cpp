@@ -69,17 +69,8 @@ std::string KennlinienExportText(const Kennlinie& kennlinie) {
 }
 
 int KennlinieExportieren(const std::filesystem::path& pfad, const Kennlinie& kennlinie) {
-    const std::string text = KennlinienExportText(kennlinie);
-    const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-    switch (writeFileAtomically(pfad, bytes)) {
-        case AtomicWriteResult::Ok:
-            return 0;
-        case AtomicWriteResult::OpenFailed:
-            return kFehlerExportOeffnen;
-        case AtomicWriteResult::WriteFailed:
-            break;
-    }
-    return kFehlerExportSchreiben;
+    return dateiSchreiben(pfad, KennlinienExportText(kennlinie),
+                          {kFehlerExportOeffnen, kFehlerExportSchreiben});
 }
 
 int KennlinienImport::refuse(int code, std::string text) {

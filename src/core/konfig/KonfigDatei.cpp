@@ -34,15 +34,7 @@ int KonfigDateiBildLesen(std::span<const std::uint8_t> bytes, Konfiguration& zie
 
 int KonfigDateiSpeichern(const std::filesystem::path& pfad, const Konfiguration& konfig) {
     const auto datei = KonfigDateiBildErzeugen(konfig);
-    switch (writeFileAtomically(pfad, datei)) {
-        case AtomicWriteResult::Ok:
-            return 0;
-        case AtomicWriteResult::OpenFailed:
-            return kFehlerSpeichernOeffnen;
-        case AtomicWriteResult::WriteFailed:
-            break;
-    }
-    return kFehlerSpeichernSchreiben;
+    return dateiSchreiben(pfad, datei, {kFehlerSpeichernOeffnen, kFehlerSpeichernSchreiben});
 }
 
 int KonfigDateiLaden(const std::filesystem::path& pfad, Konfiguration& ziel) {

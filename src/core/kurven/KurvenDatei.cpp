@@ -105,15 +105,8 @@ int KurvenDateiLesen(std::span<const std::uint8_t> bytes, KurvenDateiInhalt& zie
 
 int KurvenDateiSpeichern(const std::filesystem::path& pfad, const Kurvenmodell& modell,
                          const Konfiguration& konfig) {
-    switch (writeFileAtomically(pfad, KurvenDateiErzeugen(modell, konfig))) {
-        case AtomicWriteResult::Ok:
-            return 0;
-        case AtomicWriteResult::OpenFailed:
-            return kFehlerSpeichernOeffnen;
-        case AtomicWriteResult::WriteFailed:
-            break;
-    }
-    return kFehlerSpeichernSchreiben;
+    return dateiSchreiben(pfad, KurvenDateiErzeugen(modell, konfig),
+                          {kFehlerSpeichernOeffnen, kFehlerSpeichernSchreiben});
 }
 
 int KurvenDateiLaden(const std::filesystem::path& pfad, KurvenDateiInhalt& ziel) {

@@ -188,17 +188,8 @@ std::string KurvenExportText(const std::array<Kurve, kKurvenAnzahl>& kurven) {
 
 int KurvenExportieren(const std::filesystem::path& pfad,
                       const std::array<Kurve, kKurvenAnzahl>& kurven) {
-    const std::string text = KurvenExportText(kurven);
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    switch (writeFileAtomically(pfad, std::span(bytes, text.size()))) {
-        case AtomicWriteResult::Ok:
-            return 0;
-        case AtomicWriteResult::OpenFailed:
-            return kFehlerExportOeffnen;
-        case AtomicWriteResult::WriteFailed:
-            break;
-    }
-    return kFehlerExportSchreiben;
+    return dateiSchreiben(pfad, KurvenExportText(kurven),
+                          {kFehlerExportOeffnen, kFehlerExportSchreiben});
 }
 
 KurvenImport KurvenImportLesen(std::string_view text) {
