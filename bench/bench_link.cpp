@@ -16,6 +16,7 @@
 
 #include "PortMap.h"
 #include "QtSerialPortBackend.h"
+#include "SimBench.h"
 #include "link/PortTable.h"
 #include "link/Rahmenformat.h"
 #include "link/plv7Funktionen.h"
@@ -29,39 +30,11 @@ constexpr long kBlock = plv7::protocol::kMaxWriteBlock;
 constexpr long kMemory = plv7::protocol::kMemorySize;
 constexpr int kShortReads = 1000;
 
-// Characters that crossed the line in either direction.
-struct Traffic {
-    long sent = 0;
-    long received = 0;
-    long total() const { return sent + received; }
-};
+using plv7::bench::Clock;
+using plv7::bench::CountingPort;
+using plv7::bench::Traffic;
 
 Traffic gTraffic;
-
-// The real backend, counting what it moves.
-class CountingPort : public plv7::SerialPort {
-public:
-    explicit CountingPort(std::unique_ptr<plv7::SerialPort> inner) : inner_(std::move(inner)) {}
-    bool open(long baud) override { return inner_->open(baud); }
-    bool close() override { return inner_->close(); }
-    bool setReadTimeout(double seconds) override { return inner_->setReadTimeout(seconds); }
-    bool flushInput() override { return inner_->flushInput(); }
-    bool flushOutput() override { return inner_->flushOutput(); }
-    long write(const std::uint8_t* data, std::size_t length) override {
-        const long accepted = inner_->write(data, length);
-        if (accepted > 0) gTraffic.sent += accepted;
-        return accepted;
-    }
-    long outputQueueLength() override { return inner_->outputQueueLength(); }
-    int readByte() override {
-        const int byte = inner_->readByte();
-        if (byte >= 0) ++gTraffic.received;
-        return byte;
-    }
-
-private:
-    std::unique_ptr<plv7::SerialPort> inner_;
-};
 
 struct Figure {
     std::string name;
@@ -73,8 +46,6 @@ std::vector<Figure> gFigures;
 
 std::vector<std::uint8_t> gImage;
 bool gImageWritten = false;
-
-using Clock = std::chrono::steady_clock;
 
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
@@ -154,34 +125,6 @@ BENCHMARK(BM_MemoryWrite)->Iterations(1)->UseManualTime()->Unit(benchmark::kMill
 BENCHMARK(BM_MemoryRead)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShortReads)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// plv7-sim with one box at 115200 baud, for as long as the object lives.
-class Simulator {
-public:
-    bool start(QString& path) {
-        process_.setProgram(QStringLiteral(PLV7SIM_PATH));
-        process_.setArguments({QStringLiteral("--box"), QStringLiteral("1,baud=115200")});
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start();
-        if (!process_.waitForStarted(5000)) return false;
-        while (!process_.canReadLine()) {
-            if (!process_.waitForReadyRead(5000)) return false;
-        }
-        path = QString::fromUtf8(process_.readLine()).trimmed();
-        return !path.isEmpty();
-    }
-    ~Simulator() {
-        if (process_.state() == QProcess::NotRunning) return;
-        process_.terminate();
-        if (!process_.waitForFinished(3000)) {
-            process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
-
-private:
-    QProcess process_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -193,15 +136,16 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < gImage.size(); ++i)
         gImage[i] = static_cast<std::uint8_t>(i * 13 + i / 251);
 
-    Simulator simulator;
+    plv7::bench::Simulator simulator;
     QString path;
-    if (!simulator.start(path)) {
+    if (!simulator.start({QStringLiteral("--box"), QStringLiteral("1,baud=115200")}, path)) {
         std::fprintf(stderr, "bench_link: plv7-sim did not start (%s)\n", PLV7SIM_PATH);
         return 1;
     }
     plv7::portMap().setDevice(kPort, path);
     plv7::setSerialPortFactory([path](int) -> std::unique_ptr<plv7::SerialPort> {
-        return std::make_unique<CountingPort>(std::make_unique<plv7::QtSerialPortBackend>(path));
+        return std::make_unique<CountingPort>(std::make_unique<plv7::QtSerialPortBackend>(path),
+                                              gTraffic);
     });
     std::string id;
     if (ORVPLV7_Open(kPort, kBaud) != 0 || ORVPLV7_Timeout(kPort, 0.5) != 0 ||

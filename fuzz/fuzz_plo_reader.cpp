@@ -7,14 +7,11 @@
 #include <cstdlib>
 #include <span>
 
+#include "FuzzCheck.h"
 #include "konfig/KonfigDatei.h"
 #include "konfig/KonfigUmrechnung.h"
 
 namespace {
-
-void check(bool ok) {
-    if (!ok) std::abort();
-}
 
 // The bytes of a file that carry meaning: everything but the header's bytes behind its NUL,
 // the alignment gaps and a unit field's bytes behind its NUL.
@@ -44,6 +41,8 @@ bool gleicheBedeutung(std::span<const std::uint8_t> a, std::span<const std::uint
 }
 
 }  // namespace
+
+using plv7::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);

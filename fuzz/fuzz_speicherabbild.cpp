@@ -5,15 +5,10 @@
 #include <cstdlib>
 #include <span>
 
+#include "FuzzCheck.h"
 #include "kurven/Speicherabbild.h"
 
-namespace {
-
-void check(bool ok) {
-    if (!ok) std::abort();
-}
-
-}  // namespace
+using plv7::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace plv7::kurven;

@@ -124,6 +124,10 @@ void EinheitSetzen(Konfiguration::Einheit& einheit, std::string_view text) {
     einheit[text.size()] = '\0';
 }
 
+bool EinheitZeichenTauglich(char32_t zeichen) {
+    return zeichen >= 0x20 && zeichen <= 0xFF && !(zeichen >= 0x7F && zeichen <= 0x9F);
+}
+
 void KonfigurationInBild(const Konfiguration& konfig, Bild bild) {
     using namespace konfig_bild;
     std::ranges::fill(bild, std::uint8_t{0});

@@ -57,6 +57,9 @@ void setKonfigAnzeige(std::function<void()> anzeigen);
 std::string_view EinheitText(const Konfiguration::Einheit& einheit);
 // Stores text as unit text, cut to 8 characters, with its NUL; bytes behind stay as they were.
 void EinheitSetzen(Konfiguration::Einheit& einheit, std::string_view text);
+// Whether a typed character can stand in a unit text: the record keeps units as Latin-1 bytes,
+// and control characters (C0, DEL, C1) would garble the files and the displays.
+bool EinheitZeichenTauglich(char32_t zeichen);
 
 // The record's 352-byte file image: little-endian IEEE doubles, 9-byte unit fields.
 namespace konfig_bild {

@@ -5,11 +5,6 @@
 namespace plv7::gui {
 namespace {
 
-bool einheitTauglich(QChar c) {
-    const char16_t code = c.unicode();
-    return code >= 0x20 && code <= 0xFF && !(code >= 0x7F && code <= 0x9F);
-}
-
 class Latin1Validator : public QValidator {
 public:
     using QValidator::QValidator;
@@ -39,7 +34,7 @@ QString EinheitTauglich(const QString& text) {
     QString ergebnis;
     ergebnis.reserve(text.size());
     for (const QChar c : text) {
-        if (einheitTauglich(c)) ergebnis += c;
+        if (EinheitZeichenTauglich(c.unicode())) ergebnis += c;
     }
     return ergebnis;
 }

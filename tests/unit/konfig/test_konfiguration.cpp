@@ -116,6 +116,15 @@ TEST(Einheit, SetCutsToEightAndKeepsBytesBehind) {
     EXPECT_EQ(plv7::EinheitText(e), "ab");
 }
 
+TEST(Einheit, OnlyPrintableLatin1CharactersAreTaken) {
+    for (const char32_t c : {U' ', U'm', U'~', U'\u00A0', U'\u00B5', U'\u00FF'}) {
+        EXPECT_TRUE(plv7::EinheitZeichenTauglich(c)) << static_cast<unsigned>(c);
+    }
+    for (const char32_t c : {U'\t', U'\x1F', U'\x7F', U'\u0080', U'\u009F', U'\u0100', U'\u20AC'}) {
+        EXPECT_FALSE(plv7::EinheitZeichenTauglich(c)) << static_cast<unsigned>(c);
+    }
+}
+
 TEST_F(GlobalKonfig, ProgramStartsWithTheDefaults) {
     // gKonfig as the program starts is checked against the defaults written explicitly.
     Konfiguration erwartet;
