@@ -7,9 +7,13 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "Box.h"
 #include "GuiTestSupport.h"
+#include "com/ComPort.h"
+#include "common/ConnectionPicture.h"
 #include "common/Zahlenfeld.h"
 #include "direkt/DirektPanel.h"
+#include "direkt/Streifenschreiber.h"
 #include "konfig/Konfiguration.h"
 #include "shell/InfoPanel.h"
 #include "shell/Panel.h"
@@ -21,6 +25,34 @@ namespace {
 
 void save(QWidget* widget, const QString& folder, const QString& name) {
     widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+// A short acquisition with a signal on every input of the box, so that the direct window is
+// pictured with a whole frame on its chart and the timing statistics of that run.
+void direktfensterMitBild(plv7::sim::Box& box) {
+    using plv7::sim::InputKind;
+    constexpr double kIntervall = 0.005;
+    auto* panel = qobject_cast<DirektPanel*>(gDirektpanel);
+    ConnectionPicture::showPortEverywhere(OffenerComPort());
+    box.setInputSource(1, {InputKind::Sine, 0.0, 4.0, 0.9});
+    box.setInputSource(2, {InputKind::Sine, 0.0, 2.5, 0.45});
+    box.setInputSource(3, {InputKind::Ramp, 0.0, 1.0, 0.7});
+    box.setInputSource(4, {InputKind::Sine, 0.0, 1.0, 1.5});
+
+    panel->findChild<Zahlenfeld*>(QStringLiteral("DIREKTPNL_ABTASTZEIT"))->setValue(kIntervall);
+    panel->abfragenUmschalten(true);
+    QElapsedTimer uhr;
+    uhr.start();
+    const int bild = panel->erfassung().grafik().bildlaenge();
+    const qint64 hoechstens = static_cast<qint64>(bild * kIntervall * 1000.0 * 3.0) + 1000;
+    while (panel->erfassungLaeuft() && panel->streifenschreiber()->punkteInSpur(0) < bild &&
+           uhr.elapsed() < hoechstens) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    panel->abfragenUmschalten(false);
+    // The statistics dialog shows the run as its button would open it; it is pictured later.
+    panel->findChild<QPushButton*>(QStringLiteral("DIREKTPNL_FEHLERSTATISTIK"))->click();
+    panel->findChild<QDialog*>(QStringLiteral("FEHLERPNL"))->hide();
 }
 
 }  // namespace
@@ -41,10 +73,7 @@ int main(int argc, char** argv) {
     save(gMainpanel, folder, QStringLiteral("MAINPANEL"));
     for (Panel* panel : {gDirektpanel, gCompanel, gKonfigpanel, gKurvenpanel, gKennlinienpanel}) {
         ZeigeChildpanel(panel);
-        // A window may prepare a view worth showing, such as a chart with a frame on it.
-        if (panel->metaObject()->indexOfMethod("vorbereitenFuerBildschirmfoto()") >= 0) {
-            QMetaObject::invokeMethod(panel, "vorbereitenFuerBildschirmfoto");
-        }
+        if (panel == gDirektpanel) direktfensterMitBild(*fixture.line->box('1'));
         QApplication::processEvents();
         save(gMainpanel, folder, panel->objectName());
     }

@@ -78,11 +78,6 @@ public:
     const Taktkosten& taktkosten() const { return kosten_; }
     void taktkostenZuruecksetzen() { kosten_ = {}; }
 
-public slots:
-    // A short acquisition on the simulated box with a sine on every input, so that the
-    // window is pictured with a frame on its chart.
-    void vorbereitenFuerBildschirmfoto();
-
 private:
     class Abfrage;
 

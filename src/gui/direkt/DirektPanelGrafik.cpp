@@ -2,7 +2,6 @@
 // trigger dialog, single-frame mode, the frame export and the settings section.
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -10,14 +9,10 @@
 #include <QSignalBlocker>
 #include <cmath>
 
-#include "Line.h"
-#include "PortMap.h"
-#include "SimulatedPort.h"
 #include "base/NumberText.h"
 #include "base/ORV_errorV3ibox.h"
 #include "base/Zahlanzeige.h"
 #include "com/ComPort.h"
-#include "common/ConnectionPicture.h"
 #include "common/Lamp.h"
 #include "common/Zahlenfeld.h"
 #include "direkt/Bildexport.h"
@@ -28,7 +23,6 @@
 #include "hilfe/Dialoge.h"
 #include "hilfe/Direkthilfe.h"
 #include "konfig/KonfigUmrechnung.h"
-#include "link/PortTable.h"
 #include "link/plv7Funktionen.h"
 
 namespace plv7::gui {
@@ -240,34 +234,6 @@ void DirektPanel::writeIni(IniStore& store) {
     s.triggerSchwelle = trigger.schwelle;
     s.triggerDelay = trigger.verzoegerung;
     writeDirektSettings(store, s);
-}
-
-void DirektPanel::vorbereitenFuerBildschirmfoto() {
-    constexpr double kIntervall = 0.005;
-    const int port = OffenerComPort();
-    auto* simuliert = port == -1 ? nullptr : dynamic_cast<sim::SimulatedPort*>(openedPort(port));
-    if (simuliert == nullptr) return;
-    sim::Box* box = simuliert->line()->box(ComAdresse());
-    if (box == nullptr) return;
-    box->setBaud(simuliert->baud());
-    ConnectionPicture::showPortEverywhere(port);
-    box->setInputSource(1, {sim::InputKind::Sine, 0.0, 4.0, 0.9});
-    box->setInputSource(2, {sim::InputKind::Sine, 0.0, 2.5, 0.45});
-    box->setInputSource(3, {sim::InputKind::Ramp, 0.0, 1.0, 0.7});
-    box->setInputSource(4, {sim::InputKind::Sine, 0.0, 1.0, 1.5});
-
-    abtastzeit_->setValue(kIntervall);
-    abfragenUmschalten(true);
-    // Until one whole frame stands on the chart.
-    QElapsedTimer uhr;
-    uhr.start();
-    const int bild = erfassung_.grafik().bildlaenge();
-    const qint64 hoechstens = static_cast<qint64>(bild * kIntervall * 1000.0 * 3.0) + 1000;
-    while (takt_.aktiv() && chart_->punkteInSpur(0) < bild && uhr.elapsed() < hoechstens) {
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    abfragenUmschalten(false);
-    fehlerpnl_->zeige(erfassung_.pipeline().zeitstatistik().anzeigeText());
 }
 
 }  // namespace plv7::gui
