@@ -129,36 +129,32 @@ DirektPanel::~DirektPanel() {
 
 void DirektPanel::verbindeSignale() {
     for (int k = 0; k < 4; ++k) {
-        connect(ausgang_[k], &Zahlenfeld::valueChanged, this, [this, k] { ausgangGeaendert(k); });
-        connect(regler_[k], &QDial::valueChanged, this,
-                [this, k](int stellung) { reglerBewegt(k, stellung); });
+        befehlVerbinden(
+            ausgang_[k], &Zahlenfeld::valueChanged, this, [this, k] { ausgangGeaendert(k); },
+            [this, k] { reglerNachfuehren(k); });
+        befehlVerbinden(
+            regler_[k], &QDial::valueChanged, this, [this, k] { reglerBewegt(k); },
+            [this, k] { reglerNachfuehren(k); });
         connect(plot_[k], &QCheckBox::toggled, this, [this, k] { spurUmschalten(k); });
     }
-    connect(aufNull_, &QPushButton::clicked, this, [this] {
-        if (!gHilfeAktiv) ausgaengeAufNull();
-    });
-    connect(abfragen_, &QPushButton::clicked, this, [this](bool ein) {
-        if (gHilfeAktiv) {
+    befehlVerbinden(aufNull_, &QPushButton::clicked, this, [this] { ausgaengeAufNull(); });
+    befehlVerbinden(
+        abfragen_, &QPushButton::clicked, this,
+        [this] { abfragenUmschalten(abfragen_->isChecked()); },
+        [this] {
             const QSignalBlocker blocker(abfragen_);
-            abfragen_->setChecked(!ein);
-            return;
-        }
-        abfragenUmschalten(ein);
-    });
-    connect(abtastzeit_, &Zahlenfeld::valueChanged, this, [this] {
-        if (!gHilfeAktiv) abtastzeitUebernehmen();
-    });
-    connect(minMaxReset_, &QPushButton::clicked, this, [this] {
-        if (!gHilfeAktiv) erfassung_.pipeline().minMaxZuruecksetzen();
-    });
-    connect(fehlerstatistikKnopf_, &QPushButton::clicked, this, [this] {
-        if (gHilfeAktiv) return;
+            abfragen_->toggle();
+        });
+    befehlVerbinden(abtastzeit_, &Zahlenfeld::valueChanged, this,
+                    [this] { abtastzeitUebernehmen(); });
+    befehlVerbinden(minMaxReset_, &QPushButton::clicked, this,
+                    [this] { erfassung_.pipeline().minMaxZuruecksetzen(); });
+    befehlVerbinden(fehlerstatistikKnopf_, &QPushButton::clicked, this, [this] {
         fehlerpnl_->zeige(erfassung_.pipeline().zeitstatistik().anzeigeText());
         fehlerpnl_->show();
         fehlerpnl_->raise();
     });
-    connect(triggerKnopf_, &QPushButton::clicked, this, [this] {
-        if (gHilfeAktiv) return;
+    befehlVerbinden(triggerKnopf_, &QPushButton::clicked, this, [this] {
         triggerpnl_->show();
         triggerpnl_->raise();
     });
@@ -166,9 +162,7 @@ void DirektPanel::verbindeSignale() {
     connect(grafikZeigen_, &QCheckBox::toggled, this, [this] { grafikZeigenUmschalten(); });
     connect(einzelbild_, &QCheckBox::toggled, this, [this] { einzelbildUmschalten(); });
     connect(verzoegert_, &QCheckBox::toggled, this, [this] { verzoegertUmschalten(); });
-    connect(bildSpeichern_, &QPushButton::clicked, this, [this] {
-        if (!gHilfeAktiv) bildSpeichern();
-    });
+    befehlVerbinden(bildSpeichern_, &QPushButton::clicked, this, [this] { bildSpeichern(); });
     connect(punkteProDiv_, &Zahlenfeld::valueChanged, this, [this] { grafikEinteilung(); });
     connect(prozentProDiv_, &Zahlenfeld::valueChanged, this, [this] { yAchseEinteilung(); });
     connect(yOffset_, &Zahlenfeld::valueChanged, this, [this] { yAchseEinteilung(); });
@@ -229,19 +223,14 @@ void DirektPanel::reglerNachfuehren(int k) {
     regler_[k]->setValue(static_cast<int>(std::lround(anteil * regler_[k]->maximum())));
 }
 
-void DirektPanel::reglerBewegt(int k, int stellung) {
-    if (gHilfeAktiv) {
-        reglerNachfuehren(k);
-        return;
-    }
+void DirektPanel::reglerBewegt(int k) {
     Zahlenfeld* feld = ausgang_[k];
-    const double anteil = static_cast<double>(stellung) / regler_[k]->maximum();
+    const double anteil = static_cast<double>(regler_[k]->value()) / regler_[k]->maximum();
     feld->setValue(feld->minimum() + anteil * (feld->maximum() - feld->minimum()));
 }
 
 void DirektPanel::ausgangGeaendert(int k) {
     reglerNachfuehren(k);
-    if (gHilfeAktiv) return;
     ComFehlerSetzen(0);
     AusgangSetzen(k);
     ausgang_[k]->setFocus();

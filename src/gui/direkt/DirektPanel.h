@@ -105,7 +105,7 @@ private:
     void zeigeStatus(double jetzt);
     void abtastzeitUebernehmen();
     void ausgangGeaendert(int k);
-    void reglerBewegt(int k, int stellung);
+    void reglerBewegt(int k);
     void reglerNachfuehren(int k);
     void ausgaengeAufNull();
     void protokollOeffnen();
