@@ -1,5 +1,6 @@
 // The direct input/output window on a simulated box whose inputs are wired to its outputs.
 #include <QCheckBox>
+#include <QDial>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -464,6 +465,32 @@ private slots:
         QTest::mouseClick(control<QWidget>(fixture, "DIREKTPNL_STRIPCHART"), Qt::LeftButton);
         QCOMPARE(fixture.dialogs->lastText("help"),
                  QStringLiteral("Graphische Darstellung der Eingänge.\nSkala: 0 bis 100%"));
+        Direkthilfe::instance().setActive(false);
+    }
+
+    void helpModeBlocksCommandsTheProgramTriggersAndPutsTheirControlsBack() {
+        ProgramFixture fixture;
+        QVERIFY(startConnected(fixture));
+        ZeigeChildpanel(gDirektpanel);
+        auto* trigger = gDirektpanel->findChild<QDialog*>(QStringLiteral("TRIGGERPNL"));
+        control<QPushButton>(fixture, "DIREKTPNL_TRIGGER")->click();
+        Direkthilfe::instance().setActive(true);
+
+        auto* start = control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN");
+        start->click();
+        QVERIFY(!start->isChecked());
+        QVERIFY(!panel()->erfassungLaeuft());
+        QCOMPARE(fixture.dialogs->lastText("help"),
+                 QStringLiteral("Schaltet die laufende Abfrage der\nEingänge ein und aus."));
+        auto* knopf = control<QDial>(fixture, "DIREKTPNL_AUSGANG1_REGLER");
+        knopf->setValue(500);
+        QCOMPARE(knopf->value(), 0);
+        QCOMPARE(control<Zahlenfeld>(fixture, "DIREKTPNL_AUSGANG1")->value(), 0.0);
+        control<QPushButton>(fixture, "TRIGGERPNL_OK")->click();
+        QVERIFY(trigger->isVisible());
+        QCOMPARE(fixture.dialogs->lastText("help"), QStringLiteral("Schließt das Fenster."));
+        menuAktion(gDirektpanel, QStringLiteral("DIREKT_FENSTER_COM"))->trigger();
+        QCOMPARE(gMainpanel->childpanel(), gDirektpanel);
         Direkthilfe::instance().setActive(false);
     }
 

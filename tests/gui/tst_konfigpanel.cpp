@@ -544,8 +544,8 @@ private slots:
     }
 
     void screenshot() {
-        const QByteArray ziel = qgetenv("PLV7_SCREENSHOT_DIR");
-        if (ziel.isEmpty()) QSKIP("PLV7_SCREENSHOT_DIR not set");
+        const QByteArray ziel = qgetenv("PLV7_SCREENSHOTS");
+        if (ziel.isEmpty()) QSKIP("PLV7_SCREENSHOTS names no folder");
         KonfigFixture fixture;
         eingeben(fixture.zahl("SPANNUNG_INMIN1"), "1");
         eingeben(fixture.zahl("SPANNUNG_INMAX1"), "6");

@@ -20,9 +20,7 @@ QPushButton* okKnopf(QDialog* dialog, const QString& name) {
     ok->setObjectName(name);
     ok->setDefault(true);
     ok->setMinimumWidth(90);
-    QObject::connect(ok, &QPushButton::clicked, dialog, [dialog] {
-        if (!gHilfeAktiv) dialog->hide();
-    });
+    befehlVerbinden(ok, &QPushButton::clicked, dialog, [dialog] { dialog->hide(); });
     return ok;
 }
 

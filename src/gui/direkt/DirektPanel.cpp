@@ -1,86 +1,96 @@
 #include "direkt/DirektPanel.h"
-#include "common/Neuskalierung.h"
-#include "konfig/KonfigFelder.h"
 
 #include <QCheckBox>
-#include <QDate>
-#include <QDial>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTime>
+#include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
-#include <string>
 
-#include "base/NumberText.h"
-#include "base/ORV_errorV3ibox.h"
-#include "base/Zahlanzeige.h"
-#include "com/ComPort.h"
 #include "common/Begleitdialoge.h"
+#include "common/ConnectionPicture.h"
 #include "common/ErrorIndicator.h"
 #include "common/Lamp.h"
+#include "common/Neuskalierung.h"
 #include "common/Zahlenfeld.h"
 #include "common/Zeigerinstrument.h"
-#include "direkt/Bildexport.h"
 #include "direkt/DirektDialoge.h"
+#include "direkt/DirektGemeinsam.h"
+#include "direkt/DirektGrafik.h"
+#include "direkt/DirektSettings.h"
 #include "direkt/Streifenschreiber.h"
 #include "hilfe/Dialoge.h"
 #include "hilfe/Direkthilfe.h"
-#include "konfig/KonfigUmrechnung.h"
-#include "link/OhnePort.h"
-#include "link/plv7Funktionen.h"
+#include "konfig/KonfigFelder.h"
 #include "shell/Fenster.h"
+#include "shell/Programmaktionen.h"
 
 namespace plv7::gui {
 namespace {
 
-constexpr const char* kAusgangKanal[4] = {"a1", "a2", "a3", "a4"};
-
-// Room in the minimum and maximum fields; an absurd scaling is shown in %g form instead.
-constexpr int kFeldZeichen = 14;
-
-QString text(double wert, int stellen) {
-    return QString::fromStdString(zahlFuerAnzeige(wert, stellen, kFeldZeichen));
-}
-
-std::string plattformDatum() {
-    return QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")).toStdString();
-}
-std::string plattformUhrzeit() {
-    return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
+void hilfetexteEintragen() {
+    Direkthilfe& hilfe = Direkthilfe::instance();
+    const auto text = [&hilfe](const QString& name, const char* t) {
+        hilfe.addText(name, QString::fromUtf8(t));
+    };
+    for (int k = 1; k <= 4; ++k) {
+        text(direktName("EINGANG", k),
+             "Analogeingang der PLV-7, dargestellt mit einem\nnachgebildeten Zeigerinstrument "
+             "sowie einem\nZahlenwert. Die Eingänge werden gelesen, wenn\nder Knopf 'Eingänge "
+             "lesen' aktiviert wurde.\nDie Einheit der Zahlenwerte entspricht der Einheit,\ndie "
+             "im Fenster 'Konfiguration' eingestellt wurde.");
+        text(direktName("MIN", k),
+             "Kleinster aufgetretener Wert für diesen Eingang.\nDer Wert kann mit dem Knopf "
+             "'min/max Reset' zurück-\ngesetzt werden.");
+        text(direktName("MAX", k),
+             "Größter aufgetretener Wert für diesen Eingang.\nDer Wert kann mit dem Knopf "
+             "'min/max Reset'\nzurückgesetzt werden.");
+        text(direktName("PLOT", k), "Bestimmt, ob dieser Eingang\nabgefragt wird.");
+    }
+    text(direktName("MINMAXRESET"), "Setzt alle Min- und Max-Werte zurück.");
+    text(direktName("ABFRAGEN"), "Schaltet die laufende Abfrage der\nEingänge ein und aus.");
+    text(direktName("ABTASTZEIT"),
+         "Das Zeitintervall mit dem die Eingänge\nder PLV-7 abgefragt werden, wenn "
+         "'Eingänge\nabfragen' aktiv ist.");
+    text(direktName("DATEISPEICHERN"),
+         "Protokollieren der Ein- und Ausgänge in eine Textdatei.\nNicht im Einzelbildmodus "
+         "verfügbar.");
+    text(direktName("DATEISPEICHERNLED"), "LED grün -> speichern in eine Datei ist aktiv.");
+    text(direktName("ZEITFEHLERLED"),
+         "Diese LED blinkt kurz auf, wenn die Zeit zwischen zwei\nMessungen nicht mit der "
+         "eingestellten Zeit übereinstimmt\n(Genauere Informationen über die Zeitfehler "
+         "erhällt man\nmit dem Knopf 'Fehlerstatistik').");
+    text(direktName("FEHLERSTATISTIK"),
+         "Öffnet das Fenster mit den Details über\ndie aufgetretenen Zeitraster-Fehler.");
+    text(QStringLiteral("FEHLERPNL_OK"), "Schließt das Fenster.");
+    text(QStringLiteral("FEHLERPNL_FEHLERDURCHSCHNITT"),
+         "Der Durchschnitt aus allen Fehlern als\nAbweichung in Milisekunden.");
+    text(QStringLiteral("FEHLERPNL_FEHLERMAX"),
+         "Der größte aufgetretene Fehler. als\nAbweichung in Milisekunden.");
+    text(QStringLiteral("FEHLERPNL_LETZTEABWEICHUNG"),
+         "Die Größe des Fehlers bei der letzten\nfehlerhaften Abtastung als Abweichung\nin "
+         "Milisekunden.");
+    text(QStringLiteral("FEHLERPNL_FEHLERMIN"),
+         "Der kleinste aufgetretene Fehler als\nAbweichung in Milisekunden.");
+    text(QStringLiteral("FEHLERPNL_FEHLERPROZENT"),
+         "Die Anzahl der fehlerhaften Abtastungen\nin Prozent.");
+    text(QStringLiteral("FEHLERPNL_MESSUNGENGESAMMT"),
+         "Gesammtzahl der Messungen, deren Zeitraster in\nin die Fehlerstatistik eingeht.");
+    text(QStringLiteral("FEHLERPNL_FEHLERGESAMMT"),
+         "Die Gesammtzahl der Fehlerhaften Abtastungen,\ndie in die Fehlerstatistik eingehen.");
 }
 
 }  // namespace
 
-Dialoge::FileRequest protokollDateiAnfrage() {
-    Dialoge::FileRequest anfrage{
-        QStringLiteral("Datei zum Speichern/Erweitern"), QStringLiteral("*.txt"), true, {}};
-    // The log is appended to an existing file, so there is nothing to replace and nothing to ask.
-    anfrage.extend = true;
-    return anfrage;
-}
-
-// The sampling tick's access to the box: the short multi-input read of the driver on the
-// port and address of the serial-port window.
-class DirektPanel::Abfrage : public direkt::Eingangsabfrage {
-public:
-    int offenerPort() override { return OffenerComPort(); }
-    char adresse() override { return ComAdresse(); }
-    int senden(int port, char adresse, unsigned maske) override {
-        return ORVPLV7_EingaengeLesenKurz_Senden(port, adresse, maske);
-    }
-    int empfangen(int port, char adresse, unsigned maske, std::array<double, 4>& volts) override {
-        return ORVPLV7_EingaengeLesenKurz_Empfangen(port, adresse, maske, volts);
-    }
-};
-
 DirektPanel::DirektPanel(QWidget* parent)
     : Panel(QStringLiteral("DIREKTPNL"), QStringLiteral("Ein-/Ausgabe"), parent),
-      abfrage_(std::make_unique<Abfrage>()),
+      abfrage_(boxabfrage()),
       erfassung_(*abfrage_),
       takt_([this] { abtasttakt(); }) {
     // Numbers in every field use a dot, whatever the operator's locale.
@@ -95,31 +105,17 @@ DirektPanel::DirektPanel(QWidget* parent)
     eingaengeGruppe_ = baueEingaenge();
     oben->addWidget(eingaengeGruppe_, 1);
     oben->addWidget(baueSteuerung());
-    auto* mitte = new QHBoxLayout;
-    auto* grafikSpalte = new QVBoxLayout;
-    grafikSpalte->setSpacing(0);
-    triggertext_ = new QLabel(this);
-    triggertext_->setObjectName(QStringLiteral("DIREKTPNL_TRIGGERTEXT"));
-    triggertext_->setStyleSheet(QStringLiteral("color: #C00000; font-weight: bold;"));
-    triggertext_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Kept clear of the heading of the chart settings beside it.
-    triggertext_->setIndent(triggertext_->fontMetrics().horizontalAdvance(QStringLiteral("MM")));
-    triggertext_->setMinimumHeight(triggertext_->fontMetrics().height());
-    grafikSpalte->addWidget(triggertext_);
-    grafikSpalte->addWidget(baueGrafik(), 1);
-    mitte->addLayout(grafikSpalte, 1);
-    mitte->addWidget(baueGrafiksteuerung());
+    grafik_ = new DirektGrafik(erfassung_.grafik(), this);
+    ausgaenge_ = new DirektAusgaenge(*this, this);
     content()->addLayout(oben, 0);
-    content()->addLayout(mitte, 1);
-    content()->addWidget(baueAusgaenge());
+    content()->addWidget(grafik_, 1);
+    content()->addWidget(ausgaenge_);
     content()->addWidget(baueFusszeile());
 
     fehlerpnl_ = new Fehlerstatistik(this);
-    triggerpnl_ = new Triggerdialog(this);
-    new Begleitdialoge(this, {fehlerpnl_, triggerpnl_});
+    new Begleitdialoge(this, {fehlerpnl_});
     verbindeSignale();
     hilfetexteEintragen();
-    einzelbildAuchImHilfemodus();
 }
 
 DirektPanel::~DirektPanel() {
@@ -127,61 +123,174 @@ DirektPanel::~DirektPanel() {
     erfassung_.stoppen();
 }
 
+QWidget* DirektPanel::baueEingaenge() {
+    auto* gruppe = new QGroupBox(QStringLiteral("Eingänge"), this);
+    auto* layout = new QHBoxLayout(gruppe);
+    layout->setContentsMargins(6, 4, 6, 4);
+    for (int k = 0; k < 4; ++k) {
+        auto* spalte = new QVBoxLayout;
+        spalte->setSpacing(2);
+        plot_[k] = new QCheckBox(QStringLiteral("Eingang %1").arg(k + 1), gruppe);
+        plot_[k]->setObjectName(direktName("PLOT", k + 1));
+        plot_[k]->setChecked(true);
+        plot_[k]->setStyleSheet(
+            QStringLiteral("QCheckBox { color: %1; font-weight: bold; }").arg(spurfarbe(k).name()));
+        eingang_[k] = new Zeigerinstrument(gruppe);
+        eingang_[k]->setObjectName(direktName("EINGANG", k + 1));
+        min_[k] = anzeigefeld(gruppe, direktName("MIN", k + 1));
+        max_[k] = anzeigefeld(gruppe, direktName("MAX", k + 1));
+        auto* minmax = new QGridLayout;
+        minmax->setHorizontalSpacing(4);
+        minmax->setVerticalSpacing(2);
+        minmax->addWidget(beschriftung(QStringLiteral("min"), gruppe), 0, 0);
+        minmax->addWidget(min_[k], 0, 1);
+        minmax->addWidget(beschriftung(QStringLiteral("max"), gruppe), 1, 0);
+        minmax->addWidget(max_[k], 1, 1);
+        spalte->addWidget(plot_[k]);
+        spalte->addWidget(eingang_[k], 1);
+        spalte->addLayout(minmax);
+        layout->addLayout(spalte, 1);
+    }
+    return gruppe;
+}
+
+QWidget* DirektPanel::baueSteuerung() {
+    auto* gruppe = new QGroupBox(QStringLiteral("Abfrage"), this);
+    auto* layout = new QGridLayout(gruppe);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setVerticalSpacing(4);
+
+    abfragen_ = new QPushButton(QStringLiteral("Eingänge abfragen"), gruppe);
+    abfragen_->setObjectName(direktName("ABFRAGEN"));
+    abfragen_->setCheckable(true);
+    abfragen_->setMinimumHeight(34);
+    QFont fett = abfragen_->font();
+    fett.setBold(true);
+    abfragen_->setFont(fett);
+
+    abtastzeit_ = new Zahlenfeld(direktName("ABTASTZEIT"), 3, 0.1, gruppe);
+    abtastzeit_->setRange(0.001, 34560.0);
+    abtastzeit_->setValue(0.5);
+
+    dateiSpeichern_ = new QPushButton(QStringLiteral("Speichern\nin Datei"), gruppe);
+    dateiSpeichern_->setObjectName(direktName("DATEISPEICHERN"));
+    dateiSpeichern_->setCheckable(true);
+    dateiLed_ = new Lamp(gruppe);
+    dateiLed_->setObjectName(direktName("DATEISPEICHERNLED"));
+
+    zeitfehlerLed_ = new Lamp(gruppe, QColor(0xFF, 0x20, 0x20));
+    zeitfehlerLed_->setObjectName(direktName("ZEITFEHLERLED"));
+    fehlerstatistikKnopf_ = new QPushButton(QStringLiteral("Fehlerstatistik"), gruppe);
+    fehlerstatistikKnopf_->setObjectName(direktName("FEHLERSTATISTIK"));
+    minMaxReset_ = new QPushButton(QStringLiteral("min/max Reset"), gruppe);
+    minMaxReset_->setObjectName(direktName("MINMAXRESET"));
+
+    layout->addWidget(abfragen_, 0, 0, 1, 3);
+    layout->addWidget(beschriftung(QStringLiteral("Abtastzeit [s]"), gruppe), 1, 0);
+    layout->addWidget(abtastzeit_, 1, 1, 1, 2);
+    layout->addWidget(dateiSpeichern_, 2, 0, 1, 2);
+    layout->addWidget(dateiLed_, 2, 2, Qt::AlignCenter);
+    auto* zeitfehler = new QHBoxLayout;
+    zeitfehler->setSpacing(6);
+    zeitfehler->addWidget(zeitfehlerLed_);
+    zeitfehler->addWidget(new QLabel(QStringLiteral("Zeitfehler"), gruppe));
+    zeitfehler->addStretch(1);
+    layout->addLayout(zeitfehler, 3, 0);
+    layout->addWidget(fehlerstatistikKnopf_, 3, 1, 1, 2);
+    layout->addWidget(minMaxReset_, 4, 0, 1, 3);
+    layout->setRowStretch(5, 1);
+    return gruppe;
+}
+
+QWidget* DirektPanel::baueFusszeile() {
+    auto* zeile = new QWidget(this);
+    auto* layout = new QHBoxLayout(zeile);
+    layout->setContentsMargins(0, 0, 0, 0);
+    fehleranzeige_ = new ErrorIndicator(QStringLiteral("DIREKTPNL"), zeile);
+    bild_ = new ConnectionPicture(QStringLiteral("DIREKTPNL_PICTURERING"), zeile);
+    hilfe_ = new QToolButton(zeile);
+    hilfe_->setObjectName(direktName("DIREKTHILFE"));
+    hilfe_->setMinimumSize(32, 32);
+    Direkthilfe::instance().addToggle(hilfe_);
+    layout->addWidget(fehleranzeige_, 1);
+    layout->addWidget(bild_);
+    layout->addWidget(hilfe_);
+    return zeile;
+}
+
+void DirektPanel::baueMenues() {
+    QMenuBar* leiste = menuBar();
+    leiste->setObjectName(QStringLiteral("DIREKT"));
+    const auto eintrag = [this](QMenu* menu, const QString& text, const char* objekt,
+                                auto handler) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QLatin1String(objekt));
+        befehlVerbinden(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    Programmaktionen& programm = Programmaktionen::instance();
+    QMenu* datei = leiste->addMenu(QStringLiteral("Datei"));
+    datei->setObjectName(QStringLiteral("DIREKT_DATEI"));
+    eintrag(datei, QStringLiteral("Grafik als Bild speichern…"), "DIREKT_DATEI_GRAFIKBILD",
+            [this] { grafik_->alsBildSpeichern(); });
+    datei->addSeparator();
+    datei->addAction(programm.beenden());
+
+    QMenu* fenster = leiste->addMenu(QStringLiteral("Konfiguration"));
+    fenster->setObjectName(QStringLiteral("DIREKT_FENSTER"));
+    fensterEintrag(fenster, QStringLiteral("COM-Schnittstelle"),
+                   QStringLiteral("DIREKT_FENSTER_COM"), &gCompanel);
+    fensterEintrag(fenster, QStringLiteral("Skalierung"), QStringLiteral("DIREKT_FENSTER_KONFIG"),
+                   &gKonfigpanel);
+    fenster->addSeparator();
+    static Panel* const kHauptfenster = nullptr;
+    fensterEintrag(fenster, QStringLiteral("Hauptfenster"), QStringLiteral("DIREKT_FENSTER_HAUPT"),
+                   &kHauptfenster);
+
+    QMenu* hilfe = leiste->addMenu(QStringLiteral("Hilfe"));
+    hilfe->setObjectName(QStringLiteral("DIREKT_HILFE"));
+    eintrag(hilfe, QStringLiteral("PLV-7 Pinbelegung"), "DIREKT_HILFE_PINS", [] {
+        dialoge().message(
+            QStringLiteral("PLV-7 Pinbelegung"),
+            QStringLiteral("Pinbelegung\n\nPin 1:    UB +15V DC\nPin 2:    UB GND\nPin 3:    "
+                           "Ausgang 1\nPin 4:    GND\nPin 5:    Ausgang 2\nPin 6:    GND\nPin "
+                           "7:    Ausgang 3\nPin 8:    GND\nPin 9:    Ausgang 4\nPin 10:  "
+                           "Eingang 1\nPin 11:  GND\nPin 12:  Eingang 2\nPin 13:  GND\nPin 14:  "
+                           "Eingang 3\nPin 15:  GND\nPin 16:  Eingang 4"));
+    });
+    hilfe->addAction(programm.info());
+}
+
 void DirektPanel::verbindeSignale() {
     for (int k = 0; k < 4; ++k) {
-        connect(ausgang_[k], &Zahlenfeld::valueChanged, this, [this, k] { ausgangGeaendert(k); });
-        connect(regler_[k], &QDial::valueChanged, this,
-                [this, k](int stellung) { reglerBewegt(k, stellung); });
         connect(plot_[k], &QCheckBox::toggled, this, [this, k] { spurUmschalten(k); });
     }
-    connect(aufNull_, &QPushButton::clicked, this, [this] {
-        if (!gHilfeAktiv) ausgaengeAufNull();
-    });
-    connect(abfragen_, &QPushButton::clicked, this, [this](bool ein) {
-        if (gHilfeAktiv) {
+    befehlVerbinden(
+        abfragen_, &QPushButton::clicked, this,
+        [this] { abfragenUmschalten(abfragen_->isChecked()); },
+        [this] {
             const QSignalBlocker blocker(abfragen_);
-            abfragen_->setChecked(!ein);
-            return;
-        }
-        abfragenUmschalten(ein);
-    });
-    connect(abtastzeit_, &Zahlenfeld::valueChanged, this, [this] {
-        if (!gHilfeAktiv) abtastzeitUebernehmen();
-    });
-    connect(minMaxReset_, &QPushButton::clicked, this, [this] {
-        if (!gHilfeAktiv) erfassung_.pipeline().minMaxZuruecksetzen();
-    });
-    connect(fehlerstatistikKnopf_, &QPushButton::clicked, this, [this] {
-        if (gHilfeAktiv) return;
+            abfragen_->toggle();
+        });
+    befehlVerbinden(abtastzeit_, &Zahlenfeld::valueChanged, this,
+                    [this] { abtastzeitUebernehmen(); });
+    befehlVerbinden(minMaxReset_, &QPushButton::clicked, this,
+                    [this] { erfassung_.pipeline().minMaxZuruecksetzen(); });
+    befehlVerbinden(fehlerstatistikKnopf_, &QPushButton::clicked, this, [this] {
         fehlerpnl_->zeige(erfassung_.pipeline().zeitstatistik().anzeigeText());
         fehlerpnl_->show();
         fehlerpnl_->raise();
     });
-    connect(triggerKnopf_, &QPushButton::clicked, this, [this] {
-        if (gHilfeAktiv) return;
-        triggerpnl_->show();
-        triggerpnl_->raise();
-    });
-    triggerpnl_->geaendert = [this](bool neustart) { triggerGeaendert(neustart); };
-    connect(grafikZeigen_, &QCheckBox::toggled, this, [this] { grafikZeigenUmschalten(); });
-    connect(einzelbild_, &QCheckBox::toggled, this, [this] { einzelbildUmschalten(); });
-    connect(verzoegert_, &QCheckBox::toggled, this, [this] { verzoegertUmschalten(); });
-    connect(bildSpeichern_, &QPushButton::clicked, this, [this] {
-        if (!gHilfeAktiv) bildSpeichern();
-    });
-    connect(punkteProDiv_, &Zahlenfeld::valueChanged, this, [this] { grafikEinteilung(); });
-    connect(prozentProDiv_, &Zahlenfeld::valueChanged, this, [this] { yAchseEinteilung(); });
-    connect(yOffset_, &Zahlenfeld::valueChanged, this, [this] { yAchseEinteilung(); });
+    connect(grafik_, &DirektGrafik::einzelbildUmgeschaltet, this,
+            [this](bool ein) { einzelbildUmgeschaltet(ein); });
+    connect(grafik_, &DirektGrafik::bildSpeichernVerlangt, this, [this] { bildSpeichern(); });
 }
 
 int DirektPanel::DirektpanelInit() {
-    ausgangProzent_.fill(0.0);
-    grafikEinteilung();
-    yAchseEinteilung();
-    triggerGeaendert(true);
-    for (int k = 0; k < 4; ++k) chart_->setSpurSichtbar(k, plot_[k]->isChecked());
+    grafik_->setAbtastzeit(abtastzeit_->value());
+    grafik_->init();
+    for (int k = 0; k < 4; ++k) grafik_->setSpurSichtbar(k, plot_[k]->isChecked());
     takt_.setIntervall(direkt::timerIntervall(abtastzeit_->value()));
-    sekundenProDiv();
     skaliereElemente();
     return 0;
 }
@@ -195,300 +304,48 @@ void DirektPanel::skaliereElemente() {
         eingang_[k]->setNachkommastellen(ein.nachkommastellen);
         eingang_[k]->setWert(ein.wert);
         eingang_[k]->setEinheit(EinheitAlsText(gKonfig.ineinheit[k]));
-        min_[k]->setText(text(ein.wert, ein.nachkommastellen));
-        max_[k]->setText(text(ein.wert, ein.nachkommastellen));
-
-        const direkt::Kanalanzeige aus =
-            direkt::skaliereKanal(ausgangCodeInEinheit, k, ausgangProzent_[k]);
-        {
-            const QSignalBlocker blocker(ausgang_[k]);
-            ausgang_[k]->setDecimals(aus.nachkommastellen);
-            ausgang_[k]->setRange(aus.untergrenze(), aus.obergrenze());
-            ausgang_[k]->setSingleStep(std::pow(10.0, -aus.nachkommastellen) * 10.0);
-            ausgang_[k]->setValue(aus.wert);
-        }
-        reglerNachfuehren(k);
-        ausgangEinheit_[k]->setText(EinheitAlsText(gKonfig.outeinheit[k]));
-        const QSignalBlocker blocker(begrenzung_[k]);
-        begrenzung_[k]->setDecimals(aus.nachkommastellen);
+        min_[k]->setText(extremwertText(ein.wert, ein.nachkommastellen));
+        max_[k]->setText(extremwertText(ein.wert, ein.nachkommastellen));
     }
-    einheitProDiv();
+    ausgaenge_->skalieren();
+    grafik_->skalieren();
 }
 
 void Direktpanel_SkaliereElemente() {
     if (auto* panel = qobject_cast<DirektPanel*>(gDirektpanel)) panel->skaliereElemente();
 }
 
-// Outputs.
-
-void DirektPanel::reglerNachfuehren(int k) {
-    const Zahlenfeld* feld = ausgang_[k];
-    const double spanne = feld->maximum() - feld->minimum();
-    const double anteil = spanne > 0.0 ? (feld->value() - feld->minimum()) / spanne : 0.0;
-    const QSignalBlocker blocker(regler_[k]);
-    regler_[k]->setValue(static_cast<int>(std::lround(anteil * regler_[k]->maximum())));
+Streifenschreiber* DirektPanel::streifenschreiber() const {
+    return grafik_->streifenschreiber();
 }
 
-void DirektPanel::reglerBewegt(int k, int stellung) {
-    if (gHilfeAktiv) {
-        reglerNachfuehren(k);
-        return;
-    }
-    Zahlenfeld* feld = ausgang_[k];
-    const double anteil = static_cast<double>(stellung) / regler_[k]->maximum();
-    feld->setValue(feld->minimum() + anteil * (feld->maximum() - feld->minimum()));
+void DirektPanel::spurUmschalten(int k) {
+    grafik_->setSpurSichtbar(k, plot_[k]->isChecked());
 }
 
-void DirektPanel::ausgangGeaendert(int k) {
-    reglerNachfuehren(k);
-    if (gHilfeAktiv) return;
-    ComFehlerSetzen(0);
-    AusgangSetzen(k);
-    ausgang_[k]->setFocus();
-}
-
-void DirektPanel::erfassungsfehler(const direkt::Taktergebnis& ergebnis) {
-    stoppeTimerUndAnzeige();
-    if (ergebnis.portFehlerAnzeigen) ComFehlerSetzen(direkt::kFehlerEmpfangOhnePort);
-    for (int i = 0; i < ergebnis.anzahlFehler; ++i) ORV_Fehlerpopup(ergebnis.fehler[i]);
-}
-
-void DirektPanel::antwortVorziehen() {
-    if (!erfassungLaeuft()) return;
-    const direkt::Taktergebnis ergebnis = erfassung_.pipeline().antwortVorziehen();
-    if (ergebnis.gestoppt) erfassungsfehler(ergebnis);
-}
-
-int DirektPanel::AusgangSetzen(int k) {
-    // The control never shows more than its limit, with or without a port, nor less than
-    // its range.
-    const double wert = ausgang_[k]->value();
-    const double begrenzt =
-        eingabeBegrenzen(wert, ausgang_[k]->bereich().hoechstens(begrenzung_[k]->value()));
-    if (begrenzt != wert) {
-        const QSignalBlocker blocker(ausgang_[k]);
-        ausgang_[k]->setValue(begrenzt);
-        reglerNachfuehren(k);
-    }
-    const int port = OffenerComPort();
-    if (port == -1) {
-        ComFehlerSetzen(kAusgangOhnePort);
-        return kAusgangOhnePort;
-    }
-    const char adresse = ComAdresse();
-    const direkt::Ausgangswert a =
-        direkt::ausgangswert(ausgangEinheitInSpannung, k, ausgang_[k]->value(), gKonfig.voutmax);
-    ausgangProzent_[k] = a.prozent;
-    antwortVorziehen();
-    const int code = ORVPLV7_AusgangSchreiben(port, adresse, kAusgangKanal[k], a.volts);
-    if (code != 0) ComFehlerSetzen(code);
-    return code;
-}
-
-int DirektPanel::AusgangAufNull(int k) {
-    const int port = OffenerComPort();
-    if (port == -1) {
-        ComFehlerSetzen(kAusgangOhnePort);
-        return kAusgangOhnePort;
-    }
-    const char adresse = ComAdresse();
-    const double null = direkt::ausgangNullwert(ausgangCodeInEinheit, k);
+void DirektPanel::readIni(const IniStore& store) {
+    const DirektSettings s = readDirektSettings(store);
     {
-        const QSignalBlocker blocker(ausgang_[k]);
-        ausgang_[k]->setValue(null);
+        const QSignalBlocker blocker(abtastzeit_);
+        if (s.abtastzeit) abtastzeit_->setValue(*s.abtastzeit);
     }
-    reglerNachfuehren(k);
-    const direkt::Ausgangswert a =
-        direkt::ausgangswert(ausgangEinheitInSpannung, k, null, gKonfig.voutmax);
-    ausgangProzent_[k] = a.prozent;
-    antwortVorziehen();
-    const int code = ORVPLV7_AusgangSchreiben(port, adresse, kAusgangKanal[k], a.volts);
-    if (code != 0) ComFehlerSetzen(code);
-    return code;
-}
-
-void DirektPanel::ausgaengeAufNull() {
-    ComFehlerSetzen(0);
-    for (int k = 0; k < 4; ++k) AusgangAufNull(k);
-}
-
-// Acquisition.
-
-bool DirektPanel::erfassungLaeuft() const {
-    return takt_.aktiv();
-}
-
-void DirektPanel::abfragenUmschalten(bool ein) {
     for (int k = 0; k < 4; ++k) {
-        if (AusgangSetzen(k) != 0) {
-            AbfrageStoppen();
-            return;
-        }
+        const QSignalBlocker blocker(plot_[k]);
+        plot_[k]->setChecked(s.kurve[k]);
     }
-    if (ein) {
-        abfrageStarten();
-        return;
-    }
-    if (const int code = erfassung_.beenden(); code != 0) ORV_Fehlerpopup(code);
-    AbfrageStoppen();
+    dateiSpeichern_->setEnabled(!s.einzelbild);
+    if (s.einzelbild) dateiSpeichern_->setChecked(false);
+    ausgaenge_->einstellungenUebernehmen(s);
+    grafik_->einstellungenUebernehmen(s);
 }
 
-direkt::Protokollkopf DirektPanel::protokollkopf() const {
-    std::array<std::string, 4> ein, aus;
-    for (int k = 0; k < 4; ++k) {
-        ein[k] = std::string(EinheitText(gKonfig.ineinheit[k]));
-        aus[k] = std::string(EinheitText(gKonfig.outeinheit[k]));
-    }
-    return direkt::erstelleProtokollkopf(eingangCodeInEinheit, ausgangCodeInEinheit, ein, aus);
-}
-
-void DirektPanel::protokollOeffnen() {
-    direkt::Protokoll& protokoll = erfassung_.protokoll();
-    if (!dateiSpeichern_->isChecked()) {
-        protokoll.schliessen();
-        return;
-    }
-    const Dialoge::FileAnswer antwort = dialoge().file(protokollDateiAnfrage());
-    if (antwort.result == Dialoge::FileAnswer::Result::Failed) {
-        ORV_Fehlerpopup(direkt::kFehlerDateiauswahl);
-        return;
-    }
-    protokoll.schliessen();
-    if (antwort.result != Dialoge::FileAnswer::Result::Chosen) return;
-    const int code = protokoll.oeffnen(antwort.path.toStdString(),
-                                       direkt::Protokollart::Datenerfassung, protokollkopf());
-    if (code != 0) ORV_Fehlerpopup(code);
-}
-
-void DirektPanel::abfrageStarten() {
-    protokollOeffnen();
-    ComFehlerSetzen(0);
-    grafikNeustart();
-    erfassung_.starten();
-    {
-        const QSignalBlocker blocker(abfragen_);
-        abfragen_->setChecked(true);
-    }
-    abfragen_->setText(QStringLiteral("Abfragen beenden"));
-    dateiSpeichern_->setEnabled(false);
-    dateiLed_->setOn(erfassung_.protokoll().offen());
-    planung_.starten(PraeziserTakt::jetzt());
-    setAcquisitionRunning(true);
-    takt_.starten(direkt::timerIntervall(abtastzeit_->value()));
-}
-
-void DirektPanel::AbfrageStoppen() {
-    erfassung_.stoppen();
-    stoppeTimerUndAnzeige();
-}
-
-void DirektPanel::stoppeTimerUndAnzeige() {
-    const bool lief = takt_.aktiv();
-    takt_.stoppen();
-    {
-        const QSignalBlocker blocker(abfragen_);
-        abfragen_->setChecked(false);
-    }
-    abfragen_->setText(QStringLiteral("Eingänge abfragen"));
-    dateiSpeichern_->setEnabled(!einzelbild_->isChecked());
-    dateiLed_->setOn(erfassung_.protokoll().offen());
-    zeitfehlerLed_->setOn(false);
-    triggertext_->clear();
-    if (lief) {
-        zeigeMesswerte();
-        if (chart_->veraendert()) chart_->jetztZeichnen();
-    }
-    setAcquisitionRunning(false);
-}
-
-void DirektPanel::abtasttakt() {
-    const double jetzt = PraeziserTakt::jetzt();
-    kontext_.zeitpunkt = direkt::leseAbtastzeitpunkt(plattformDatum, plattformUhrzeit);
-    kontext_.ausgangProzent = ausgangProzent_;
-    kontext_.grafikAktiv = grafikZeigen_->isChecked();
-    direkt::Takteingabe eingabe;
-    eingabe.jetzt = jetzt;
-    eingabe.intervall = takt_.intervall();
-    for (int k = 0; k < 4; ++k) eingabe.plot[k] = plot_[k]->isChecked();
-    eingabe.vinmax = gKonfig.vinmax;
-
-    const direkt::Direkterfassung::Takt t = erfassung_.takt(eingabe, kontext_);
-    uebernimmZeichnung(t.zeichnung);
-    if (t.ergebnis.verarbeitet) {
-        planung_.neuerMesswert();
-        const direkt::Messwert& m = erfassung_.pipeline().messwert();
-        for (std::size_t k = 0; k < 4; ++k) {
-            minimumOffen_[k] = minimumOffen_[k] || m.neuesMinimum[k];
-            maximumOffen_[k] = maximumOffen_[k] || m.neuesMaximum[k];
-        }
-    }
-
-    if (t.zeichnung.ganzesBild) {
-        // The whole frame is drawn while no sample is due; the timing starts anew after it.
-        kosten_.zeichnenSekunden += chart_->jetztZeichnen();
-        ++kosten_.zeichnungen;
-        takt_.neuStarten();
-    }
-    zeigeStatus(jetzt);
-
-    if (t.ergebnis.gestoppt) {
-        erfassungsfehler(t.ergebnis);
-        return;
-    }
-
-    const double nachher = PraeziserTakt::jetzt();
-    const double dauer = nachher - jetzt;
-    ++kosten_.takte;
-    kosten_.summeSekunden += dauer;
-    kosten_.hoechstensSekunden = std::max(kosten_.hoechstensSekunden, dauer);
-
-    if (planung_.messwerteZeigen(nachher)) zeigeMesswerte();
-    if (chart_->veraendert() && isVisible() &&
-        planung_.grafikZeichnen(nachher, takt_.restBisFaellig(),
-                                chart_->geschaetzteZeichendauer())) {
-        kosten_.zeichnenSekunden += chart_->jetztZeichnen();
-        ++kosten_.zeichnungen;
-        planung_.grafikGezeichnet(PraeziserTakt::jetzt());
-    }
-}
-
-void DirektPanel::zeigeMesswerte() {
-    const direkt::Messwert& m = erfassung_.pipeline().messwert();
-    for (int k = 0; k < 4; ++k) {
-        const int stellen = eingang_[k]->nachkommastellen();
-        eingang_[k]->setWert(::EingangSpannungInEinheit(k, m.volts[k]));
-        // Only a new extreme changes its display: after a relabelling both show the value of
-        // that moment until a sample goes beyond it.
-        if (minimumOffen_[k])
-            min_[k]->setText(text(::EingangSpannungInEinheit(k, m.minimum[k]), stellen));
-        if (maximumOffen_[k])
-            max_[k]->setText(text(::EingangSpannungInEinheit(k, m.maximum[k]), stellen));
-        minimumOffen_[k] = maximumOffen_[k] = false;
-    }
-    // Painted now, right after the tick, rather than whenever the event loop gets to it,
-    // which may be just before the next deadline.
-    if (!takt_.aktiv() || !planung_.sofortMalen(takt_.restBisFaellig())) return;
-    const double beginn = PraeziserTakt::jetzt();
-    // One repaint of the whole group: every repaint ends in a flush of the window, which
-    // costs about as much as the painting itself.
-    eingaengeGruppe_->repaint();
-    planung_.gemalt(PraeziserTakt::jetzt() - beginn);
-}
-
-void DirektPanel::zeigeStatus(double jetzt) {
-    const direkt::Zeitstatistik& statistik = erfassung_.pipeline().zeitstatistik();
-    const bool led = statistik.zeitfehlerLed(jetzt);
-    if (zeitfehlerLed_->isOn() != led) zeitfehlerLed_->setOn(led);
-    const bool offen = erfassung_.protokoll().offen();
-    if (dateiLed_->isOn() != offen) dateiLed_->setOn(offen);
-    if (fehlerpnl_->isVisible()) fehlerpnl_->zeige(statistik.anzeigeText());
-}
-
-void DirektPanel::abtastzeitUebernehmen() {
-    takt_.setIntervall(direkt::timerIntervall(abtastzeit_->value()));
-    sekundenProDiv();
-    grafikNeustart();
-    abtastzeit_->setFocus();
+void DirektPanel::writeIni(IniStore& store) {
+    DirektSettings s;
+    for (int k = 0; k < 4; ++k) s.kurve[k] = plot_[k]->isChecked();
+    s.abtastzeit = abtastzeit_->value();
+    ausgaenge_->einstellungenEintragen(s);
+    grafik_->einstellungenEintragen(s);
+    writeDirektSettings(store, s);
 }
 
 void DirektPanel::verlassen() {

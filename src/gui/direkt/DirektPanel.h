@@ -4,15 +4,12 @@
 #include <memory>
 
 #include "direkt/Anzeigeplanung.h"
+#include "direkt/DirektAusgaenge.h"
 #include "direkt/Direkterfassung.h"
 #include "direkt/PraeziserTakt.h"
-#include "hilfe/Dialoge.h"
-#include "konfig/KonfigUmrechnung.h"
 #include "shell/Panel.h"
 
 class QCheckBox;
-class QDial;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -20,19 +17,20 @@ class QToolButton;
 namespace plv7::gui {
 
 class ConnectionPicture;
+class DirektGrafik;
 class ErrorIndicator;
 class Fehlerstatistik;
 class Lamp;
 class Streifenschreiber;
-class Triggerdialog;
 class Zahlenfeld;
 class Zeigerinstrument;
 
-// The direct input/output window ("Ein-/Ausgabe"): the four outputs set in user units, the
-// four inputs sampled at a chosen interval with meters, minimum and maximum, the timing
-// statistics, a text log and the strip chart with its trigger. Everything the tick decides
-// is the core's acquisition; this window drives it with its timer and shows what it says.
-class DirektPanel : public Panel {
+// The direct input/output window ("Ein-/Ausgabe"): the four inputs sampled at a chosen
+// interval with meters, minimum and maximum, the timing statistics and a text log, composed
+// with the strip chart (DirektGrafik) and the four outputs (DirektAusgaenge). Everything the
+// tick decides is the core's acquisition; this window drives it with its timer and shows
+// what it says.
+class DirektPanel : public Panel, private DirektAusgaenge::Leitung {
     Q_OBJECT
 
 public:
@@ -49,12 +47,6 @@ public:
     // Ranges, decimals, values and labels of every channel for the current scaling.
     void skaliereElemente();
 
-    // Writes output k (0..3) from its control, pulled back to its limit first; the result
-    // also goes to the error fields. 0 or a code.
-    int AusgangSetzen(int k);
-    // Sets output k to the user value zero, held inside the channel's range.
-    int AusgangAufNull(int k);
-
     // The acquisition toggle as the operator switches it.
     void abfragenUmschalten(bool ein);
     // Every stop that is not the operator's: the log is closed without its end line.
@@ -64,7 +56,7 @@ public:
     // The interval the sampling timer runs at.
     double timerIntervall() const { return takt_.intervall(); }
     direkt::Direkterfassung& erfassung() { return erfassung_; }
-    Streifenschreiber* streifenschreiber() const { return chart_; }
+    Streifenschreiber* streifenschreiber() const;
     PraeziserTakt& takt() { return takt_; }
 
     // What the ticks cost: the work of a tick from its start to its end, without waiting.
@@ -79,63 +71,38 @@ public:
     void taktkostenZuruecksetzen() { kosten_ = {}; }
 
 private:
-    class Abfrage;
+    // The sampling tick's access to the box (DirektPanelAbfrage.cpp).
+    static std::unique_ptr<direkt::Eingangsabfrage> boxabfrage();
 
-    // Building the window (DirektPanelAufbau.cpp).
+    // Building the window (DirektPanel.cpp).
     QWidget* baueEingaenge();
     QWidget* baueSteuerung();
-    QWidget* baueGrafik();
-    QWidget* baueGrafiksteuerung();
-    QWidget* baueAusgaenge();
     QWidget* baueFusszeile();
     void baueMenues();
     void verbindeSignale();
-    void hilfetexteEintragen();
-    void einzelbildAuchImHilfemodus();
 
-    // Acquisition (DirektPanel.cpp).
+    // Acquisition (DirektPanelAbfrage.cpp).
     void abfrageStarten();
     void stoppeTimerUndAnzeige();
     // Stops the acquisition after a failed step and shows its codes.
     void erfassungsfehler(const direkt::Taktergebnis& ergebnis);
     // Collects the answer the next tick expects before another exchange takes the line.
-    void antwortVorziehen();
+    void antwortVorziehen() override;
     void abtasttakt();
     void zeigeMesswerte();
     void zeigeStatus(double jetzt);
     void abtastzeitUebernehmen();
-    void ausgangGeaendert(int k);
-    void reglerBewegt(int k, int stellung);
-    void reglerNachfuehren(int k);
-    void ausgaengeAufNull();
-    void protokollOeffnen();
-    direkt::Protokollkopf protokollkopf() const;
-
-    // Chart (DirektPanelGrafik.cpp).
-    void grafikNeustart();
-    void grafikEinteilung();
-    void yAchseEinteilung();
-    void einheitProDiv();
-    void sekundenProDiv();
-    void triggerGeaendert(bool neustart);
-    void einzelbildUmschalten();
-    void verzoegertUmschalten();
-    void grafikZeigenUmschalten();
+    void einzelbildUmgeschaltet(bool ein);
     void spurUmschalten(int k);
-    void uebernimmZeichnung(const direkt::Zeichnung& zeichnung);
+    void protokollOeffnen();
     void bildSpeichern();
-    void grafikAlsBildSpeichern();
+    direkt::Protokollkopf protokollkopf() const;
 
     std::array<Zeigerinstrument*, 4> eingang_{};
     std::array<QLineEdit*, 4> min_{};
     std::array<QLineEdit*, 4> max_{};
     std::array<QCheckBox*, 4> plot_{};
     QPushButton* minMaxReset_ = nullptr;
-    std::array<Zahlenfeld*, 4> ausgang_{};
-    std::array<QDial*, 4> regler_{};
-    std::array<QLabel*, 4> ausgangEinheit_{};
-    std::array<Zahlenfeld*, 4> begrenzung_{};
-    QPushButton* aufNull_ = nullptr;
     QPushButton* abfragen_ = nullptr;
     Zahlenfeld* abtastzeit_ = nullptr;
     QPushButton* dateiSpeichern_ = nullptr;
@@ -145,29 +112,14 @@ private:
     ErrorIndicator* fehleranzeige_ = nullptr;
     ConnectionPicture* bild_ = nullptr;
     QToolButton* hilfe_ = nullptr;
-
-    Streifenschreiber* chart_ = nullptr;
-    QCheckBox* grafikZeigen_ = nullptr;
-    Zahlenfeld* punkteProDiv_ = nullptr;
-    QLineEdit* sekProDiv_ = nullptr;
-    Zahlenfeld* prozentProDiv_ = nullptr;
-    Zahlenfeld* yOffset_ = nullptr;
-    std::array<QLineEdit*, 4> einheitProDiv_{};
-    std::array<QLabel*, 4> einheitProDivText_{};
-    QCheckBox* einzelbild_ = nullptr;
-    QPushButton* bildSpeichern_ = nullptr;
-    QCheckBox* verzoegert_ = nullptr;
-    QPushButton* triggerKnopf_ = nullptr;
-    QLabel* triggertext_ = nullptr;
-
     Fehlerstatistik* fehlerpnl_ = nullptr;
-    Triggerdialog* triggerpnl_ = nullptr;
 
-    std::unique_ptr<Abfrage> abfrage_;
+    std::unique_ptr<direkt::Eingangsabfrage> abfrage_;
     direkt::Direkterfassung erfassung_;
     direkt::Direkterfassung::Kontext kontext_;
     PraeziserTakt takt_;
-    std::array<double, 4> ausgangProzent_{};
+    DirektGrafik* grafik_ = nullptr;
+    DirektAusgaenge* ausgaenge_ = nullptr;
     direkt::Anzeigeplanung planung_;
     QWidget* eingaengeGruppe_ = nullptr;  // meters with their minimum and maximum
     // New extremes since the displays were last refreshed.
@@ -175,21 +127,6 @@ private:
     std::array<bool, 4> maximumOffen_{};
     Taktkosten kosten_;
 };
-
-// The scaling's conversions as the window's core pieces take them (the names are overloaded
-// for a record of one's own, so they are wrapped once here).
-inline double eingangCodeInEinheit(int k, double code) {
-    return ::EingangCodeInEinheit(k, code);
-}
-inline double ausgangCodeInEinheit(int k, double code) {
-    return ::AusgangCodeInEinheit(k, code);
-}
-inline double ausgangEinheitInSpannung(int k, double wert) {
-    return ::AusgangEinheitInSpannung(k, wert);
-}
-
-// The file dialog of the log and of a saved frame: a file is chosen to be extended.
-Dialoge::FileRequest protokollDateiAnfrage();
 
 // The relabelling after a change of the scaling (the configuration window calls it when
 // the operator leaves it).

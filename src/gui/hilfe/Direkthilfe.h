@@ -70,16 +70,28 @@ void hilfetextStattBefehl(const QObject* sender);
 
 // Connects a command of a window (a menu item, a button, a choice in a list). In direct-help
 // mode it shows the command's help text instead of acting: the one place where the mode
-// blocks what a window does, whether the operator or the program triggers it.
+// blocks what a window does, whether the operator or the program triggers it. A blocked
+// command first runs `zuruecknehmen`, which puts back what the signal already changed on its
+// control (a toggle switched, a knob turned), so that the control shows what the window does.
+template <typename Sender, typename Signal, typename Handler, typename Zuruecknehmen>
+void befehlVerbinden(Sender* sender, Signal signal, const QObject* context, Handler handler,
+                     Zuruecknehmen zuruecknehmen) {
+    QObject::connect(
+        sender, signal, context,
+        [sender, handler = std::move(handler), zuruecknehmen = std::move(zuruecknehmen)] {
+            if (gHilfeAktiv) {
+                zuruecknehmen();
+                hilfetextStattBefehl(sender);
+            } else {
+                handler();
+            }
+        });
+}
+
+// The same for a command whose control needs nothing put back.
 template <typename Sender, typename Signal, typename Handler>
 void befehlVerbinden(Sender* sender, Signal signal, const QObject* context, Handler handler) {
-    QObject::connect(sender, signal, context, [sender, handler = std::move(handler)] {
-        if (gHilfeAktiv) {
-            hilfetextStattBefehl(sender);
-        } else {
-            handler();
-        }
-    });
+    befehlVerbinden(sender, signal, context, std::move(handler), [] {});
 }
 
 }  // namespace plv7::gui

@@ -46,10 +46,7 @@ QAction* fensterEintrag(QMenu* menu, const QString& text, const QString& objectN
                         Panel* const* ziel) {
     QAction* action = menu->addAction(text);
     action->setObjectName(objectName);
-    // Window switching does nothing in direct-help mode.
-    QObject::connect(action, &QAction::triggered, menu, [ziel] {
-        if (!gHilfeAktiv) FensterWechseln(*ziel);
-    });
+    befehlVerbinden(action, &QAction::triggered, menu, [ziel] { FensterWechseln(*ziel); });
     return action;
 }
 
