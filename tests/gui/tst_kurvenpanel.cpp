@@ -3,6 +3,7 @@
 
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolBar>
 
 #include "GuiTestSupport.h"
@@ -213,6 +214,17 @@ private slots:
         QCOMPARE(modell().fenster.max, 166);
         aktion("BEARBEITEN_ZOOMVOLL")->trigger();
         QCOMPARE(modell().fenster.max, 9);
+
+        // A long curve: scrolling to the end keeps the width; a full memory turns red.
+        modell().aktuell().punkte = Punkte(7000, Kurvenpunkt{100, 2, 1});
+        modell().fenster = {0, 9999};
+        fenster()->KurvenNeuZeichnen();
+        auto* rollbalken = finden<QScrollBar>("KURVENPNL_SCROLLBAR");
+        rollbalken->setValue(rollbalken->maximum());
+        QCOMPARE(modell().fenster.min, 140000 - 10000);
+        QCOMPARE(modell().fenster.max, 139999);
+        QVERIFY(finden<QLineEdit>("KURVENPNL_SPEICHERBEDARF")->styleSheet().contains("FF0000"));
+        modell().aktuell().punkte = Einzelpunkt();
 
         auto* minimum = finden<Zahlenfeld>("KURVENPNL_YZOOMMIN");
         auto* maximum = finden<Zahlenfeld>("KURVENPNL_YZOOMMAX");

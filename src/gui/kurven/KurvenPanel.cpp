@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTimer>
 #include <cmath>
 
 #include "common/Zahlenfeld.h"
@@ -48,6 +49,13 @@ int KurvenPanel::KurvenpanelInit() {
     Kurvenpanel_SkaliereYAchse();
     KurvenNeuZeichnen();
     return 0;
+}
+
+bool KurvenPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grafik_ && event->type() == QEvent::Resize && graph_) {
+        QTimer::singleShot(0, this, [this] { KurvenNeuZeichnen(); });
+    }
+    return Panel::eventFilter(watched, event);
 }
 
 void KurvenPanel::KurvenpanelClear() {

@@ -67,6 +67,10 @@ public:
     KurvenGraph& graph() { return *graph_; }
     Werkzeug werkzeug() const { return werkzeug_; }
 
+protected:
+    // A new size of the large graph needs new plot data: the steps are thinned to its pixels.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 public slots:
     // A curve with steps, markers, a marking and the closing segment, for the picture.
     void vorbereitenFuerBildschirmfoto();

@@ -123,6 +123,7 @@ QWidget* KurvenPanel::baueGrafik() {
     grafikKlein_->setObjectName(name("GRAPHKLEIN"));
     grafikKlein_->setFixedHeight(90);
     graph_ = std::make_unique<KurvenGraph>(grafik_, grafikKlein_);
+    grafik_->installEventFilter(this);
     rollbalken_ = new QScrollBar(Qt::Horizontal, spalte);
     rollbalken_->setObjectName(name("SCROLLBAR"));
     rollbalken_->setRange(0, 100);
