@@ -205,6 +205,60 @@ private slots:
         QCOMPARE(modell().aktuell().punkte, Einzelpunkt());
     }
 
+    void displayModesBackgroundCurvesAndTimeBaseMarkers() {
+        ProgramFixture fixture;
+        fixture.start();
+        zeigen();
+        modell().kurven[0].punkte = {{0, 10, 1}, {4095, 10, 2}, {0, 1, 2}};
+        modell().kurven[1].punkte = {{2000, 50, 1}, {2000, 1, 1}};
+        const auto punkte = [](const char* plot) {
+            QCustomPlot* g = fenster()->graph().gross();
+            for (int i = 0; i < g->graphCount(); ++i) {
+                if (g->graph(i)->name() == QLatin1String(plot)) return g->graph(i)->dataCount();
+            }
+            return -1;
+        };
+        aktion("BEARBEITEN_HINTERGRUND_K1")->trigger();
+        aktion("BEARBEITEN_HINTERGRUND_K2")->trigger();
+        QCOMPARE(punkte("Hintergrund 1 Stufen"), 0);  // the current curve is never background
+        QCOMPARE(punkte("Hintergrund 2 Linien"), 0);
+        QVERIFY(punkte("Hintergrund 2 Stufen") > 0);
+        QCOMPARE(punkte("Linien"), 3);
+        QCOMPARE(punkte("Schlusslinie"), 2);
+        QCOMPARE(punkte("Punkte"), 3);
+        QVERIFY(punkte("Schlussstufen") > 0);
+        aktion("ANSICHT_LINIEN")->trigger();
+        QCOMPARE(punkte("Stufen"), 0);
+        QVERIFY(punkte("Hintergrund 2 Linien") > 0);
+        aktion("ANSICHT_STUFEN")->trigger();
+        QCOMPARE(punkte("Linien"), 0);
+        QVERIFY(punkte("Stufen") > 0);
+
+        // "Zeitbasis anzeigen": the name at 0 and a line with the name where it changes.
+        const int items = fenster()->graph().gross()->itemCount();
+        aktion("BEARBEITEN_ZEITBASISZEIG")->trigger();
+        QCOMPARE(fenster()->graph().gross()->itemCount(), items + 3);
+        aktion("BEARBEITEN_MARKIEREN")->trigger();
+        QCOMPARE(fenster()->graph().gross()->itemCount(), items);
+    }
+
+    void cutAndPasteThroughTheActions() {
+        ProgramFixture fixture;
+        fixture.start();
+        zeigen();
+        modell().aktuell().punkte = {{0, 10, 1}, {1, 10, 1}, {2, 10, 1}, {3, 1, 1}};
+        aktion("BEARBEITEN_ALLESMARKIEREN")->trigger();
+        aktion("BEARBEITEN_AUSSCHNEIDEN")->trigger();
+        QCOMPARE(modell().aktuell().punkte, (Punkte{{3, 1, 1}}));
+        aktion("BEARBEITEN_ALLESMARKIEREN")->trigger();
+        aktion("BEARBEITEN_EINFUEGEN")->trigger();
+        QCOMPARE(modell().aktuell().punkte,
+                 (Punkte{{3, 10, 1}, {1, 10, 1}, {2, 10, 1}, {3, 1, 1}}));
+        QCOMPARE(modell().rueckgaengigSchritte(0), 2);
+        aktion("BEARBEITEN_RUECKGAENGIG")->trigger();
+        QCOMPARE(modell().aktuell().punkte, (Punkte{{3, 1, 1}}));
+    }
+
     void viewCommandsAndValueRange() {
         ProgramFixture fixture;
         fixture.start();

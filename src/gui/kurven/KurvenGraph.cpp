@@ -75,10 +75,15 @@ KurvenGraph::KurvenGraph(QCustomPlot* gross, QCustomPlot* klein) : gross_(gross)
     klein_->axisRect()->setAutoMargins(QCP::msNone);
     klein_->axisRect()->setMargins(QMargins(2, 2, 2, 2));
 
-    for (auto& h : hintergrund_) {
+    // Named plots say what they show (in a debugger, in tests).
+    for (std::size_t k = 0; k < hintergrund_.size(); ++k) {
+        auto& h = hintergrund_[k];
+        const QString kurve = QStringLiteral("Hintergrund %1 ").arg(k + 1);
         h.linien = neuerGraph(gross_, kDunkelcyan, false);
+        h.linien->setName(kurve + QStringLiteral("Linien"));
         h.schlusslinie = nullptr;
         h.stufen = neuerGraph(gross_, kDunkelcyan, true);
+        h.stufen->setName(kurve + QStringLiteral("Stufen"));
         h.schlussstufen = nullptr;
         h.punkte = nullptr;
     }
@@ -87,6 +92,11 @@ KurvenGraph::KurvenGraph(QCustomPlot* gross, QCustomPlot* klein) : gross_(gross)
     aktuell_.stufen = neuerGraph(gross_, kBlau, true);
     aktuell_.schlussstufen = neuerGraph(gross_, kHellblau, true);
     aktuell_.punkte = neuerGraph(gross_, kRot, false);
+    aktuell_.linien->setName(QStringLiteral("Linien"));
+    aktuell_.schlusslinie->setName(QStringLiteral("Schlusslinie"));
+    aktuell_.stufen->setName(QStringLiteral("Stufen"));
+    aktuell_.schlussstufen->setName(QStringLiteral("Schlussstufen"));
+    aktuell_.punkte->setName(QStringLiteral("Punkte"));
     aktuell_.punkte->setLineStyle(QCPGraph::lsNone);
     aktuell_.punkte->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, kRot, kRot, 5));
     uebersicht_ = neuerGraph(klein_, kBlau, false);
