@@ -39,8 +39,8 @@ private slots:
         QCOMPARE(gMainpanel->childpanel(), nullptr);
         QVERIFY(fixture.find<QPushButton>("MAINPANEL_COM")->isEnabled());
         QVERIFY(fixture.find<QPushButton>("MAINPANEL_INFO")->isEnabled());
-        // The curve and characteristic windows are not available yet.
-        QVERIFY(!fixture.find<QPushButton>("MAINPANEL_KURVEN")->isEnabled());
+        // The characteristic window is not available yet.
+        QVERIFY(fixture.find<QPushButton>("MAINPANEL_KURVEN")->isEnabled());
         QVERIFY(!fixture.find<QPushButton>("MAINPANEL_KENNLINIE")->isEnabled());
         fixture.find<QPushButton>("MAINPANEL_COM")->click();
         QCOMPARE(gMainpanel->childpanel(), gCompanel);

@@ -11,7 +11,7 @@
 #include "kennlinien/KennlinienPlatzhalter.h"
 #include "konfig/KonfigPanel.h"
 #include "konfig/Konfiguration.h"
-#include "kurven/KurvenPlatzhalter.h"
+#include "kurven/KurvenPanel.h"
 #include "shell/Fenster.h"
 #include "shell/InfoPanel.h"
 #include "shell/MainPanel.h"
@@ -81,13 +81,15 @@ int Programm::starten() {
     gKonfigpanel = new KonfigPanel;
     auto* direktpanel = new DirektPanel;
     gDirektpanel = direktpanel;
-    gKurvenpanel = new KurvenPlatzhalter;
+    auto* kurvenpanel = new KurvenPanel;
+    gKurvenpanel = kurvenpanel;
     gKennlinienpanel = new KennlinienPlatzhalter;
     gInfopanel = new InfoPanel;
     for (Panel* panel : childPanels()) gMainpanel->addPanel(panel);
 
     if (const int read = ReadIni(optionen_.iniPath); read != 0) ORV_Fehlerpopup(read);
     direktpanel->DirektpanelInit();
+    if (const int kurven = kurvenpanel->KurvenpanelInit(); kurven != 0) ORV_Fehlerpopup(kurven);
     CompanelInit();
 
     gMainpanel->resize(kDesignedSize);
@@ -103,6 +105,8 @@ void Programm::beenden() {
     gestartet_ = false;
     if (const int written = WriteIni(optionen_.iniPath); written != 0) ORV_Fehlerpopup(written);
     CompanelClear();
+    if (auto* kurvenpanel = qobject_cast<KurvenPanel*>(gKurvenpanel))
+        kurvenpanel->KurvenpanelClear();
     closeAllPorts();
 }
 

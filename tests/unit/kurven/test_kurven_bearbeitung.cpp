@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "konfig/Konfiguration.h"
+#include "kurven/KurvenBearbeitung.h"
+
+namespace plv7::kurven {
+namespace {
+
+using Punkte = std::vector<Kurvenpunkt>;
+
+// Four segments of 100 ms from 0 and the closing one: starts 0, 100, 200, 300, 400.
+Kurvenmodell vierGeraden() {
+    Kurvenmodell m;
+    m.aktuell().punkte = {{0, 10, 1}, {1, 10, 1}, {2, 10, 1}, {3, 10, 1}, {4, 1, 1}};
+    return m;
+}
+
+struct MarkierungsFall {
+    double start, ende;
+    bool leer;
+    std::size_t erster, letzter;
+};
+
+TEST(KurvenBearbeitung, AMarkingCoversWholeSegmentsOnly) {
+    const Punkte p = vierGeraden().aktuell().punkte;
+    const std::vector<MarkierungsFall> faelle{
+        {100, 300, false, 1, 2}, {120, 300, false, 2, 2}, {100, 299, false, 1, 1},
+        {120, 180, true, 0, 0},  {0, 410, false, 0, 3},
+    };
+    for (const auto& f : faelle) {
+        const MarkiertePunkte m = Markiert(p, {f.start, f.ende, true});
+        EXPECT_EQ(m.leer, f.leer) << f.start << ".." << f.ende;
+        if (!f.leer) {
+            EXPECT_EQ(m.erster, f.erster) << f.start << ".." << f.ende;
+            EXPECT_EQ(m.letzter, f.letzter) << f.start << ".." << f.ende;
+        }
+    }
+}
+
+TEST(KurvenBearbeitung, DraggingAMarkingBackwardsSwapsItsEnds) {
+    Markierung m;
+    MarkierungZiehen(m, true, 300.4);
+    MarkierungZiehen(m, false, 120.0);
+    MarkierungLoslassen(m, 99.6);
+    EXPECT_TRUE(m.vorhanden);
+    EXPECT_EQ(m.start, 100.0);
+    EXPECT_EQ(m.ende, 300.0);
+}
+
+TEST(KurvenBearbeitung, AMarkingInsideOneSegmentCopiesAndDeletesNothingButPastesAfterIt) {
+    Kurvenmodell m = vierGeraden();
+    m.zwischenablage = {{9, 2, 1}};
+    m.markierung = {120, 180, true};
+    Kopieren(m);
+    EXPECT_EQ(m.zwischenablage, (Punkte{{9, 2, 1}}));
+    EXPECT_FALSE(Loeschen(m));
+    EXPECT_FALSE(m.RueckgaengigMoeglich());
+    m.markierung = {120, 180, true};
+    EXPECT_TRUE(Einfuegen(m));
+    // The piece follows point 1 and starts at the level of the point it moves back.
+    EXPECT_EQ(m.aktuell().punkte,
+              (Punkte{{0, 10, 1}, {1, 10, 1}, {2, 2, 1}, {2, 10, 1}, {3, 10, 1}, {4, 1, 1}}));
+    EXPECT_EQ(m.markierung.start, 220.05);
+}
+
+TEST(KurvenBearbeitung, CutAndPasteMovesThePieceToWhereTheMarkingStands) {
+    Kurvenmodell m = vierGeraden();
+    m.markierung = {100, 200, true};
+    EXPECT_TRUE(Ausschneiden(m));
+    EXPECT_EQ(m.zwischenablage, (Punkte{{1, 10, 1}}));
+    EXPECT_EQ(m.aktuell().punkte, (Punkte{{0, 10, 1}, {2, 10, 1}, {3, 10, 1}, {4, 1, 1}}));
+    EXPECT_FALSE(m.markierung.vorhanden);
+    // Marking the segment of point 0 exactly replaces it by the clipboard at index 0.
+    m.markierung = {0, 100, true};
+    EXPECT_TRUE(Einfuegen(m));
+    EXPECT_EQ(m.aktuell().punkte, (Punkte{{2, 10, 1}, {2, 10, 1}, {3, 10, 1}, {4, 1, 1}}));
+    EXPECT_EQ(m.rueckgaengigSchritte(0), 2);
+}
+
+TEST(KurvenBearbeitung, CuttingTheWholeCurveKeepsTheLastPoint) {
+    Kurvenmodell m = vierGeraden();
+    AllesMarkieren(m);
+    EXPECT_EQ(m.markierung.ende, 410.0);
+    EXPECT_TRUE(Ausschneiden(m));
+    EXPECT_EQ(m.aktuell().punkte, (Punkte{{4, 1, 1}}));
+    EXPECT_EQ(m.zwischenablage.size(), 4u);
+}
+
+struct ZoomFall {
+    Zeitfenster vorher;
+    bool plus;
+    Zeitfenster danach;
+};
+
+TEST(KurvenBearbeitung, ZoomSteps) {
+    const std::vector<ZoomFall> faelle{
+        {{0, 200}, true, {33, 166}},
+        {{0, 200}, false, {0, 300}},
+        {{5, 5}, true, {5, 5}},
+        {{7, 8}, true, {7, 7}},
+        {{1000, 1000}, false, {999, 1000}},
+        {{0, 9'000'000'000'000'000}, false, {0, 9'999'999'999'999'999}},
+    };
+    for (const auto& f : faelle) {
+        const Zeitfenster z = f.plus ? ZoomPlus(f.vorher) : ZoomMinus(f.vorher);
+        EXPECT_EQ(z.min, f.danach.min) << f.vorher.min << ".." << f.vorher.max;
+        EXPECT_EQ(z.max, f.danach.max) << f.vorher.min << ".." << f.vorher.max;
+    }
+}
+
+TEST(KurvenBearbeitung, ZoomToTheMarkingRemovesIt) {
+    Kurvenmodell m = vierGeraden();
+    EXPECT_FALSE(ZoomMarkierung(m));
+    m.markierung = {100, 300, true};
+    EXPECT_TRUE(ZoomMarkierung(m));
+    EXPECT_EQ(m.fenster.min, 100);
+    EXPECT_EQ(m.fenster.max, 299);
+    EXPECT_FALSE(m.markierung.vorhanden);
+}
+
+TEST(KurvenBearbeitung, ScrollBarFollowsTheWindowAndBack) {
+    EXPECT_EQ(RollbalkenStand({0, 200}, 10).groesse, 100);
+    EXPECT_EQ(RollbalkenStand({0, 200}, 10).position, 0);
+    const Rollbalken r = RollbalkenStand({500, 599}, 1000);
+    EXPECT_EQ(r.groesse, 10);
+    EXPECT_EQ(r.position, 55);
+    const Zeitfenster z = Gerollt({500, 599}, 1000, 100);
+    EXPECT_EQ(z.min, 900);
+    EXPECT_EQ(z.max, 999);
+    EXPECT_EQ(Gerollt({0, 200}, 10, 50).min, 0);  // wider than the curve
+}
+
+TEST(KurvenBearbeitung, ValueRangeNeedsMinimumBelowMaximum) {
+    KonfigurationStandardwerte();
+    Kurvenmodell m;
+    EXPECT_FALSE(WertebereichSetzen(m, 5.0, 5.0));
+    EXPECT_EQ(m.einstellungen[0].yMax, 4095);
+    EXPECT_TRUE(WertebereichSetzen(m, -3.0, 20.0));
+    EXPECT_EQ(m.einstellungen[0].yMin, 0);
+    EXPECT_EQ(m.einstellungen[0].yMax, 4095);
+    EXPECT_TRUE(WertebereichSetzen(m, 2.5, 5.0));
+    EXPECT_EQ(m.einstellungen[0].yMin, 1023);
+    EXPECT_EQ(m.einstellungen[0].yMax, 2047);
+}
+
+}  // namespace
+}  // namespace plv7::kurven
