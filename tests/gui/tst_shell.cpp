@@ -39,9 +39,11 @@ private slots:
         QCOMPARE(gMainpanel->childpanel(), nullptr);
         QVERIFY(fixture.find<QPushButton>("MAINPANEL_COM")->isEnabled());
         QVERIFY(fixture.find<QPushButton>("MAINPANEL_INFO")->isEnabled());
-        // The curve and characteristic windows are not available yet.
+        // The curve window is not available yet; the characteristic window is.
         QVERIFY(!fixture.find<QPushButton>("MAINPANEL_KURVEN")->isEnabled());
-        QVERIFY(!fixture.find<QPushButton>("MAINPANEL_KENNLINIE")->isEnabled());
+        fixture.find<QPushButton>("MAINPANEL_KENNLINIE")->click();
+        QCOMPARE(gMainpanel->childpanel(), gKennlinienpanel);
+        ZeigeChildpanel(nullptr);
         fixture.find<QPushButton>("MAINPANEL_COM")->click();
         QCOMPARE(gMainpanel->childpanel(), gCompanel);
         QCOMPARE(fixture.dialogs->count("message"), 0);

@@ -8,7 +8,7 @@
 #include "hilfe/Dialoge.h"
 #include "hilfe/Direkthilfe.h"
 #include "ini/IniStore.h"
-#include "kennlinien/KennlinienPlatzhalter.h"
+#include "kennlinien/KennlinienPanel.h"
 #include "konfig/KonfigPanel.h"
 #include "konfig/Konfiguration.h"
 #include "kurven/KurvenPlatzhalter.h"
@@ -82,12 +82,14 @@ int Programm::starten() {
     auto* direktpanel = new DirektPanel;
     gDirektpanel = direktpanel;
     gKurvenpanel = new KurvenPlatzhalter;
-    gKennlinienpanel = new KennlinienPlatzhalter;
+    auto* kennlinienpanel = new KennlinienPanel;
+    gKennlinienpanel = kennlinienpanel;
     gInfopanel = new InfoPanel;
     for (Panel* panel : childPanels()) gMainpanel->addPanel(panel);
 
     if (const int read = ReadIni(optionen_.iniPath); read != 0) ORV_Fehlerpopup(read);
     direktpanel->DirektpanelInit();
+    if (const int init = kennlinienpanel->KennlinienpanelInit(); init != 0) ORV_Fehlerpopup(init);
     CompanelInit();
 
     gMainpanel->resize(kDesignedSize);
@@ -103,6 +105,8 @@ void Programm::beenden() {
     gestartet_ = false;
     if (const int written = WriteIni(optionen_.iniPath); written != 0) ORV_Fehlerpopup(written);
     CompanelClear();
+    if (auto* kennlinienpanel = dynamic_cast<KennlinienPanel*>(gKennlinienpanel))
+        kennlinienpanel->KennlinienpanelClear();
     closeAllPorts();
 }
 
