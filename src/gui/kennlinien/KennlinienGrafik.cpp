@@ -14,7 +14,7 @@ const QColor kGruen(0, 170, 0);
 
 QCPGraph* neuerGraph(QCustomPlot* plot, const QColor& farbe, QCPGraph::LineStyle stil) {
     QCPGraph* g = plot->addGraph();
-    g->setPen(QPen(farbe, stil == QCPGraph::lsLine ? 2.0 : 1.0));
+    g->setPen(QPen(farbe, 0.0));  // cosmetic: wide pens cost many times more per segment
     g->setLineStyle(stil);
     return g;
 }
