@@ -33,8 +33,8 @@ Punktdialog::Punktdialog(QWidget* parent) : QDialog(parent) {
     x_ = new Zahlenfeld(QStringLiteral("KEPUNKTPNL_X"), 3, 1.0, this);
     y_ = new Zahlenfeld(QStringLiteral("KEPUNKTPNL_Y"), 3, 1.0, this);
     for (Zahlenfeld* feld : {x_, y_}) feld->setRange(-1e12, 1e12);
-    xText_ = new QLabel(this);
-    yText_ = new QLabel(this);
+    xText_ = new QLabel(QStringLiteral("X"), this);
+    yText_ = new QLabel(QStringLiteral("Y"), this);
     auto* layout = new QGridLayout(this);
     layout->addWidget(xText_, 0, 0);
     layout->addWidget(x_, 0, 1);

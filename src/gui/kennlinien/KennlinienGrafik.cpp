@@ -89,6 +89,9 @@ KennlinienGrafik::KennlinienGrafik(QWidget* parent)
     ergStufen_ = neuerGraph(this, kHellblau, QCPGraph::lsStepRight);
     linien_ = neuerGraph(this, kRot, QCPGraph::lsLine);
     ergaenzung_ = neuerGraph(this, kHellrot, QCPGraph::lsLine);
+    // One segment only, so a wide pen costs nothing; it stays visible along the top edge
+    // where the default characteristic lies.
+    ergaenzung_->setPen(QPen(kHellrot, 2.0));
     punkte_ = neuerGraph(this, kRot, QCPGraph::lsNone);
     punkte_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, kRot, kRot, 5));
     markierung_ = rahmen(this, kGruen);

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <cmath>
 
 #include "base/ORV_errorV3ibox.h"
@@ -187,7 +188,8 @@ void KennlinienPanel::ziehen(QPointF roh) {
                 verschobenerPunkt_ = naechsterPunkt(roh);
                 neuesVerschieben_ = false;
             }
-            const std::size_t i = verschobenerPunkt_;
+            // An undo with the button still held may have taken the picked point away.
+            const std::size_t i = std::min(verschobenerPunkt_, k.punkte.size() - 1);
             const Rohpunkt ziel = VerschiebeZiel(k, i, raster(), roh.x(), roh.y());
             koordinatenAnzeigen(ziel.x, ziel.y);
             const QPointF neu(ziel.x, ziel.y);
