@@ -277,6 +277,14 @@ private slots:
         tippen(control<Zahlenfeld>("ZEITKONSTANTE"), QStringLiteral("99"));
         QCOMPARE(fenster().zustand().zeitkonstante, 65.535);
         QVERIFY(fenster().zustand().geaendert);
+
+        // "Neu" after "Nein" to the not-saved question: everything back, the whole range shown.
+        aktion("ZOOMPLUS")->trigger();
+        fixture_->dialogs->questionAnswers = {1};
+        aktion("NEU")->trigger();
+        QVERIFY(control<QLineEdit>("KOMMENTARVORSCHAU")->text().isEmpty());
+        QCOMPARE(control<Zahlenfeld>("ZEITKONSTANTE")->value(), 0.0);
+        QCOMPARE(fenster().ansicht().breite(), 4095);
     }
 
     void leavingTheConfigurationRelabelsAndAnUnusableGridIsNoGrid() {
