@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include "Line.h"
@@ -35,6 +36,8 @@ public:
     QList<FileRequest> fileRequests;
     std::deque<int> questionAnswers;
     std::deque<FileAnswer> fileAnswers;
+    // Plays the operator in a modal window of the program before it closes.
+    std::function<void(QDialog&)> onModal;
 
     void message(const QString& title, const QString& text) override {
         shown.append({QStringLiteral("message"), title, text});
@@ -60,6 +63,7 @@ public:
     }
     void showModal(QDialog& window) override {
         shown.append({QStringLiteral("modal"), window.windowTitle(), {}});
+        if (onModal) onModal(window);
     }
 
     int count(const QString& kind) const {

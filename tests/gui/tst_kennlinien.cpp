@@ -7,7 +7,7 @@
 #include "GuiTestSupport.h"
 #include "common/ErrorIndicator.h"
 #include "kennlinien/KennlinienDatei.h"
-#include "kennlinien/KennlinienPlatzhalter.h"
+#include "kennlinien/KennlinienPanel.h"
 #include "kennlinien/Kennlinienblock.h"
 
 using namespace plv7;
@@ -16,8 +16,8 @@ using namespace plv7::gui::test;
 
 namespace {
 
-KennlinienPlatzhalter& fenster() {
-    return *static_cast<KennlinienPlatzhalter*>(gKennlinienpanel);
+KennlinienPanel& fenster() {
+    return *static_cast<KennlinienPanel*>(gKennlinienpanel);
 }
 
 Dialoge::FileAnswer gewaehlt(const QString& pfad) {

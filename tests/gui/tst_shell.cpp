@@ -39,9 +39,13 @@ private slots:
         QCOMPARE(gMainpanel->childpanel(), nullptr);
         QVERIFY(fixture.find<QPushButton>("MAINPANEL_COM")->isEnabled());
         QVERIFY(fixture.find<QPushButton>("MAINPANEL_INFO")->isEnabled());
-        // The characteristic window is not available yet.
-        QVERIFY(fixture.find<QPushButton>("MAINPANEL_KURVEN")->isEnabled());
-        QVERIFY(!fixture.find<QPushButton>("MAINPANEL_KENNLINIE")->isEnabled());
+        // Both editor windows are reachable from the main window.
+        fixture.find<QPushButton>("MAINPANEL_KURVEN")->click();
+        QCOMPARE(gMainpanel->childpanel(), gKurvenpanel);
+        ZeigeChildpanel(nullptr);
+        fixture.find<QPushButton>("MAINPANEL_KENNLINIE")->click();
+        QCOMPARE(gMainpanel->childpanel(), gKennlinienpanel);
+        ZeigeChildpanel(nullptr);
         fixture.find<QPushButton>("MAINPANEL_COM")->click();
         QCOMPARE(gMainpanel->childpanel(), gCompanel);
         QCOMPARE(fixture.dialogs->count("message"), 0);

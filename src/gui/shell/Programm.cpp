@@ -8,7 +8,7 @@
 #include "hilfe/Dialoge.h"
 #include "hilfe/Direkthilfe.h"
 #include "ini/IniStore.h"
-#include "kennlinien/KennlinienPlatzhalter.h"
+#include "kennlinien/KennlinienPanel.h"
 #include "konfig/KonfigPanel.h"
 #include "konfig/Konfiguration.h"
 #include "kurven/KurvenPanel.h"
@@ -83,13 +83,15 @@ int Programm::starten() {
     gDirektpanel = direktpanel;
     auto* kurvenpanel = new KurvenPanel;
     gKurvenpanel = kurvenpanel;
-    gKennlinienpanel = new KennlinienPlatzhalter;
+    auto* kennlinienpanel = new KennlinienPanel;
+    gKennlinienpanel = kennlinienpanel;
     gInfopanel = new InfoPanel;
     for (Panel* panel : childPanels()) gMainpanel->addPanel(panel);
 
     if (const int read = ReadIni(optionen_.iniPath); read != 0) ORV_Fehlerpopup(read);
     direktpanel->DirektpanelInit();
     if (const int kurven = kurvenpanel->KurvenpanelInit(); kurven != 0) ORV_Fehlerpopup(kurven);
+    if (const int init = kennlinienpanel->KennlinienpanelInit(); init != 0) ORV_Fehlerpopup(init);
     CompanelInit();
 
     gMainpanel->resize(kDesignedSize);
@@ -107,6 +109,8 @@ void Programm::beenden() {
     CompanelClear();
     if (auto* kurvenpanel = qobject_cast<KurvenPanel*>(gKurvenpanel))
         kurvenpanel->KurvenpanelClear();
+    if (auto* kennlinienpanel = qobject_cast<KennlinienPanel*>(gKennlinienpanel))
+        kennlinienpanel->KennlinienpanelClear();
     closeAllPorts();
 }
 

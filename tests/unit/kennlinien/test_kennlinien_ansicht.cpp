@@ -1,0 +1,112 @@
+// The characteristic window's view: zoom, scroll bar, Y zoom and what the graphs draw.
+#include <gtest/gtest.h>
+
+#include "kennlinien/KennlinienAnsicht.h"
+
+using namespace plv7;
+
+TEST(KennlinienAnsicht, ZoomSteps) {
+    KennlinienAnsicht a;
+    std::vector<int> breiten;
+    for (int i = 0; i < 3; ++i) {
+        ZoomPlus(a);
+        breiten.push_back(a.breite());
+    }
+    EXPECT_EQ(breiten, (std::vector<int>{2730, 1820, 1213}));
+    ZoomMinus(a);
+    EXPECT_EQ(a.breite(), 1820);
+    KennlinienAnsicht voll;
+    ZoomMinus(voll);
+    EXPECT_EQ(voll.links, 0);
+    EXPECT_EQ(voll.rechts, 4094);
+    // The narrowest window stays one unit wide, also zoomed out at the left end.
+    KennlinienAnsicht eng{0, 0};
+    ZoomPlus(eng);
+    EXPECT_EQ(eng.breite(), 1);
+    ZoomMinus(eng);
+    EXPECT_GE(eng.breite(), 1);
+    ZoomVoll(eng);
+    EXPECT_EQ(eng.breite(), 4095);
+}
+
+TEST(KennlinienAnsicht, ZoomToMarking) {
+    KennlinienAnsicht a;
+    Markierung m;
+    EXPECT_FALSE(ZoomMarkierung(a, m));
+    m = {true, true, 100, 300};
+    EXPECT_TRUE(ZoomMarkierung(a, m));
+    EXPECT_EQ(a.links, 100);
+    EXPECT_EQ(a.rechts, 299);
+    EXPECT_FALSE(m.vorhanden);
+    m = {true, true, 50, 50};  // no width: the view stays, the marking goes
+    EXPECT_TRUE(ZoomMarkierung(a, m));
+    EXPECT_EQ(a.links, 100);
+    EXPECT_FALSE(m.vorhanden);
+}
+
+TEST(KennlinienAnsicht, ScrollBar) {
+    KennlinienAnsicht a;
+    EXPECT_EQ(ScrollDaumen(a), 100);
+    EXPECT_EQ(ScrollPosition(a), 0);
+    a = {1000, 1999};
+    EXPECT_EQ(ScrollDaumen(a), 24);
+    EXPECT_EQ(ScrollPosition(a), 32);
+    ScrollNach(a, 100);
+    EXPECT_EQ(a.rechts, 4094);
+    EXPECT_EQ(a.breite(), 1000);
+    ScrollNach(a, 0);
+    EXPECT_EQ(a.links, 0);
+    a = {2000, 2000};
+    EXPECT_EQ(ScrollDaumen(a), 1);
+}
+
+TEST(KennlinienAnsicht, YZoomRefusesAnEmptyRange) {
+    KennlinienAnsicht a;
+    EXPECT_TRUE(YZoomSetzen(a, -50.0, 9000.0));
+    EXPECT_EQ(a.yMin, 0);
+    EXPECT_EQ(a.yMax, 4095);
+    EXPECT_TRUE(YZoomSetzen(a, 100.9, 200.9));
+    EXPECT_EQ(a.yMin, 100);
+    EXPECT_EQ(a.yMax, 200);
+    for (auto [lo, hi] : {std::pair{300.0, 300.0}, {400.0, 100.0}, {5000.0, 6000.0}}) {
+        EXPECT_FALSE(YZoomSetzen(a, lo, hi));
+        EXPECT_EQ(a.yMin, 100);
+        EXPECT_EQ(a.yMax, 200);
+    }
+}
+
+TEST(KennlinienAnsicht, DrawingTheDefaultAndAViewBeyondTheLastPoint) {
+    KennlinienZeichnung z;
+    KennlinieZeichnen(Kennlinie{}, KennlinienAnsicht{}, z);
+    EXPECT_EQ(z.punkteX, std::vector<double>{0.0});
+    EXPECT_EQ(z.ergaenzungX, (std::vector<double>{0.0, 4095.0}));
+    EXPECT_EQ(z.ergaenzungY, (std::vector<double>{4095.0, 4095.0}));
+    EXPECT_TRUE(z.linienX.empty());
+    EXPECT_EQ(z.ergStufenX.size(), 4095u + 2u);
+    EXPECT_EQ(z.uebersichtX, (std::vector<double>{0.0, 4095.0}));
+
+    Kennlinie k;
+    k.punkte = {{0, 100, 0}, {1000, 100, 0}, {500, 0, 0}};
+    KennlinienAnsicht a{3000, 3999, 0, 4095, Darstellung::Linien};
+    KennlinieZeichnen(k, a, z);
+    EXPECT_TRUE(z.linienX.empty());  // both lines lie left of the view
+    EXPECT_EQ(z.ergaenzungX, (std::vector<double>{200.0, 4095.0}));
+    EXPECT_TRUE(z.ergStufenX.empty());
+    EXPECT_EQ(z.uebersichtX, (std::vector<double>{0.0, 100.0, 200.0, 4095.0}));
+
+    a = {0, 150, 0, 4095, Darstellung::Stufen};
+    KennlinieZeichnen(k, a, z);
+    EXPECT_TRUE(z.linienX.empty());
+    EXPECT_EQ(z.punkteX, (std::vector<double>{0.0, 100.0}));
+    EXPECT_EQ(z.stufenX.size(), 2u * (100u + 2u));
+}
+
+TEST(KennlinienAnsicht, LastPointAt4095HasNoCompletionPiece) {
+    Kennlinie k;
+    k.punkte = {{0, 4095, 0}, {7, 0, 0}};
+    KennlinienZeichnung z;
+    KennlinieZeichnen(k, KennlinienAnsicht{}, z);
+    EXPECT_TRUE(z.ergaenzungX.empty());
+    EXPECT_TRUE(z.ergStufenX.empty());
+    EXPECT_EQ(z.linienX, (std::vector<double>{0.0, 4095.0}));
+}
