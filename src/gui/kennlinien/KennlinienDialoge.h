@@ -12,9 +12,9 @@ class Zahlenfeld;
 
 // "Punkt %d" (KEPUNKTPNL): the coordinates of one point in user units. There is only OK;
 // the window checks what was typed after the dialog closes.
-class Punktdialog : public QDialog {
+class Kennlinienpunktdialog : public QDialog {
 public:
-    explicit Punktdialog(QWidget* parent);
+    explicit Kennlinienpunktdialog(QWidget* parent);
 
     void fuellen(int nummer, double x, double y, const QString& xEinheit, const QString& yEinheit);
     double x() const;
@@ -25,20 +25,6 @@ private:
     QLabel* yText_;
     Zahlenfeld* x_;
     Zahlenfeld* y_;
-};
-
-// "Kommentar" (KOMM1PNL): the comment in a text box that takes at most 999 bytes.
-class Kommentardialog : public QDialog {
-public:
-    explicit Kommentardialog(QWidget* parent);
-
-    void setText(const QString& text);
-    QString text() const;
-
-private:
-    void begrenzen();
-
-    QPlainTextEdit* text_;
 };
 
 }  // namespace plv7::gui

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "base/ORV_errorV3ibox.h"
+#include "common/Editordialoge.h"
 #include "common/Neuskalierung.h"
 #include "common/Zahlenfeld.h"
 #include "hilfe/Dialoge.h"
@@ -55,8 +56,8 @@ KennlinienPanel::KennlinienPanel(QWidget* parent)
     mitte->addWidget(baueSeitenleiste());
     content()->addLayout(mitte, 1);
     content()->addWidget(baueFusszeile());
-    punktdialog_ = new Punktdialog(this);
-    kommentardialog_ = new Kommentardialog(this);
+    punktdialog_ = new Kennlinienpunktdialog(this);
+    kommentardialog_ = new Kommentardialog(this, kennlinie::kKommentarMax);
     verbindeSignale();
     hilfetexteEintragen();
 }
@@ -382,9 +383,10 @@ void KennlinienPanel::yZoomFelderZeigen() {
 }
 
 void KennlinienPanel::kommentarBearbeiten() {
-    kommentardialog_->setText(QString::fromStdString(zustand_.kennlinie.kommentar));
+    kommentardialog_->setzen(QStringLiteral("Kommentar - Kennlinie"),
+                             QString::fromStdString(zustand_.kennlinie.kommentar));
     dialoge().showModal(*kommentardialog_);
-    const std::string neu = KommentarBegrenzen(kommentardialog_->text().toStdString());
+    const std::string neu = KommentarBegrenzen(kommentardialog_->kommentar().toStdString());
     if (neu != zustand_.kennlinie.kommentar) {
         zustand_.kennlinie.kommentar = neu;
         zustand_.geaendert = true;

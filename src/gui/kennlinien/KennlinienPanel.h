@@ -24,7 +24,7 @@ namespace plv7::gui {
 class KennlinienGrafik;
 class KennlinienUebersicht;
 class Kommentardialog;
-class Punktdialog;
+class Kennlinienpunktdialog;
 class Zahlenfeld;
 
 // The characteristic window ("Kennlinienregler"): the editor of one characteristic with the
@@ -162,7 +162,7 @@ private:
     QPushButton* zurueck_ = nullptr;
     QPushButton* start_ = nullptr;
     QPushButton* stopp_ = nullptr;
-    Punktdialog* punktdialog_ = nullptr;
+    Kennlinienpunktdialog* punktdialog_ = nullptr;
     Kommentardialog* kommentardialog_ = nullptr;
 
     QAction* neu_ = nullptr;

@@ -8,29 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/Editordialoge.h"
 #include "common/Zahlenfeld.h"
 
 namespace plv7::gui {
-
-namespace {
-
-QPushButton* okKnopf(QDialog* dialog, const QString& name) {
-    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
-    ok->setObjectName(name);
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    return ok;
-}
-
-}  // namespace
-
-QString aufBytesGekuerzt(const QString& text, std::size_t bytes) {
-    QString gekuerzt = text;
-    while (static_cast<std::size_t>(gekuerzt.toUtf8().size()) > bytes) {
-        gekuerzt.chop(gekuerzt.size() > 1 && gekuerzt.back().isLowSurrogate() ? 2 : 1);
-    }
-    return gekuerzt;
-}
 
 Zeitfelder::Zeitfelder(QDialog* dialog, const QString& prefix) {
     auto* layout = new QGridLayout;
@@ -63,7 +44,7 @@ std::int64_t Zeitfelder::zeit() const {
     return kurven::ZeitZusammensetzen({teil(0), teil(1), teil(2), teil(3)});
 }
 
-Punktdialog::Punktdialog(QWidget* parent)
+Kurvenpunktdialog::Kurvenpunktdialog(QWidget* parent)
     : QDialog(parent), zeit_(this, QStringLiteral("KPUNKTPNL_")) {
     setObjectName(QStringLiteral("KPUNKTPNL"));
     wert_ = new Zahlenfeld(QStringLiteral("KPUNKTPNL_YWERT"), 4, 0.1, this);
@@ -80,14 +61,14 @@ Punktdialog::Punktdialog(QWidget* parent)
     layout->addWidget(okKnopf(this, QStringLiteral("KPUNKTPNL_OK")), 0, Qt::AlignRight);
 }
 
-void Punktdialog::setzen(int nummer, std::int64_t zeit, double wert, const QString& einheit) {
+void Kurvenpunktdialog::setzen(int nummer, std::int64_t zeit, double wert, const QString& einheit) {
     setWindowTitle(QStringLiteral("Punkt %1").arg(nummer));
     zeit_.setzen(zeit);
     wert_->setValue(wert);
     einheit_->setText(einheit);
 }
 
-double Punktdialog::wert() const {
+double Kurvenpunktdialog::wert() const {
     return wert_->value();
 }
 
@@ -103,36 +84,6 @@ Geradendialog::Geradendialog(QWidget* parent)
 void Geradendialog::setzen(int nummer, std::int64_t dauer) {
     setWindowTitle(QStringLiteral("Gerade %1").arg(nummer));
     dauer_.setzen(dauer);
-}
-
-Kommentardialog::Kommentardialog(QWidget* parent)
-    : QDialog(parent), text_(new QPlainTextEdit(this)) {
-    setObjectName(QStringLiteral("KOMM1PNL"));
-    text_->setObjectName(QStringLiteral("KOMM1PNL_TEXTBOX"));
-    text_->setMinimumSize(360, 160);
-    QObject::connect(text_, &QPlainTextEdit::textChanged, this, [this] { begrenzen(); });
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text_, 1);
-    layout->addWidget(okKnopf(this, QStringLiteral("KOMM1PNL_OK")), 0, Qt::AlignRight);
-}
-
-void Kommentardialog::setzen(int nummer, const QString& kommentar) {
-    setWindowTitle(QStringLiteral("Kommentar - Kurve %1").arg(nummer));
-    text_->setPlainText(kommentar);
-}
-
-QString Kommentardialog::kommentar() const {
-    return text_->toPlainText();
-}
-
-void Kommentardialog::begrenzen() {
-    const QString text = text_->toPlainText();
-    const QString gekuerzt = aufBytesGekuerzt(text, kurven::kKommentarMax);
-    if (gekuerzt == text) return;
-    // The file keeps a comment in 1000 bytes with its terminating NUL.
-    const QSignalBlocker sperre(text_);
-    text_->setPlainText(gekuerzt);
-    text_->moveCursor(QTextCursor::End);
 }
 
 }  // namespace plv7::gui

@@ -28,9 +28,9 @@ private:
 };
 
 // KPUNKTPNL: the time and value of one point, changed when OK is pressed.
-class Punktdialog : public QDialog {
+class Kurvenpunktdialog : public QDialog {
 public:
-    explicit Punktdialog(QWidget* parent);
+    explicit Kurvenpunktdialog(QWidget* parent);
     void setzen(int nummer, std::int64_t zeit, double wert, const QString& einheit);
     std::int64_t zeit() const { return zeit_.zeit(); }
     double wert() const;
@@ -51,20 +51,5 @@ public:
 private:
     Zeitfelder dauer_;
 };
-
-// KOMM1PNL: the comment of a curve, at most 999 bytes.
-class Kommentardialog : public QDialog {
-public:
-    explicit Kommentardialog(QWidget* parent);
-    void setzen(int nummer, const QString& kommentar);
-    QString kommentar() const;
-
-private:
-    void begrenzen();
-    QPlainTextEdit* text_;
-};
-
-// The longest front of `text` that fits into `bytes` bytes of UTF-8.
-QString aufBytesGekuerzt(const QString& text, std::size_t bytes);
 
 }  // namespace plv7::gui

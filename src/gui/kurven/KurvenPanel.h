@@ -23,7 +23,7 @@ namespace plv7::gui {
 
 class Geradendialog;
 class Kommentardialog;
-class Punktdialog;
+class Kurvenpunktdialog;
 class Zahlenfeld;
 
 // The curve generator ("Kurvengenerator"): the operator draws and edits the four output curves
@@ -132,7 +132,7 @@ private:
     Zahlenfeld* yZoomMin_ = nullptr;
     Zahlenfeld* yZoomMax_ = nullptr;
     QMenu* zeitbasisMenue_ = nullptr;
-    Punktdialog* punktdialog_ = nullptr;
+    Kurvenpunktdialog* punktdialog_ = nullptr;
     Geradendialog* geradendialog_ = nullptr;
     Kommentardialog* kommentardialog_ = nullptr;
 

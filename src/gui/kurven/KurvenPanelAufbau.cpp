@@ -15,6 +15,7 @@
 
 #include "com/ComPort.h"
 #include "common/ConnectionPicture.h"
+#include "common/Editordialoge.h"
 #include "common/ErrorIndicator.h"
 #include "common/Neuskalierung.h"
 #include "common/StatusLamps.h"
@@ -83,9 +84,9 @@ KurvenPanel::KurvenPanel(QWidget* parent)
     content()->addLayout(mitte, 1);
     content()->addWidget(baueFusszeile());
 
-    punktdialog_ = new Punktdialog(this);
+    punktdialog_ = new Kurvenpunktdialog(this);
     geradendialog_ = new Geradendialog(this);
-    kommentardialog_ = new Kommentardialog(this);
+    kommentardialog_ = new Kommentardialog(this, kurven::kKommentarMax);
     for (QDialog* dialog :
          std::initializer_list<QDialog*>{punktdialog_, geradendialog_, kommentardialog_}) {
         dialog->setWindowFlag(Qt::Dialog);

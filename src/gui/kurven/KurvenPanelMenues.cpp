@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "base/ORV_errorV3ibox.h"
+#include "common/Editordialoge.h"
 #include "common/Ressourcen.h"
 #include "common/Zahlenfeld.h"
 #include "hilfe/Dialoge.h"
@@ -384,7 +385,7 @@ void KurvenPanel::YZoomKurven_Callback() {
 }
 
 void KurvenPanel::kommentarBearbeiten() {
-    kommentardialog_->setzen(modell().aktuelleKurve + 1,
+    kommentardialog_->setzen(QStringLiteral("Kommentar - Kurve %1").arg(modell().aktuelleKurve + 1),
                              QString::fromStdString(modell().aktuell().kommentar));
     kommentardialog_->open();
 }
