@@ -77,6 +77,11 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         save(gMainpanel, folder, panel->objectName());
     }
+    // The curve window with its time-base markers.
+    ZeigeChildpanel(gKurvenpanel);
+    gKurvenpanel->findChild<QAction*>(QStringLiteral("KURVEN_BEARBEITEN_ZEITBASISZEIG"))->trigger();
+    QApplication::processEvents();
+    save(gMainpanel, folder, QStringLiteral("KURVENPNL_ZEITBASIS"));
     gInfopanel->show();
     save(gInfopanel, folder, QStringLiteral("INFOPNL"));
     gInfopanel->hide();

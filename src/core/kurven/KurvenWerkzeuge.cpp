@@ -129,6 +129,8 @@ double VerschiebenX(const std::vector<Kurvenpunkt>& punkte, std::size_t i, doubl
     const double c = static_cast<double>(PunktStartzeit(punkte, n));
     const double tp = tickVon(punkte[p]);
     const double ti = tickVon(punkte[i]);
+    // A time base the box does not know (from a file) gives no grid: the point stays.
+    if (tp <= 0 || ti <= 0) return static_cast<double>(PunktStartzeit(punkte, i));
     double xs = 0.0;
     if (ti > tp) {
         const double g = ti;
@@ -164,14 +166,14 @@ std::string PunktVerschieben(Kurvenmodell& modell, std::size_t i, double x, std:
         const double h = (xs - b) / tp;
         if (h > kLaengeMaxD) return kResultierendZuLang;
         const double m = std::trunc(h + 0.5);
-        if (m < 1.0) return kUnvorhergesehen;
+        if (!(m >= 1.0)) return kUnvorhergesehen;  // also without a grid (NaN)
         neu[p].laenge = static_cast<std::int32_t>(m);
         if (i != letzter) {
             const double c = static_cast<double>(PunktStartzeit(punkte, i + 1));
             const double h2 = (c - xs) / ti;
             if (h2 > kLaengeMaxD) return kResultierendZuLang;
             const double k = std::trunc(h2 + 0.5);
-            if (k < 1.0) return kUnvorhergesehen;
+            if (!(k >= 1.0)) return kUnvorhergesehen;
             const double vorher = punkte[p].laenge * tp + punkte[i].laenge * ti;
             if (m * tp + k * ti != vorher) return kUnvorhergesehen;
             neu[i].laenge = static_cast<std::int32_t>(k);
@@ -197,7 +199,7 @@ std::string PunktKoordinatenSetzen(Kurvenmodell& modell, std::size_t i, std::int
         const std::int64_t ti = ZeitbasisTick(punkte[i].zeitbasis);
         const std::int64_t g = std::max(tp, ti);
         const std::int64_t s = zeit - alt;
-        if (g <= 0 || s % g != 0) return kNichtImRaster;
+        if (tp <= 0 || ti <= 0 || s % g != 0) return kNichtImRaster;
         if (zeit <= PunktStartzeit(punkte, p)) return kZeitZuKlein;
         if (zeit >= PunktStartzeit(punkte, n) && i != letzter) return kZeitZuGross;
         const std::int64_t laengeP = punkte[p].laenge + s / tp;
@@ -230,7 +232,8 @@ std::string PunktAufloesen(Kurvenmodell& modell, std::size_t i) {
     auto neu = punkte;
     if (i != 0 && i != letzter) {
         if (punkte[i].zeitbasis != punkte[i - 1].zeitbasis) return kUngleicheZeitbasen;
-        if (punkte[i - 1].laenge + punkte[i].laenge > kLaengeMax) return kAufloesenZuLang;
+        if (std::int64_t{punkte[i - 1].laenge} + punkte[i].laenge > kLaengeMax)
+            return kAufloesenZuLang;
         neu[i - 1].laenge += punkte[i].laenge;
     }
     neu.erase(neu.begin() + static_cast<std::ptrdiff_t>(i));
@@ -245,6 +248,7 @@ std::string GeradeTeilen(Kurvenmodell& modell, double x) {
     if (i + 1 >= punkte.size()) return {};
     const Kurvenpunkt& p = punkte[i];
     if (p.laenge == 1) return kNichtTeilbar;
+    if (p.laenge < 2 || tickVon(p) <= 0) return {};  // read as stored from a file or the box
     const double start = static_cast<double>(PunktStartzeit(punkte, i));
     const double e = std::clamp(std::trunc((x - start) / tickVon(p) + 0.5), 1.0, p.laenge - 1.0);
     const double v = std::trunc(p.wert + (punkte[i + 1].wert - p.wert) * e / p.laenge);

@@ -280,7 +280,9 @@ void KurvenGraph::zeitbasisMarkenZeichnen(const std::vector<Kurvenpunkt>& punkte
         t->setText(QString::fromLatin1(ZeitbasisName(zeitbasis).data()));
         t->setColor(kGelb);
         t->setFont(klein);
-        t->setBrush(Qt::NoBrush);
+        // Yellow alone cannot be read on the white plot: the name gets a dark underlay.
+        t->setBrush(QColor(0x40, 0x40, 0x40, 200));
+        t->setPadding(QMargins(2, 1, 2, 1));
         marken_.push_back(t);
     };
     text(0, punkte.front().zeitbasis);

@@ -42,7 +42,15 @@ int KurvenPanel::abbruchWeilNichtGespeichert() {
     return AbbruchWeilKurvenNichtGespeichert();
 }
 
+void KurvenPanel::titelZeigen() {
+    const QString titel = kurvenAblage().fenstertitel();
+    setWindowTitle(titel);
+    titel_->setText(titel_->fontMetrics().elidedText(titel, Qt::ElideMiddle, 262));
+    titel_->setToolTip(titel);
+}
+
 int KurvenPanel::KurvenpanelInit() {
+    titelZeigen();
     kurvenWahl_[static_cast<std::size_t>(modell().aktuelleKurve)]->setChecked(true);
     darstellung_[static_cast<std::size_t>(modell().darstellung) - 1]->setChecked(true);
     kommentarvorschauZeigen();

@@ -98,6 +98,7 @@ private:
     void YZoomKurven_Callback();
     void kommentarBearbeiten();
     void kommentarvorschauZeigen();
+    void titelZeigen();
     void undoDimmen();
 
     // Mouse tools (KurvenPanel.cpp).
@@ -124,6 +125,7 @@ private:
     std::array<QLineEdit*, 4> zeitfelder_{};
     QLineEdit* wertanzeige_ = nullptr;
     QLineEdit* kommentarvorschau_ = nullptr;
+    QLabel* titel_ = nullptr;
     QLineEdit* speicherbedarf_ = nullptr;
     Zahlenfeld* zyklen_ = nullptr;
     Zahlenfeld* ruhezustand_ = nullptr;

@@ -65,7 +65,7 @@ KurvenPanel::KurvenPanel(QWidget* parent)
     KurvenAblage& ablage = kurvenAblage();
     ablage.setFenster(this);
     ablage.setAnzeigen([this] {
-        setWindowTitle(kurvenAblage().fenstertitel());
+        titelZeigen();
         kommentarvorschauZeigen();
         Kurvenpanel_SkaliereYAchse();
         KurvenNeuZeichnen();
@@ -157,6 +157,14 @@ QWidget* KurvenPanel::baueSeitenleiste() {
     auto* layout = new QVBoxLayout(spalte);
     layout->setContentsMargins(6, 0, 0, 0);
     layout->setSpacing(6);
+    // The window sits inside the main window without a title bar of its own: its title,
+    // which names the curves' file, stands here.
+    titel_ = new QLabel(spalte);
+    titel_->setObjectName(name("TITEL"));
+    QFont fett = titel_->font();
+    fett.setBold(true);
+    titel_->setFont(fett);
+    layout->addWidget(titel_);
     layout->addWidget(grafikKlein_);
 
     auto* kommentar = new QGroupBox(QStringLiteral("Kommentar"), spalte);

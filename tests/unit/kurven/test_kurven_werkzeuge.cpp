@@ -165,5 +165,16 @@ TEST_F(KurvenWerkzeuge, LengthChangeInTheSegmentsOwnTicks) {
     EXPECT_EQ(m.aktuell().punkte.back().laenge, 1);
 }
 
+TEST_F(KurvenWerkzeuge, PointsReadAsStoredWithoutATimeBaseAreRefusedNotBroken) {
+    // Files carry time bases and lengths without checks: code 0 has no tick.
+    const Punkte vorher{{0, 4, 0}, {10, 0, 1}, {20, 70000, 1}, {30, 1, 1}};
+    Kurvenmodell m = mit(vorher);
+    EXPECT_EQ(PunktVerschieben(m, 1, 50.0, 10), "Unvorhergesehene Operation.");
+    EXPECT_EQ(PunktKoordinatenSetzen(m, 1, 100, 0.0).substr(0, 30),
+              "Die angegebene Zeitkoordinate ");
+    EXPECT_NE(PunktAufloesen(m, 2), "");  // 0 + 70000 ticks
+    EXPECT_EQ(m.aktuell().punkte, vorher);
+}
+
 }  // namespace
 }  // namespace plv7::kurven
