@@ -1,4 +1,5 @@
 // Renders every window of the program, as the operator sees it on a simulated box, to PNG.
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include "direkt/DirektPanel.h"
 #include "direkt/Streifenschreiber.h"
 #include "konfig/Konfiguration.h"
+#include "kurven/KurvenPanel.h"
 #include "shell/InfoPanel.h"
 #include "shell/Panel.h"
 #include "shell/Uebersetzung.h"
@@ -55,6 +57,24 @@ void direktfensterMitBild(plv7::sim::Box& box) {
     panel->findChild<QDialog*>(QStringLiteral("FEHLERPNL"))->hide();
 }
 
+// A curve with steps, markers, a marking, a background curve and the closing segment.
+void kurvenfensterMitKurve() {
+    auto* panel = qobject_cast<KurvenPanel*>(gKurvenpanel);
+    auto aktion = [panel](const char* name) {
+        return panel->findChild<QAction*>(QStringLiteral("KURVEN_") + QLatin1String(name));
+    };
+    plv7::kurven::Kurvenmodell& m = panel->modell();
+    m.aktuell().punkte = {{0, 20, 2},    {3000, 10, 2}, {3000, 15, 2}, {800, 4, 3},
+                          {2500, 30, 2}, {3600, 10, 2}, {1200, 1, 3}};
+    m.aktuell().kommentar = "Anfahrrampe mit Haltephase";
+    m.kurven[1].punkte = {{1000, 40, 2}, {2000, 60, 2}, {1500, 1, 2}};
+    aktion("BEARBEITEN_HINTERGRUND_K2")->setChecked(true);
+    m.GanzeKurveZeigen();
+    aktion("BEARBEITEN_MARKIEREN")->trigger();
+    m.markierung = {2000, 3500, true};
+    panel->modellZeigen();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,6 +94,7 @@ int main(int argc, char** argv) {
     for (Panel* panel : {gDirektpanel, gCompanel, gKonfigpanel, gKurvenpanel, gKennlinienpanel}) {
         ZeigeChildpanel(panel);
         if (panel == gDirektpanel) direktfensterMitBild(*fixture.line->box('1'));
+        if (panel == gKurvenpanel) kurvenfensterMitKurve();
         QApplication::processEvents();
         save(gMainpanel, folder, panel->objectName());
     }

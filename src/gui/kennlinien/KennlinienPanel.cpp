@@ -123,10 +123,6 @@ void KennlinienPanel::neuZeichnen() {
     uebersicht_->replot();
 }
 
-void KennlinienPanel::vorbereitenFuerBildschirmfoto() {
-    neuZeichnen();
-}
-
 // The gestures on the large graph. A press is the gesture's first drag event, as the graph's
 // cursor jumps to the pointer when the button goes down.
 

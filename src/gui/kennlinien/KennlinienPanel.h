@@ -71,10 +71,6 @@ public:
     // Where the scroll bar puts the view: its thumb and position from the view.
     void scrollbarAktualisieren();
 
-public slots:
-    // The default characteristic as the screenshot shows it.
-    void vorbereitenFuerBildschirmfoto();
-
 private:
     // Building (KennlinienPanelAufbau.cpp).
     void baueAktionen();

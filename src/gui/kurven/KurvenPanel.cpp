@@ -291,18 +291,10 @@ void KurvenPanel::geradendialogUebernehmen() {
     KurvenNeuZeichnen();
 }
 
-void KurvenPanel::vorbereitenFuerBildschirmfoto() {
-    Kurvenmodell& m = modell();
-    m.aktuell().punkte = {{0, 20, 2},    {3000, 10, 2}, {3000, 15, 2}, {800, 4, 3},
-                          {2500, 30, 2}, {3600, 10, 2}, {1200, 1, 3}};
-    m.aktuell().kommentar = "Anfahrrampe mit Haltephase";
-    m.kurven[1].punkte = {{1000, 40, 2}, {2000, 60, 2}, {1500, 1, 2}};
-    hintergrund_[1]->setChecked(true);
-    m.GanzeKurveZeigen();
-    m.markierung = {2000, 3500, true};
-    werkzeuge_[static_cast<std::size_t>(Werkzeug::Markieren)]->trigger();
-    m.markierung = {2000, 3500, true};
+void KurvenPanel::modellZeigen() {
+    titelZeigen();
     kommentarvorschauZeigen();
+    Kurvenpanel_SkaliereYAchse();
     KurvenNeuZeichnen();
 }
 

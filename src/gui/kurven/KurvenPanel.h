@@ -57,6 +57,9 @@ public:
     int KurvenpanelInit();
     void KurvenpanelClear();
 
+    // Everything the window shows of the model after the curves were replaced (loading, a
+    // transfer from the box): title, comment, value axis and the full redraw.
+    void modellZeigen();
     // The full redraw after every change: graphs, memory display, cycles and rest value,
     // dimming of undo and redo, scroll bar.
     void KurvenNeuZeichnen();
@@ -70,10 +73,6 @@ public:
 protected:
     // A new size of the large graph needs new plot data: the steps are thinned to its pixels.
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-public slots:
-    // A curve with steps, markers, a marking and the closing segment, for the picture.
-    void vorbereitenFuerBildschirmfoto();
 
 private:
     // Building (KurvenPanelAufbau.cpp).

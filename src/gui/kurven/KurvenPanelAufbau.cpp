@@ -64,12 +64,7 @@ KurvenPanel::KurvenPanel(QWidget* parent)
     setLocale(QLocale::c());
     KurvenAblage& ablage = kurvenAblage();
     ablage.setFenster(this);
-    ablage.setAnzeigen([this] {
-        titelZeigen();
-        kommentarvorschauZeigen();
-        Kurvenpanel_SkaliereYAchse();
-        KurvenNeuZeichnen();
-    });
+    ablage.setAnzeigen([this] { modellZeigen(); });
     NeuskalierungAnmelden(this, [this] {
         Kurvenpanel_SkaliereYAchse();
         KurvenNeuZeichnen();
