@@ -10,6 +10,8 @@
 #include "GuiTestSupport.h"
 #include "common/Zahlenfeld.h"
 #include "direkt/DirektPanel.h"
+#include "kennlinien/KennlinienPanel.h"
+#include "konfig/KonfigUmrechnung.h"
 #include "konfig/Konfiguration.h"
 #include "shell/InfoPanel.h"
 #include "shell/Panel.h"
@@ -48,6 +50,19 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         save(gMainpanel, folder, panel->objectName());
     }
+    // The characteristic window zoomed into a few short lines, so that the stored lines, the
+    // digitised steps and the completion piece show side by side.
+    auto* kennlinien = static_cast<KennlinienPanel*>(gKennlinienpanel);
+    kennlinien->zustand().kennlinie.punkte = {
+        {0, 2000, 0}, {35, 40, 0}, {10, 50, 0}, {30, 110, 0}, {5, 0, 0}};
+    ZeigeChildpanel(kennlinien);
+    for (int i = 0; i < 6; ++i)
+        test::menuAktion(kennlinien, QStringLiteral("KENNLI_ZOOMPLUS"))->trigger();
+    kennlinien->findChild<Zahlenfeld*>(QStringLiteral("KENNLPNL_YZOOMMAX"))
+        ->setValue(plv7::AusgangCodeInEinheit(gKonfig, 0, 40.5));
+    QApplication::processEvents();
+    save(gMainpanel, folder, QStringLiteral("KENNLPNL_GEZOOMT"));
+    kennlinien->zustand().geaendert = false;
     gInfopanel->show();
     save(gInfopanel, folder, QStringLiteral("INFOPNL"));
     gInfopanel->hide();
