@@ -15,6 +15,8 @@
 #include "common/Zahlenfeld.h"
 #include "direkt/DirektPanel.h"
 #include "direkt/Streifenschreiber.h"
+#include "kennlinien/KennlinienPanel.h"
+#include "konfig/KonfigUmrechnung.h"
 #include "konfig/Konfiguration.h"
 #include "kurven/KurvenPanel.h"
 #include "shell/InfoPanel.h"
@@ -103,6 +105,19 @@ int main(int argc, char** argv) {
     gKurvenpanel->findChild<QAction*>(QStringLiteral("KURVEN_BEARBEITEN_ZEITBASISZEIG"))->trigger();
     QApplication::processEvents();
     save(gMainpanel, folder, QStringLiteral("KURVENPNL_ZEITBASIS"));
+    // The characteristic window zoomed into a few short lines, so that the stored lines, the
+    // digitised steps and the completion piece show side by side.
+    auto* kennlinien = static_cast<KennlinienPanel*>(gKennlinienpanel);
+    kennlinien->zustand().kennlinie.punkte = {
+        {0, 2000, 0}, {35, 40, 0}, {10, 50, 0}, {30, 110, 0}, {5, 0, 0}};
+    ZeigeChildpanel(kennlinien);
+    for (int i = 0; i < 6; ++i)
+        test::menuAktion(kennlinien, QStringLiteral("KENNLI_ZOOMPLUS"))->trigger();
+    kennlinien->findChild<Zahlenfeld*>(QStringLiteral("KENNLPNL_YZOOMMAX"))
+        ->setValue(plv7::AusgangCodeInEinheit(gKonfig, 0, 40.5));
+    QApplication::processEvents();
+    save(gMainpanel, folder, QStringLiteral("KENNLPNL_GEZOOMT"));
+    kennlinien->zustand().geaendert = false;
     gInfopanel->show();
     save(gInfopanel, folder, QStringLiteral("INFOPNL"));
     gInfopanel->hide();

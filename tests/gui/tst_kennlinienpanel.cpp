@@ -304,12 +304,15 @@ private slots:
 
     void writesIntoTheBoxAndReadsItBack() {
         klick(1000, 0);
+        tippen(control<Zahlenfeld>("KURVENNR"), QStringLiteral("3"));
         control<QPushButton>("SCHREIBEN")->click();
         QCOMPARE(fixture_->dialogs->count("message"), 0);
         klick(2000, 3000);
         control<QPushButton>("LESEN")->click();
         QCOMPARE(punkte(), (Punkte{{0, 4095}, {1000, 0}}));
         QCOMPARE(fenster().windowTitle(), QStringLiteral("Kennlinienregler"));
+        control<QPushButton>("AUSGANG4SETZEN")->click();
+        QCOMPARE(fixture_->line->box('1')->outputMillivolts(4), 3000);
     }
 
 private:

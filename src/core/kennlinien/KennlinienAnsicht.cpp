@@ -108,7 +108,9 @@ void KennlinieZeichnen(const Kennlinie& kennlinie, const KennlinienAnsicht& ansi
                         z.ergaenzungX = {x0, x1};
                         z.ergaenzungY = {y0, y1};
                     }
-                    if (stufen) DigitaleStufen(x0, y0, x1, y1, z.ergStufenX, z.ergStufenY);
+                    if (stufen)
+                        DigitaleStufen(x0, y0, x1, y1, z.ergStufenX, z.ergStufenY, sichtLinks,
+                                       sichtRechts);
                 }
             } else {
                 if (linien) {
@@ -120,7 +122,8 @@ void KennlinieZeichnen(const Kennlinie& kennlinie, const KennlinienAnsicht& ansi
                     z.linienX.push_back(x1);
                     z.linienY.push_back(y1);
                 }
-                if (stufen) DigitaleStufen(x0, y0, x1, y1, z.stufenX, z.stufenY);
+                if (stufen)
+                    DigitaleStufen(x0, y0, x1, y1, z.stufenX, z.stufenY, sichtLinks, sichtRechts);
             }
         }
         x0 = x1;

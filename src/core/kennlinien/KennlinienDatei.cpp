@@ -13,13 +13,18 @@ using namespace kennlinien_datei;
 namespace {
 
 // What every characteristic the program makes has, also one read from a box: outputs within
-// 0..4095 and lines of at least one unit, so that X positions rise.
+// 0..4095 and lines of at least one unit, so that X positions rise, and the last point no
+// further right than 4095, where the editor's limits and the view end.
 bool punkteGueltig(const std::vector<Kennlinienpunkt>& punkte) {
+    std::int64_t position = 0;
     for (std::size_t i = 0; i < punkte.size(); ++i) {
         if (punkte[i].y < 0 || punkte[i].y > kennlinie::kRohMax) return false;
-        if (i + 1 < punkte.size() && punkte[i].laenge < 1) return false;
+        if (i + 1 < punkte.size()) {
+            if (punkte[i].laenge < 1) return false;
+            position += punkte[i].laenge;
+        }
     }
-    return true;
+    return position <= kennlinie::kRohMax;
 }
 
 bool kennungPasst(std::span<const std::uint8_t> kopf) {

@@ -244,16 +244,31 @@ Bearbeitung GeradeTeilen(Kennlinie& kennlinie, double x, const VorAenderung& vor
 }
 
 void DigitaleStufen(double x0, double y0, double x1, double y1, std::vector<double>& xs,
-                    std::vector<double>& ys) {
+                    std::vector<double>& ys, double von, double bis) {
     const auto n = static_cast<std::int64_t>(std::fabs(std::trunc(x1 - x0)));
-    xs.push_back(x0);
-    ys.push_back(y0);
-    for (std::int64_t k = 0; k < n; ++k) {
-        xs.push_back(x0 + static_cast<double>(k) + 1.0);
-        ys.push_back(std::floor(y0 + (y1 - y0) * static_cast<double>(k) / (x1 - x0) + 0.5));
+    const auto wert = [&](std::int64_t k) {
+        return std::floor(y0 + (y1 - y0) * static_cast<double>(k) / (x1 - x0) + 0.5);
+    };
+    // The steps whose right end x0 + k + 1 lies inside the window, and the one before them.
+    const std::int64_t erster =
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(std::floor(von - x0)) - 1, 0, n);
+    const std::int64_t ende =
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(std::ceil(bis - x0)), 0, n);
+    if (erster == 0) {
+        xs.push_back(x0);
+        ys.push_back(y0);
+    } else {
+        xs.push_back(x0 + static_cast<double>(erster));
+        ys.push_back(wert(erster - 1));
     }
-    xs.push_back(x1);
-    ys.push_back(y1);
+    for (std::int64_t k = erster; k < ende; ++k) {
+        xs.push_back(x0 + static_cast<double>(k) + 1.0);
+        ys.push_back(wert(k));
+    }
+    if (ende == n) {
+        xs.push_back(x1);
+        ys.push_back(y1);
+    }
 }
 
 }  // namespace plv7

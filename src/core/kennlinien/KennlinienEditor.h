@@ -82,9 +82,11 @@ Bearbeitung GeradeTeilen(Kennlinie& kennlinie, double x, const VorAenderung& vor
 
 // The digitised steps the box outputs for the line from (x0, y0) to (x1, y1), as the corner
 // points of a step plot whose steps take the value of their right point: the lead-in at
-// (x0, y0), then (x0 + k + 1, value at x0 + k) for every raster unit k, then (x1, y1).
+// (x0, y0), then (x0 + k + 1, value at x0 + k) for every raster unit k, then (x1, y1). With
+// a window von..bis only the steps inside it: a line of a corrupt file may be millions of
+// units long.
 void DigitaleStufen(double x0, double y0, double x1, double y1, std::vector<double>& xs,
-                    std::vector<double>& ys);
+                    std::vector<double>& ys, double von = 0.0, double bis = 4096.0);
 
 namespace kennlinien_editor {
 inline constexpr const char* kGeradeZuLang = "Gerade zu lang!";

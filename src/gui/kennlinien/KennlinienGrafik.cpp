@@ -12,8 +12,27 @@ const QColor kBlau(0, 0, 255);
 const QColor kHellblau(150, 150, 255);
 const QColor kGruen(0, 170, 0);
 
+// A graph that may draw a few pixels past its axis rect: the default characteristic lies on
+// the top edge, and its line and the marker in the corner would otherwise be cut in half.
+class RandGraph : public QCPGraph {
+public:
+    RandGraph(QCPAxis* x, QCPAxis* y, int randX, int randY)
+        : QCPGraph(x, y), randX_(randX), randY_(randY) {}
+
+protected:
+    QRect clipRect() const override {
+        return QCPGraph::clipRect().adjusted(-randX_, -randY_, randX_, randY_);
+    }
+
+private:
+    int randX_;
+    int randY_;
+};
+
 QCPGraph* neuerGraph(QCustomPlot* plot, const QColor& farbe, QCPGraph::LineStyle stil) {
-    QCPGraph* g = plot->addGraph();
+    // Markers reach past the edges on every side, lines only above and below.
+    const int randX = stil == QCPGraph::lsNone ? 5 : 0;
+    QCPGraph* g = new RandGraph(plot->xAxis, plot->yAxis, randX, 3);
     g->setPen(QPen(farbe, 0.0));  // cosmetic: wide pens cost many times more per segment
     g->setLineStyle(stil);
     return g;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -50,7 +51,18 @@ KennlinienPanel::KennlinienPanel(QWidget* parent)
     NeuskalierungAnmelden(this, [this] { Kennlinienpanel_SkaliereYAchse(); });
     baueAktionen();
     baueMenues();
-    content()->addWidget(baueWerkzeugleiste());
+    // The title beside the tool bar names the file the characteristic belongs to.
+    auto* kopf = new QHBoxLayout;
+    kopf->addWidget(baueWerkzeugleiste());
+    kopf->addStretch(1);
+    titel_ = new QLabel(this);
+    titel_->setObjectName(QStringLiteral("KENNLPNL_TITEL"));
+    QFont fett = titel_->font();
+    fett.setBold(true);
+    fett.setPointSize(fett.pointSize() + 2);
+    titel_->setFont(fett);
+    kopf->addWidget(titel_);
+    content()->addLayout(kopf);
     auto* mitte = new QHBoxLayout;
     mitte->addWidget(baueGrafikbereich(), 1);
     mitte->addWidget(baueSeitenleiste());
@@ -409,6 +421,7 @@ void KennlinienPanel::felderAusZustand() {
 
 void KennlinienPanel::titelAktualisieren() {
     setWindowTitle(bedienung_.titel());
+    titel_->setText(windowTitle());
 }
 
 void KennlinienPanel::dateibefehl(int (KennlinienBedienung::*befehl)(), bool ganzeAnsicht) {

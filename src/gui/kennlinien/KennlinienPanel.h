@@ -132,6 +132,7 @@ private:
     std::size_t verschobenerPunkt_ = 0;
     bool scrollOffen_ = false;
 
+    QLabel* titel_ = nullptr;
     KennlinienGrafik* grafik_ = nullptr;
     KennlinienUebersicht* uebersicht_ = nullptr;
     QScrollBar* scrollbar_ = nullptr;

@@ -98,7 +98,8 @@ TEST(KennlinienAnsicht, DrawingTheDefaultAndAViewBeyondTheLastPoint) {
     KennlinieZeichnen(k, a, z);
     EXPECT_TRUE(z.linienX.empty());
     EXPECT_EQ(z.punkteX, (std::vector<double>{0.0, 100.0}));
-    EXPECT_EQ(z.stufenX.size(), 2u * (100u + 2u));
+    // The second line's steps end with the view: 51 steps after its lead-in.
+    EXPECT_EQ(z.stufenX.size(), (100u + 2u) + (1u + 51u));
 }
 
 TEST(KennlinienAnsicht, LastPointAt4095HasNoCompletionPiece) {

@@ -125,6 +125,13 @@ TEST(KennlinienDatei, RefusedFilesLeaveTheTargetAlone) {
              b.resize(1448, 0);
          },
          kd::kFehlerPunkteUngueltig},
+        {"letzter Punkt hinter 4095",
+         [](auto& b) {
+             le::putI32(b, 1392, 2);
+             b.resize(1448, 0);
+             le::putI32(b, 1428, 4096);
+         },
+         kd::kFehlerPunkteUngueltig},
     };
     for (const Fall& fall : faelle) {
         auto bytes = gut;

@@ -249,6 +249,16 @@ TEST(KennlinienEditor, DigitisedSteps) {
     DigitaleStufen(0.0, 0.0, 4.0, 10.0, xs, ys);
     EXPECT_EQ(xs, (std::vector<double>{0, 1, 2, 3, 4, 4}));
     EXPECT_EQ(ys, (std::vector<double>{0, 0, 3, 5, 8, 10}));
+    // Only the part inside a window, starting from the step before it.
+    xs.clear();
+    ys.clear();
+    DigitaleStufen(0.0, 0.0, 4.0, 10.0, xs, ys, 2.5, 3.0);
+    EXPECT_EQ(xs, (std::vector<double>{1, 2, 3}));
+    EXPECT_EQ(ys, (std::vector<double>{0, 3, 5}));
+    // A line millions of units long (a corrupt file) costs only the window.
+    xs.clear();
+    DigitaleStufen(0.0, 0.0, 1e9, 4095.0, xs, ys, 1000.0, 1100.0);
+    EXPECT_LT(xs.size(), 110u);
 }
 
 TEST(KennlinienRueckgaengig, ElevenEditsUndoTen) {
