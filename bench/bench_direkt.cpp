@@ -15,6 +15,7 @@
 #include <ctime>
 #include <vector>
 
+#include "GedruckteDialoge.h"
 #include "Line.h"
 #include "PortMap.h"
 #include "common/Zahlenfeld.h"
@@ -33,20 +34,6 @@ namespace {
 
 constexpr double kZielVollbildMs = 30.0;
 constexpr double kZielFehlerProzent = 1.0;
-
-// Pop-ups must not wait for an operator here: they are printed.
-class GedruckteDialoge : public Dialoge {
-public:
-    void message(const QString& title, const QString& text) override {
-        std::fprintf(stderr, "Meldung: %s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    int question(const QString&, const QString&, const QStringList&, int, int cancel) override {
-        return cancel;
-    }
-    FileAnswer file(const FileRequest&) override { return {}; }
-    void help(const QString&, QWidget*, const QPoint&) override {}
-    void showModal(QDialog&) override {}
-};
 
 double prozessorSekunden() {
     return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
@@ -143,7 +130,7 @@ int main(int argc, char** argv) {
     if (argc > 1) sekunden = std::atof(argv[1]);
     if (!(sekunden > 0.0)) sekunden = 20.0;
 
-    setDialoge(std::make_unique<GedruckteDialoge>());
+    setDialoge(std::make_unique<plv7::bench::GedruckteDialoge>());
     QTemporaryDir ordner;
     ProgrammOptionen optionen;
     optionen.iniPath = ordner.filePath(QStringLiteral("plv7rs232bSteuerung.ini"));

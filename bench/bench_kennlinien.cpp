@@ -12,6 +12,7 @@
 #include <ctime>
 #include <vector>
 
+#include "GedruckteDialoge.h"
 #include "hilfe/Dialoge.h"
 #include "kennlinien/KennlinienGrafik.h"
 #include "kennlinien/KennlinienPanel.h"
@@ -25,20 +26,6 @@ namespace {
 constexpr double kZielNeuzeichnenMs = 16.0;
 constexpr double kZielVorschauMs = 2.0;
 constexpr int kPunkte = 807;
-
-// Pop-ups must not wait for an operator here: they are printed.
-class GedruckteDialoge : public Dialoge {
-public:
-    void message(const QString& title, const QString& text) override {
-        std::fprintf(stderr, "Meldung: %s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    int question(const QString&, const QString&, const QStringList&, int, int cancel) override {
-        return cancel;
-    }
-    FileAnswer file(const FileRequest&) override { return {}; }
-    void help(const QString&, QWidget*, const QPoint&) override {}
-    void showModal(QDialog&) override {}
-};
 
 Kennlinie zickzack() {
     Kennlinie k;
@@ -95,7 +82,7 @@ int main(int argc, char** argv) {
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     const int wiederholungen = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
-    setDialoge(std::make_unique<GedruckteDialoge>());
+    setDialoge(std::make_unique<plv7::bench::GedruckteDialoge>());
     KonfigurationStandardwerte();
     {
         KennlinienPanel fenster;

@@ -15,6 +15,7 @@
 
 #include <qcustomplot.h>
 
+#include "GedruckteDialoge.h"
 #include "Line.h"
 #include "hilfe/Dialoge.h"
 #include "kurven/KurvenAblage.h"
@@ -32,19 +33,6 @@ namespace {
 constexpr double kZielNeuZeichnenMs = 16.0;
 constexpr double kZielVorschauMs = 2.0;
 constexpr int kPunkte = 5000;
-
-class GedruckteDialoge : public Dialoge {
-public:
-    void message(const QString& title, const QString& text) override {
-        std::fprintf(stderr, "Meldung: %s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    int question(const QString&, const QString&, const QStringList&, int, int cancel) override {
-        return cancel;
-    }
-    FileAnswer file(const FileRequest&) override { return {}; }
-    void help(const QString&, QWidget*, const QPoint&) override {}
-    void showModal(QDialog&) override {}
-};
 
 // Segments of 1 to 8 ticks in "10ms" and "100ms", values on a slow sine with some noise.
 std::vector<Kurvenpunkt> kurve(int nummer) {
@@ -104,7 +92,7 @@ void maus(QCustomPlot* graph, QEvent::Type typ, QPointF pixel, Qt::MouseButtons 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    setDialoge(std::make_unique<GedruckteDialoge>());
+    setDialoge(std::make_unique<plv7::bench::GedruckteDialoge>());
     QTemporaryDir ordner;
     ProgrammOptionen optionen;
     optionen.iniPath = ordner.filePath(QStringLiteral("plv7rs232bSteuerung.ini"));

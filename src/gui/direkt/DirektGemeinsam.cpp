@@ -13,21 +13,6 @@ QString direktName(const char* control, int k) {
     return n;
 }
 
-QLineEdit* anzeigefeld(QWidget* parent, const QString& objectName) {
-    auto* feld = new QLineEdit(parent);
-    feld->setObjectName(objectName);
-    feld->setReadOnly(true);
-    feld->setFocusPolicy(Qt::NoFocus);
-    feld->setAlignment(Qt::AlignRight);
-    return feld;
-}
-
-QLabel* beschriftung(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
 QString extremwertText(double wert, int nachkommastellen) {
     // Room in the minimum and maximum fields.
     constexpr int kFeldZeichen = 14;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "common/Anzeigefelder.h"
 #include "hilfe/Dialoge.h"
 #include "konfig/KonfigUmrechnung.h"
 
@@ -13,11 +14,6 @@ namespace plv7::gui {
 
 // The object name of a control of the direct window; a channel k (1..4) is appended.
 QString direktName(const char* control, int k = 0);
-
-// A read-only number field of the direct window, right-aligned and never focused.
-QLineEdit* anzeigefeld(QWidget* parent, const QString& objectName);
-// A right-aligned label in front of a field.
-QLabel* beschriftung(const QString& text, QWidget* parent);
 
 // A minimum or maximum as its field shows it; an absurd scaling is shown in %g form instead.
 QString extremwertText(double wert, int nachkommastellen);

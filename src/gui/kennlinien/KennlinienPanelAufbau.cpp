@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "com/ComPort.h"
+#include "common/Anzeigefelder.h"
 #include "common/ConnectionPicture.h"
 #include "common/ErrorIndicator.h"
 #include "common/Ressourcen.h"
@@ -31,21 +32,6 @@ namespace {
 
 QString name(const char* control) {
     return QStringLiteral("KENNLPNL_") + QLatin1String(control);
-}
-
-QLineEdit* anzeigefeld(QWidget* parent, const QString& objectName) {
-    auto* feld = new QLineEdit(parent);
-    feld->setObjectName(objectName);
-    feld->setReadOnly(true);
-    feld->setFocusPolicy(Qt::NoFocus);
-    feld->setAlignment(Qt::AlignRight);
-    return feld;
-}
-
-QLabel* beschriftung(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
 }
 
 // A command of the window: the menu item, and the tool-bar button when it has an image.

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "com/ComPort.h"
+#include "common/Anzeigefelder.h"
 #include "common/ConnectionPicture.h"
 #include "common/Editordialoge.h"
 #include "common/ErrorIndicator.h"
@@ -36,16 +37,6 @@ namespace {
 
 QString name(const char* control) {
     return QStringLiteral("KURVENPNL_") + QLatin1String(control);
-}
-
-QLineEdit* anzeigefeld(QWidget* parent, const QString& objectName, int breite) {
-    auto* feld = new QLineEdit(parent);
-    feld->setObjectName(objectName);
-    feld->setReadOnly(true);
-    feld->setFocusPolicy(Qt::NoFocus);
-    feld->setAlignment(Qt::AlignRight);
-    feld->setMinimumWidth(breite);
-    return feld;
 }
 
 QComboBox* zeitbasisListe(QWidget* parent, const QString& objectName) {
