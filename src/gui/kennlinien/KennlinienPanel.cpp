@@ -295,12 +295,6 @@ void KennlinienPanel::setzeModus(Modus modus) {
 }
 
 void KennlinienPanel::modusGewaehlt(Modus modus) {
-    if (gHilfeAktiv) {
-        // The group has already moved its check mark; the mode stays.
-        hilfetextStattBefehl(modusAktion_[static_cast<std::size_t>(modus)]);
-        modusAktion_[static_cast<std::size_t>(modus_)]->setChecked(true);
-        return;
-    }
     setzeModus(modus);
     if (modus != Modus::Markieren && markierung_.vorhanden) {
         markierung_ = {};
@@ -309,17 +303,6 @@ void KennlinienPanel::modusGewaehlt(Modus modus) {
 }
 
 void KennlinienPanel::darstellungGewaehlt(Darstellung darstellung) {
-    const std::size_t index = darstellung == Darstellung::LinienUndStufen ? 0
-                              : darstellung == Darstellung::Linien        ? 1
-                                                                          : 2;
-    if (gHilfeAktiv) {
-        hilfetextStattBefehl(darstellungAktion_[index]);
-        const std::size_t jetzt = ansicht_.darstellung == Darstellung::LinienUndStufen ? 0
-                                  : ansicht_.darstellung == Darstellung::Linien        ? 1
-                                                                                       : 2;
-        darstellungAktion_[jetzt]->setChecked(true);
-        return;
-    }
     ansicht_.darstellung = darstellung;
     neuZeichnen();
 }

@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "com/ComPort.h"
 #include "common/Anzeigefelder.h"
@@ -32,6 +33,15 @@ namespace {
 
 QString name(const char* control) {
     return QStringLiteral("KENNLPNL_") + QLatin1String(control);
+}
+
+// The display modes in the order of their actions.
+constexpr Darstellung kDarstellungen[3] = {Darstellung::LinienUndStufen, Darstellung::Linien,
+                                           Darstellung::Stufen};
+
+std::size_t darstellungIndex(Darstellung darstellung) {
+    return static_cast<std::size_t>(std::ranges::find(kDarstellungen, darstellung) -
+                                    std::begin(kDarstellungen));
 }
 
 // A command of the window: the menu item, and the tool-bar button when it has an image.
@@ -331,19 +341,22 @@ void KennlinienPanel::verbindeSignale() {
     befehl(zoomMinus_, [this] { zoom(&ZoomMinus); });
     befehl(zoomMark_, [this] { zoomMarkierung(); });
     befehl(zoomVoll_, [this] { zoom(&ZoomVoll); });
-    // The pin assignment does nothing in direct-help mode.
-    connect(pinbelegung_, &QAction::triggered, this, [this] {
-        if (!gHilfeAktiv) pinbelegung();
-    });
+    befehl(pinbelegung_, [this] { pinbelegung(); });
+    // In direct-help mode an exclusive group has already moved its check mark: it goes back to
+    // the mode and display the window keeps.
     for (std::size_t i = 0; i < modusAktion_.size(); ++i) {
-        connect(modusAktion_[i], &QAction::triggered, this,
-                [this, i] { modusGewaehlt(static_cast<Modus>(i)); });
+        befehlVerbinden(
+            modusAktion_[i], &QAction::triggered, this,
+            [this, i] { modusGewaehlt(static_cast<Modus>(i)); },
+            [this] { modusAktion_[static_cast<std::size_t>(modus_)]->setChecked(true); });
     }
-    constexpr Darstellung kDarstellung[3] = {Darstellung::LinienUndStufen, Darstellung::Linien,
-                                             Darstellung::Stufen};
     for (std::size_t i = 0; i < darstellungAktion_.size(); ++i) {
-        connect(darstellungAktion_[i], &QAction::triggered, this,
-                [this, d = kDarstellung[i]] { darstellungGewaehlt(d); });
+        befehlVerbinden(
+            darstellungAktion_[i], &QAction::triggered, this,
+            [this, i] { darstellungGewaehlt(kDarstellungen[i]); },
+            [this] {
+                darstellungAktion_[darstellungIndex(ansicht_.darstellung)]->setChecked(true);
+            });
     }
 
     connect(grafik_, &QCustomPlot::mousePress, this, [this](QMouseEvent* e) { mausGedrueckt(e); });
@@ -375,9 +388,7 @@ void KennlinienPanel::verbindeSignale() {
     knopf(ausgang4_, [this] { bedienung_.auswaehlen(kurvenNr_->ganzzahl()); });
     knopf(start_, [] { Start_Callback(); });
     knopf(stopp_, [] { Stopp_Callback(); });
-    connect(zurueck_, &QPushButton::clicked, this, [] {
-        if (!gHilfeAktiv) FensterWechseln(nullptr);
-    });
+    knopf(zurueck_, [] { FensterWechseln(nullptr); });
 }
 
 }  // namespace plv7::gui

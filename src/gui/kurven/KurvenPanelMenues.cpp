@@ -59,37 +59,12 @@ const QString kPinbelegung = QStringLiteral(
     "12:  frei\nPin 13:  GND\nPin 14:  Verlangsamen/Unterbrechen\nPin 15:  GND\nPin 16:  "
     "Start/Stopp-Signal");
 
-// A checkable command whose check mark the direct-help mode leaves as it was: the help text
-// shows instead, and the previous state comes back.
-template <typename Handler>
-void umschalterVerbinden(QAction* action, QObject* context, Handler handler) {
-    QObject::connect(action, &QAction::triggered, context, [action, handler](bool an) {
-        if (gHilfeAktiv) {
-            hilfetextStattBefehl(action);
-            const QSignalBlocker sperre(action);
-            if (QActionGroup* gruppe = action->actionGroup(); gruppe && an) {
-                for (QAction* a : gruppe->actions()) {
-                    if (a->property("vorher").toBool()) a->setChecked(true);
-                }
-            } else {
-                action->setChecked(!an);
-            }
-            return;
-        }
-        if (QActionGroup* gruppe = action->actionGroup()) {
-            for (QAction* a : gruppe->actions()) a->setProperty("vorher", a == action);
-        }
-        handler(an);
-    });
-}
-
 QActionGroup* gruppe(QObject* parent, const QList<QAction*>& aktionen, int an) {
     auto* g = new QActionGroup(parent);
     g->setExclusive(true);
     for (int i = 0; i < aktionen.size(); ++i) {
         aktionen[i]->setCheckable(true);
         aktionen[i]->setChecked(i == an);
-        aktionen[i]->setProperty("vorher", i == an);
         g->addAction(aktionen[i]);
     }
     return g;
@@ -138,8 +113,12 @@ void KurvenPanel::baueAktionen() {
         a->setToolTip(QString::fromUtf8(w.tooltip));
         werkzeuge_[static_cast<std::size_t>(i)] = a;
         werkzeuge.append(a);
-        umschalterVerbinden(
-            a, this, [this, i](bool) { Menu_Kurven_Bearbeiten_Toggle(static_cast<Werkzeug>(i)); });
+        // In direct-help mode a group has already moved its check mark; it goes back to what
+        // the window keeps.
+        befehlVerbinden(
+            a, &QAction::triggered, this,
+            [this, i] { Menu_Kurven_Bearbeiten_Toggle(static_cast<Werkzeug>(i)); },
+            [this] { werkzeuge_[static_cast<std::size_t>(werkzeug_)]->setChecked(true); });
     }
     gruppe(this, werkzeuge, static_cast<int>(werkzeug_));
 
@@ -195,7 +174,11 @@ void KurvenPanel::baueAktionen() {
         a->setToolTip(QStringLiteral("Kurve %1 bearbeiten").arg(nr));
         kurvenWahl_[static_cast<std::size_t>(k)] = a;
         kurven.append(a);
-        umschalterVerbinden(a, this, [this, k](bool) { Menu_Kurven_Bearbeiten_Toggle2(k); });
+        befehlVerbinden(
+            a, &QAction::triggered, this, [this, k] { Menu_Kurven_Bearbeiten_Toggle2(k); },
+            [this] {
+                kurvenWahl_[static_cast<std::size_t>(modell().aktuelleKurve)]->setChecked(true);
+            });
 
         QAction* h = aktion(QStringLiteral("Kurve ") + nr,
                             ("BEARBEITEN_HINTERGRUND_K" + std::to_string(k + 1)).c_str());
@@ -203,7 +186,9 @@ void KurvenPanel::baueAktionen() {
         h->setIconText(QStringLiteral("H") + nr);
         h->setToolTip(QStringLiteral("Kurve %1 im Hintergrund zeigen").arg(nr));
         hintergrund_[static_cast<std::size_t>(k)] = h;
-        umschalterVerbinden(h, this, [this, k](bool) { Menu_Kurven_Bearbeiten_Toggle3(k); });
+        befehlVerbinden(
+            h, &QAction::triggered, this, [this, k] { Menu_Kurven_Bearbeiten_Toggle3(k); },
+            [h] { h->setChecked(!h->isChecked()); });
     }
     gruppe(this, kurven, modell().aktuelleKurve);
 
@@ -216,9 +201,12 @@ void KurvenPanel::baueAktionen() {
         a->setIconText(QLatin1String(kurz[i]));
         darstellung_[static_cast<std::size_t>(i)] = a;
         modi.append(a);
-        umschalterVerbinden(a, this, [this, i](bool) {
-            Menu_Kurven_Ansicht_ToggleDarstellung(static_cast<Darstellung>(i + 1));
-        });
+        befehlVerbinden(
+            a, &QAction::triggered, this,
+            [this, i] { Menu_Kurven_Ansicht_ToggleDarstellung(static_cast<Darstellung>(i + 1)); },
+            [this] {
+                darstellung_[static_cast<std::size_t>(modell().darstellung) - 1]->setChecked(true);
+            });
     }
     gruppe(this, modi, static_cast<int>(modell().darstellung) - 1);
 }
