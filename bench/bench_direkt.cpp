@@ -15,7 +15,7 @@
 #include <ctime>
 #include <vector>
 
-#include "GedruckteDialoge.h"
+#include "FensterBench.h"
 #include "Line.h"
 #include "PortMap.h"
 #include "common/Zahlenfeld.h"

@@ -4,18 +4,15 @@
 //
 //   build/bench/bench_kurvenfenster
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 #include <qcustomplot.h>
 
-#include "GedruckteDialoge.h"
+#include "FensterBench.h"
 #include "Line.h"
 #include "hilfe/Dialoge.h"
 #include "kurven/KurvenAblage.h"
@@ -27,6 +24,8 @@
 using namespace plv7;
 using namespace plv7::gui;
 using namespace plv7::kurven;
+using plv7::bench::drucken;
+using plv7::bench::messen;
 
 namespace {
 
@@ -44,42 +43,6 @@ std::vector<Kurvenpunkt> kurve(int nummer) {
     }
     punkte.back().laenge = 1;
     return punkte;
-}
-
-struct Messung {
-    double median;
-    double hoechstens;
-    double rechenzeit;  // median of the thread's CPU time: less disturbed by a busy machine
-};
-
-double rechenzeitMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) * 1e-6;
-}
-
-template <typename F>
-Messung messen(int durchgaenge, F f) {
-    std::vector<double> zeiten;
-    std::vector<double> rechnen;
-    for (int i = 0; i < durchgaenge; ++i) {
-        QElapsedTimer uhr;
-        const double vorher = rechenzeitMs();
-        uhr.start();
-        f(i);
-        zeiten.push_back(static_cast<double>(uhr.nsecsElapsed()) * 1e-6);
-        rechnen.push_back(rechenzeitMs() - vorher);
-    }
-    std::sort(zeiten.begin(), zeiten.end());
-    std::sort(rechnen.begin(), rechnen.end());
-    return {zeiten[zeiten.size() / 2], zeiten.back(), rechnen[rechnen.size() / 2]};
-}
-
-void drucken(const char* was, Messung m, double ziel) {
-    std::printf(
-        "%s: Median %.3f ms, höchstens %.3f ms, Rechenzeit %.3f ms; Ziel <= %.0f ms, "
-        "Verhältnis %.3f (Rechenzeit %.3f)\n",
-        was, m.median, m.hoechstens, m.rechenzeit, ziel, m.median / ziel, m.rechenzeit / ziel);
 }
 
 void maus(QCustomPlot* graph, QEvent::Type typ, QPointF pixel, Qt::MouseButtons gedrueckt) {
