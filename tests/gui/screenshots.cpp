@@ -4,7 +4,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFrame>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -15,6 +19,7 @@
 #include "common/Zahlenfeld.h"
 #include "direkt/DirektPanel.h"
 #include "direkt/Streifenschreiber.h"
+#include "hilfe/HelpPopup.h"
 #include "kennlinien/KennlinienPanel.h"
 #include "konfig/KonfigUmrechnung.h"
 #include "konfig/Konfiguration.h"
@@ -77,6 +82,36 @@ void kurvenfensterMitKurve() {
     panel->modellZeigen();
 }
 
+// The standard dialogs as the seam shows them: a message and a help pop-up whose first line
+// starts with a capital umlaut, and the file dialog on a folder with a file and a subfolder.
+void standarddialoge(const QString& folder) {
+    const auto box =
+        makeMessageBox(QStringLiteral("Fehler"),
+                       QStringLiteral("Überträgt keine Daten.\nÖffnen fehlgeschlagen."), false);
+    box->setStandardButtons(QMessageBox::Ok);
+    box->show();
+    QApplication::processEvents();
+    save(box.get(), folder, QStringLiteral("MELDUNG"));
+    const auto popup =
+        makeHelpPopup(QStringLiteral("Öffnet eine Kennlinie.\nÜberträgt sie."), nullptr);
+    popup->show();
+    QApplication::processEvents();
+    save(popup.get(), folder, QStringLiteral("HILFETEXT"));
+    QDir(folder).mkpath(QStringLiteral("dateidialog/Verzeichnis"));
+    QFile datei(QDir(folder).filePath(QStringLiteral("dateidialog/kurven.plr")));
+    if (datei.open(QIODevice::WriteOnly)) datei.write(QByteArray(2500, '\0'));
+    datei.close();
+    const auto dialog =
+        makeFileDialog({QStringLiteral("Kurve laden"), QStringLiteral("*.plr"), false,
+                        QDir(folder).filePath(QStringLiteral("dateidialog"))});
+    dialog->setNameFilter(QStringLiteral("Alle Dateien (*)"));
+    dialog->show();
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 1500) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    save(dialog.get(), folder, QStringLiteral("DATEIDIALOG"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,6 +156,7 @@ int main(int argc, char** argv) {
     gInfopanel->show();
     save(gInfopanel, folder, QStringLiteral("INFOPNL"));
     gInfopanel->hide();
+    standarddialoge(folder);
     // Dialogs of the windows that stand on their own.
     for (QWidget* top : QApplication::topLevelWidgets()) {
         const QString name = top->objectName();

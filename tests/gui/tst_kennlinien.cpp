@@ -43,9 +43,9 @@ private slots:
         QCOMPARE(fixture.dialogs->lastText("question"),
                  QStringLiteral("Möchten Sie die Änderungen in Kennlinienregler speichern?"));
         QVERIFY(!gMainpanel->ended());
-        // "Ja" with a cancelled save dialog goes on without saving.
+        // "Ja" with a cancelled save dialog stops: the operator wants the changes kept.
         fixture.dialogs->questionAnswers = {kJa};
-        QCOMPARE(fenster().bedienung().AbbruchWeilKennlinieNichtGespeichert(), 0);
+        QCOMPARE(fenster().bedienung().AbbruchWeilKennlinieNichtGespeichert(), 1);
         QVERIFY(fenster().zustand().geaendert);
         // "Ja" with a file saves it under the file's name.
         const QString pfad = fixture.folder.filePath(QStringLiteral("ende.ple"));
@@ -85,6 +85,10 @@ private slots:
         QVERIFY(fixture.dialogs->lastText("message").contains(QStringLiteral("unvollständig")));
         QCOMPARE(fenster().zustand().kennlinie.anzahl(), 1);
         QCOMPARE(gKonfig.outskalamax[0], 60.0);
+        // The cut file is not the characteristic's file any more: saving asks for a name.
+        QCOMPARE(fenster().bedienung().titel(), QStringLiteral("Kennlinienregler"));
+        QVERIFY(fenster().zustand().geaendert);
+        fenster().zustand().geaendert = false;
         KonfigurationStandardwerte();
     }
 

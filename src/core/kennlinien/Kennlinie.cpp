@@ -31,9 +31,8 @@ std::size_t KennlinienGeradeBei(const Kennlinie& kennlinie, double x) {
 
 double KennlinienSpeicherbedarf(int anzahl) {
     return 100.0 *
-               (kennlinie::kBlockKopf + kennlinie::kBytesProPunkt * static_cast<double>(anzahl)) /
-               kennlinie::kSlotGroesse +
-           0.05;
+           (kennlinie::kBlockKopf + kennlinie::kBytesProPunkt * static_cast<double>(anzahl)) /
+           kennlinie::kSlotGroesse;
 }
 
 Kennlinie KennlinieStandard() {

@@ -53,8 +53,7 @@ std::int64_t KennlinienGesamtlaenge(const Kennlinie& kennlinie);
 // floor(x); the last point when there is none.
 std::size_t KennlinienGeradeBei(const Kennlinie& kennlinie, double x);
 
-// The share of one box slot in percent that a characteristic of `anzahl` points fills, plus
-// the 0.05 the display has always added.
+// The share of one box slot in percent that a characteristic of `anzahl` points fills.
 double KennlinienSpeicherbedarf(int anzahl);
 
 // The default characteristic: one point at X 0 with output 4095, empty comment.

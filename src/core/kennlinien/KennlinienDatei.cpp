@@ -151,6 +151,12 @@ int KennlinieLaden(const std::filesystem::path& pfad, KennlinienZustand& zustand
     zustand.kennlinie = datei.kennlinie;
     zustand.ausgang2 = EingangCodeInEinheit(aktuell, 1, datei.ausgang2Roh);
     zustand.zeitkonstante = datei.zeitkonstante;
+    // A damaged file is no longer what the window holds: the next save asks for a name, so
+    // that what is left of it is replaced only by the operator's choice.
+    if (datei.unvollstaendig) {
+        zustand.geaendert = true;
+        return 0;
+    }
     zustand.pfad = pfad;
     zustand.geaendert = false;
     return 0;

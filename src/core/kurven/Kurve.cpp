@@ -68,8 +68,12 @@ long Speicherbedarf(const std::array<Kurve, kKurvenAnzahl>& kurven) {
     return bytes;
 }
 
+double SpeicherbedarfProzent(long bytes) {
+    return 100.0 * static_cast<double>(bytes) / static_cast<double>(protocol::kMemorySize);
+}
+
 double SpeicherbedarfAnzeige(long bytes) {
-    return 100.0 * static_cast<double>(bytes) / static_cast<double>(protocol::kMemorySize) + 0.05;
+    return SpeicherbedarfProzent(bytes) + 0.05;
 }
 
 bool SpeicherbedarfZuGross(double anzeige) {

@@ -48,7 +48,9 @@ std::size_t SegmentBeiZeit(const std::vector<Kurvenpunkt>& punkte, double x);
 long KurveSpeicherbedarf(const std::vector<Kurvenpunkt>& punkte);
 // Bytes of the whole image: the 32-byte header and the four curves.
 long Speicherbedarf(const std::array<Kurve, kKurvenAnzahl>& kurven);
-// The memory display in percent of the box's 32768 bytes, as the window shows it.
+// The memory use in percent of the box's 32768 bytes, as the window shows it.
+double SpeicherbedarfProzent(long bytes);
+// The same plus 0.05: the value the red warning of the window is judged by.
 double SpeicherbedarfAnzeige(long bytes);
 // True when the display value stands above 100 (the field turns red).
 bool SpeicherbedarfZuGross(double anzeige);

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "common/Zahlenfeld.h"
+
 namespace plv7::gui {
 
 QLineEdit* anzeigefeld(QWidget* parent, const QString& objectName, int mindestbreite) {
@@ -13,6 +15,12 @@ QLineEdit* anzeigefeld(QWidget* parent, const QString& objectName, int mindestbr
     feld->setAlignment(Qt::AlignRight);
     if (mindestbreite > 0) feld->setMinimumWidth(mindestbreite);
     return feld;
+}
+
+void speicherbedarfZeigen(QLineEdit* feld, double prozent, bool zuGross) {
+    feld->setText(Zahlenfeld::anzeigeText(prozent, 1));
+    feld->setStyleSheet(zuGross ? QStringLiteral("background: #FF0000;")
+                                : QStringLiteral("background: #C0C0C0;"));
 }
 
 QLabel* beschriftung(const QString& text, QWidget* parent) {

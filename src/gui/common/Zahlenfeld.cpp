@@ -1,5 +1,6 @@
 #include "common/Zahlenfeld.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QStyle>
@@ -137,6 +138,19 @@ QAbstractSpinBox::StepEnabled Zahlenfeld::stepEnabled() const {
     if (!std::isfinite(value_) || value_ < maximum()) erlaubt |= StepUpEnabled;
     if (!std::isfinite(value_) || value_ > minimum()) erlaubt |= StepDownEnabled;
     return erlaubt;
+}
+
+bool Zahlenfeld::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* taste = static_cast<QKeyEvent*>(event);
+        if (taste->matches(QKeySequence::Undo) || taste->matches(QKeySequence::Redo) ||
+            taste->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) {
+            // Not claimed: the window's shortcut gets the key.
+            event->ignore();
+            return true;
+        }
+    }
+    return QAbstractSpinBox::event(event);
 }
 
 QSize Zahlenfeld::sizeHint() const {

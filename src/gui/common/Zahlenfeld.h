@@ -58,6 +58,9 @@ signals:
 
 protected:
     StepEnabled stepEnabled() const override;
+    // Undo and redo keys belong to the window: its edits are what the operator takes back,
+    // not the digits typed here.
+    bool event(QEvent* event) override;
 
 private:
     void zeigen();

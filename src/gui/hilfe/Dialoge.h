@@ -8,6 +8,7 @@
 
 class QDialog;
 class QFileDialog;
+class QMessageBox;
 class QWidget;
 
 namespace plv7::gui {
@@ -69,7 +70,10 @@ void setDialoge(std::unique_ptr<Dialoge> replacement);
 
 // The seam with QMessageBox, QFileDialog and the help pop-up.
 std::unique_ptr<Dialoge> makeQtDialoge();
-// The file dialog the seam shows for a request, set up but not yet shown.
+// The file dialog the seam shows for a request, set up but not yet shown: wide enough for
+// every column, with German dates and sizes whatever the system's locale.
 std::unique_ptr<QFileDialog> makeFileDialog(const Dialoge::FileRequest& request);
+// The message box of message() and question(), without buttons yet.
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text, bool frage);
 
 }  // namespace plv7::gui

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "hilfe/Dialoge.h"
@@ -47,6 +48,17 @@ void Direkthilfe::addText(const QString& objectName, const QString& text) {
 void Direkthilfe::addToggle(QToolButton* toggle) {
     toggle->setDefaultAction(aktion_);
     toggles_.append(toggle);
+}
+
+QToolButton* Direkthilfe::addToToolBar(QToolBar* leiste, const QString& objectName) {
+    leiste->addAction(aktion_);
+    // Without being a toggle the button's click would be swallowed in help mode like any other.
+    auto* knopf = qobject_cast<QToolButton*>(leiste->widgetForAction(aktion_));
+    if (knopf) {
+        knopf->setObjectName(objectName);
+        addToggle(knopf);
+    }
+    return knopf;
 }
 
 void Direkthilfe::setActive(bool active) {

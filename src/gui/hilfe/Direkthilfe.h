@@ -9,6 +9,7 @@
 
 class QAbstractButton;
 class QAction;
+class QToolBar;
 class QToolButton;
 
 // The program-wide direct-help flag: while it is set, a left click on a control (or the
@@ -43,6 +44,8 @@ public:
     QAction* aktion() const { return aktion_; }
     // A window's '?' button: it shows the shared command.
     void addToggle(QToolButton* toggle);
+    // The shared command as the last button of a window's tool bar, a toggle like every '?'.
+    QToolButton* addToToolBar(QToolBar* leiste, const QString& objectName);
     void setActive(bool active);
 
     // Clears the flag and restores the cursor (test tear-down).

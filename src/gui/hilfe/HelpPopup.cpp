@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace plv7::gui {
 namespace {
@@ -52,20 +53,36 @@ QPoint helpPopupOrigin(const QPoint& position, const QSize& popupSize, const QSi
     return {left, top};
 }
 
-void showHelpPopup(const QString& text, QWidget* mainWindow, const QPoint& position) {
-    QFrame popup(mainWindow, Qt::FramelessWindowHint);
-    popup.setObjectName(QStringLiteral("HILFETEXT"));
-    popup.setFrameShape(QFrame::Box);
-    popup.setAutoFillBackground(true);
-    popup.setStyleSheet(QStringLiteral("QFrame#HILFETEXT { background: #ffffe1; }"));
-    auto* layout = new QVBoxLayout(&popup);
+void umlautRaumGeben(QLabel* label) {
+    const QFontMetrics metrik(label->font());
+    const int ueberstand =
+        std::max(0, -metrik.boundingRect(QStringLiteral("ÄÖÜÅÂ")).top() - metrik.ascent());
+    QMargins raender = label->contentsMargins();
+    raender.setTop(std::max(raender.top(), ueberstand + 1));
+    label->setContentsMargins(raender);
+}
+
+std::unique_ptr<QFrame> makeHelpPopup(const QString& text, QWidget* mainWindow) {
+    auto popup = std::make_unique<QFrame>(mainWindow, Qt::FramelessWindowHint);
+    popup->setObjectName(QStringLiteral("HILFETEXT"));
+    popup->setFrameShape(QFrame::Box);
+    popup->setAutoFillBackground(true);
+    popup->setStyleSheet(QStringLiteral("QFrame#HILFETEXT { background: #ffffe1; }"));
+    auto* layout = new QVBoxLayout(popup.get());
     layout->setContentsMargins(5, 5, 5, 5);
-    layout->addWidget(new QLabel(text, &popup));
-    popup.adjustSize();
-    const QSize windowSize = mainWindow ? mainWindow->size() : popup.size();
-    popup.move(helpPopupOrigin(position, popup.size(), windowSize));
-    popup.show();
-    popup.raise();
+    auto* label = new QLabel(text, popup.get());
+    umlautRaumGeben(label);
+    layout->addWidget(label);
+    popup->adjustSize();
+    return popup;
+}
+
+void showHelpPopup(const QString& text, QWidget* mainWindow, const QPoint& position) {
+    const std::unique_ptr<QFrame> popup = makeHelpPopup(text, mainWindow);
+    const QSize windowSize = mainWindow ? mainWindow->size() : popup->size();
+    popup->move(helpPopupOrigin(position, popup->size(), windowSize));
+    popup->show();
+    popup->raise();
 
     QEventLoop loop;
     NextLeftClick filter(loop);

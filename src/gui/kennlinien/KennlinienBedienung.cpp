@@ -8,6 +8,7 @@
 
 #include "base/ORV_errorV3ibox.h"
 #include "com/ComPort.h"
+#include "common/Aenderungsfrage.h"
 #include "common/ErrorIndicator.h"
 #include "hilfe/Dialoge.h"
 #include "kennlinien/KennlinienDatei.h"
@@ -72,24 +73,11 @@ QString KennlinienBedienung::titel() const {
 }
 
 int KennlinienBedienung::AbbruchWeilKennlinieNichtGespeichert() {
-    if (!zustand_.geaendert) return 0;
-    enum { kJa, kNein, kAbbrechen };
     const QString name =
         zustand_.pfad.empty() ? QStringLiteral("Kennlinienregler") : dateiname(zustand_.pfad);
-    const int antwort = dialoge().question(
-        QStringLiteral("Warnung"),
-        QStringLiteral("Möchten Sie die Änderungen in %1 speichern?").arg(name),
-        {QStringLiteral("Ja"), QStringLiteral("Nein"), QStringLiteral("Abbrechen")}, kAbbrechen,
-        kAbbrechen);
-    if (antwort == kNein) return 0;
-    if (antwort != kJa) return 1;
-    // A cancelled save dialog goes on without saving, as the operator chose "Ja" only to
-    // be asked where.
-    if (const int code = speichern(false); code != 0) {
-        ORV_Fehlerpopup(code);
-        return 1;
-    }
-    return 0;
+    return abbruchWeilNichtGespeichert(zustand_.geaendert, name, [this](bool& abgebrochen) {
+        return speichern(false, abgebrochen);
+    });
 }
 
 int KennlinienBedienung::neu() {
@@ -125,10 +113,19 @@ int KennlinienBedienung::laden() {
 }
 
 int KennlinienBedienung::speichern(bool dialogErzwingen) {
+    bool abgebrochen = false;
+    return speichern(dialogErzwingen, abgebrochen);
+}
+
+int KennlinienBedienung::speichern(bool dialogErzwingen, bool& abgebrochen) {
+    abgebrochen = false;
     std::filesystem::path pfad = zustand_.pfad;
     if (dialogErzwingen || pfad.empty()) {
         const auto antwort = dateiWaehlen("Kennlinie speichern", "*.ple", true);
-        if (antwort.result == Result::Cancelled) return 0;
+        if (antwort.result == Result::Cancelled) {
+            abgebrochen = true;
+            return 0;
+        }
         if (antwort.result == Result::Failed) return kennlinien_datei::kFehlerSpeichernOeffnen;
         pfad = dateiPfad(antwort.path);
     }

@@ -31,6 +31,8 @@ public:
     int neu();
     int laden();
     int speichern(bool dialogErzwingen);
+    // The same, telling whether the operator cancelled the file dialog.
+    int speichern(bool dialogErzwingen, bool& abgebrochen);
     int importieren();
     int exportieren();
 

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "base/ORV_errorV3ibox.h"
+#include "common/Anzeigefelder.h"
 #include "common/Editordialoge.h"
 #include "common/Neuskalierung.h"
 #include "common/Zahlenfeld.h"
@@ -130,7 +131,8 @@ void KennlinienPanel::neuZeichnen() {
     uebersicht_->zeichnen(zeichnung_, ansicht_);
     grafik_->markierungZeigen(markierung_.vorhanden, markierung_.start, markierung_.ende);
     uebersicht_->markierungZeigen(markierung_.vorhanden, markierung_.start, markierung_.ende);
-    speicherbedarf_->setText(zahl(KennlinienSpeicherbedarf(zustand_.kennlinie.anzahl()), 1));
+    speicherbedarfZeigen(speicherbedarf_, KennlinienSpeicherbedarf(zustand_.kennlinie.anzahl()),
+                         false);
     grafik_->replot();
     uebersicht_->replot();
 }

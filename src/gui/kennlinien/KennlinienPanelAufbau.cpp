@@ -31,6 +31,8 @@
 namespace plv7::gui {
 namespace {
 
+constexpr int kFeldabstand = 10;
+
 QString name(const char* control) {
     return QStringLiteral("KENNLPNL_") + QLatin1String(control);
 }
@@ -182,12 +184,7 @@ QToolBar* KennlinienPanel::baueWerkzeugleiste() {
     leiste->addSeparator();
     for (QAction* a : darstellungAktion_) leiste->addAction(a);
     leiste->addSeparator();
-    QAction* hilfe = Programmaktionen::instance().direkthilfe();
-    leiste->addAction(hilfe);
-    if (auto* knopf = qobject_cast<QToolButton*>(leiste->widgetForAction(hilfe))) {
-        knopf->setObjectName(name("DIREKTHILFE"));
-        Direkthilfe::instance().addToggle(knopf);
-    }
+    Direkthilfe::instance().addToToolBar(leiste, name("DIREKTHILFE"));
     return leiste;
 }
 
@@ -231,11 +228,14 @@ QWidget* KennlinienPanel::baueGrafikbereich() {
     for (Zahlenfeld* feld : {xRaster_, yRaster_}) feld->setRange(0.0, 1e9);
     koordinaten->addWidget(xKoordinateText_);
     koordinaten->addWidget(xKoordinate_, 1);
+    // A label stands apart from the field before it, so that it reads as the next field's.
+    koordinaten->addSpacing(kFeldabstand);
     koordinaten->addWidget(yKoordinateText_);
     koordinaten->addWidget(yKoordinate_, 1);
-    koordinaten->addSpacing(16);
+    koordinaten->addSpacing(2 * kFeldabstand);
     koordinaten->addWidget(xRasterText_);
     koordinaten->addWidget(xRaster_, 1);
+    koordinaten->addSpacing(kFeldabstand);
     koordinaten->addWidget(yRasterText_);
     koordinaten->addWidget(yRaster_, 1);
     layout->addLayout(koordinaten, 2, 1);

@@ -3,10 +3,12 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QStringList>
+#include <algorithm>
 #include <memory>
 
 #include "base/ORV_errorV3ibox.h"
 #include "com/ComPort.h"
+#include "common/Aenderungsfrage.h"
 #include "common/ErrorIndicator.h"
 #include "hilfe/Dialoge.h"
 #include "kurven/KurvenDatei.h"
@@ -116,22 +118,11 @@ void KurvenAblage::Menu_Kurven_Datei(Dateibefehl befehl) {
 }
 
 int KurvenAblage::AbbruchWeilKurvenNichtGespeichert() {
-    if (!modell_.geaendert) return 0;
     const QString name =
         modell_.dateipfad.empty() ? kProgrammTitel : QFileInfo(text(modell_.dateipfad)).fileName();
-    const int antwort = dialoge().question(
-        QStringLiteral("Warnung"),
-        QStringLiteral("Möchten Sie die Änderungen in %1 speichern?").arg(name),
-        {QStringLiteral("Ja"), QStringLiteral("Nein"), QStringLiteral("Abbrechen")}, 2, 2);
-    if (antwort == 1) return 0;
-    if (antwort != 0) return 1;
-    bool abgebrochen = false;
-    if (const int code = speichernNach(false, abgebrochen); code != 0) {
-        ORV_Fehlerpopup(code);
-        return 1;
-    }
-    // "Ja" and then no file chosen: the changes are still unsaved, so nothing may go on.
-    return abgebrochen ? 1 : 0;
+    return abbruchWeilNichtGespeichert(modell_.geaendert, name, [this](bool& abgebrochen) {
+        return speichernNach(false, abgebrochen);
+    });
 }
 
 int KurvenAblage::neu() {
@@ -204,9 +195,12 @@ int KurvenAblage::dateiEinlesen(const QString& titel, bool anhaengen) {
         dialoge().message(QStringLiteral("Warnung"), zeilen.join('\n'));
     }
     konfigurationFragen(inhalt.konfig);
-    modell_.dateipfad = antwort.path.toStdString();
+    // A damaged file is no longer what the window holds: the next save asks for a name, so
+    // that what is left of it is replaced only by the operator's choice.
+    const bool beschaedigt = std::ranges::any_of(inhalt.unvollstaendig, [](bool b) { return b; });
+    if (!beschaedigt) modell_.dateipfad = antwort.path.toStdString();
     // Appended curves stand in no file as they are now: closing must still ask about them.
-    modell_.geaendert = anhaengen;
+    modell_.geaendert = anhaengen || beschaedigt;
     modell_.GanzeKurveZeigen();
     anzeigen();
     return 0;

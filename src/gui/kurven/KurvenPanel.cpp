@@ -8,8 +8,10 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWidgetAction>
 #include <cmath>
 
+#include "common/Anzeigefelder.h"
 #include "common/Zahlenfeld.h"
 #include "hilfe/Dialoge.h"
 #include "konfig/KonfigUmrechnung.h"
@@ -93,12 +95,9 @@ void KurvenPanel::KurvenNeuZeichnen() {
     h.zeitbasisMarken = werkzeug_ == Werkzeug::ZeitbasisZeigen;
     graph_->neuZeichnen(modell(), h);
 
-    const double anzeige = SpeicherbedarfAnzeige(modell().Speicherbedarf());
-    // The shown value carries its rounding (+0.05) already: one decimal, cut.
-    speicherbedarf_->setText(QString::number(std::floor(anzeige * 10.0) / 10.0, 'f', 1));
-    speicherbedarf_->setStyleSheet(SpeicherbedarfZuGross(anzeige)
-                                       ? QStringLiteral("background: #FF0000;")
-                                       : QStringLiteral("background: #C0C0C0;"));
+    const long bytes = modell().Speicherbedarf();
+    speicherbedarfZeigen(speicherbedarf_, SpeicherbedarfProzent(bytes),
+                         SpeicherbedarfZuGross(SpeicherbedarfAnzeige(bytes)));
     const auto& e = modell().einstellungen[static_cast<std::size_t>(modell().aktuelleKurve)];
     steuerelementeSchreiben_ = true;
     zyklen_->setValue(e.zyklen);
@@ -235,6 +234,17 @@ void KurvenPanel::zeitbasisMenueOeffnen(QPointF pixel) {
     if (!zeitbasisMenue_) {
         zeitbasisMenue_ = new QMenu(QStringLiteral("Zeitbasis"), this);
         zeitbasisMenue_->setObjectName(QStringLiteral("KURVENPNL_ZEITBASISMENUE"));
+        // A pop-up menu shows no title of its own: it stands in the menu's first line.
+        auto* titel = new QLabel(zeitbasisMenue_->title(), zeitbasisMenue_);
+        titel->setObjectName(QStringLiteral("KURVENPNL_ZEITBASISTITEL"));
+        QFont fett = titel->font();
+        fett.setBold(true);
+        titel->setFont(fett);
+        titel->setContentsMargins(8, 4, 8, 2);
+        auto* kopf = new QWidgetAction(zeitbasisMenue_);
+        kopf->setDefaultWidget(titel);
+        zeitbasisMenue_->addAction(kopf);
+        zeitbasisMenue_->addSeparator();
         for (int code = kErsteZeitbasis; code <= kLetzteZeitbasis; ++code) {
             QAction* a =
                 zeitbasisMenue_->addAction(QString::fromLatin1(ZeitbasisName(code).data()));
@@ -242,13 +252,16 @@ void KurvenPanel::zeitbasisMenueOeffnen(QPointF pixel) {
             a->setData(code);
         }
         connect(zeitbasisMenue_, &QMenu::triggered, this, [this](QAction* a) {
+            if (!a->data().isValid()) return;
             fehler(ZeitbasisAendern(modell(), zeitbasisX_, a->data().toInt()));
             KurvenNeuZeichnen();
         });
     }
     const auto& punkte = modell().aktuell().punkte;
     const int aktuell = punkte[SegmentBeiZeit(punkte, zeitbasisX_)].zeitbasis;
-    for (QAction* a : zeitbasisMenue_->actions()) a->setChecked(a->data().toInt() == aktuell);
+    for (QAction* a : zeitbasisMenue_->actions()) {
+        if (a->isCheckable()) a->setChecked(a->data().toInt() == aktuell);
+    }
     gedrueckt_ = false;  // the menu takes the mouse from here
     zeitbasisMenue_->popup(grafik_->mapToGlobal(pixel.toPoint() - QPoint(40, 0)));
 }

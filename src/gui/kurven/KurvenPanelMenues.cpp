@@ -306,7 +306,8 @@ void KurvenPanel::baueWerkzeugleiste() {
     werkzeugleiste_->addSeparator();
     for (int i : {2, 0, 1}) werkzeugleiste_->addAction(darstellung_[static_cast<std::size_t>(i)]);
     werkzeugleiste_->addSeparator();
-    werkzeugleiste_->addAction(Programmaktionen::instance().direkthilfe());
+    Direkthilfe::instance().addToToolBar(werkzeugleiste_,
+                                         QStringLiteral("KURVENPNL_WERKZEUG_DIREKTHILFE"));
 }
 
 void KurvenPanel::Menu_Kurven_Bearbeiten_Toggle(Werkzeug werkzeug) {

@@ -50,8 +50,8 @@ TEST(KennlinienModell, DefaultMemoryNeedAndPositions) {
     ASSERT_EQ(k.anzahl(), 1);
     EXPECT_EQ(k.punkte[0], (Kennlinienpunkt{4095, 0, 0}));
     EXPECT_EQ(KennlinienGesamtlaenge(k), 0);
-    EXPECT_NEAR(KennlinienSpeicherbedarf(1), 1.1529, 0.00005);
-    EXPECT_NEAR(KennlinienSpeicherbedarf(808), 100.05, 1e-9);
+    EXPECT_NEAR(KennlinienSpeicherbedarf(1), 1.1029, 0.00005);
+    EXPECT_NEAR(KennlinienSpeicherbedarf(808), 100.0, 1e-9);
 
     Kennlinie drei;
     drei.punkte = {{0, 10, 0}, {1000, 5, 0}, {0, 1, 0}};
@@ -160,6 +160,28 @@ TEST(KennlinienDatei, AFileCutInsideThePointsLoadsTheDefaultPointAndSaysSo) {
     KennlinienDateiInhalt ganz;
     ASSERT_EQ(KennlinienDateiBildLesen(bytes, ganz), 0);
     EXPECT_FALSE(ganz.unvollstaendig);
+}
+
+TEST(KennlinienDatei, ACutFileLoadsAsUnsavedWorkWithoutAFile) {
+    Ordner ordner;
+    Kennlinie k;
+    k.punkte = {{0, 100, 0}, {4095, 0, 0}};
+    auto bytes = KennlinienDateiBild(k, standard(), 7.0, 1.5);
+    bytes.pop_back();
+    const auto pfad = ordner.pfad / "kaputt.ple";
+    {
+        std::ofstream datei(pfad, std::ios::binary);
+        datei.write(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<std::streamsize>(bytes.size()));
+    }
+    KennlinienZustand z;
+    z.pfad = "vorher.ple";
+    KennlinienDateiInhalt datei;
+    ASSERT_EQ(KennlinieLaden(pfad, z, standard(), datei), 0);
+    EXPECT_TRUE(datei.unvollstaendig);
+    EXPECT_TRUE(z.pfad.empty());
+    EXPECT_TRUE(z.geaendert);
+    EXPECT_EQ(z.kennlinie.punkte, KennlinieStandard().punkte);
 }
 
 TEST(KennlinienDatei, SaveAndLoadRoundTripRandomCharacteristics) {

@@ -33,6 +33,7 @@ TEST(Kurvenmodell, FreshCurvesLastTenMillisecondsAndTakeFiftyTwoBytes) {
         EXPECT_EQ(KurveSpeicherbedarf(k.punkte), 5);
     }
     EXPECT_EQ(m.Speicherbedarf(), 52);
+    EXPECT_NEAR(SpeicherbedarfProzent(52), 0.159, 0.0005);
     EXPECT_NEAR(SpeicherbedarfAnzeige(52), 0.209, 0.0005);
     EXPECT_FALSE(SpeicherbedarfZuGross(SpeicherbedarfAnzeige(32700)));
     EXPECT_TRUE(SpeicherbedarfZuGross(SpeicherbedarfAnzeige(32768)));
