@@ -32,7 +32,7 @@ plv7::bench::Traffic gTraffic;
 struct Zugang : Geraetezugang, Fortschritt {
     int offenerPort() override { return kPort; }
     char adresse() override { return kAddress; }
-    void beginnen(const std::string&) override {}
+    void beginnen(std::string_view) override {}
     void setzen(int) override {}
     void beenden() override {}
 };

@@ -15,7 +15,6 @@
 #include "FensterBench.h"
 #include "Line.h"
 #include "hilfe/Dialoge.h"
-#include "kurven/KurvenAblage.h"
 #include "kurven/KurvenPanel.h"
 #include "shell/Fenster.h"
 #include "shell/MainPanel.h"
@@ -66,7 +65,7 @@ int main(int argc, char** argv) {
     ZeigeChildpanel(panel);
     QApplication::processEvents();
 
-    Kurvenmodell& m = kurvenAblage().modell();
+    Kurvenmodell& m = panel->modell();
     for (int k = 0; k < kKurvenAnzahl; ++k) m.kurven[static_cast<std::size_t>(k)].punkte = kurve(k);
     m.darstellung = Darstellung::LinienUndStufen;
     for (const char* h : {"KURVEN_BEARBEITEN_HINTERGRUND_K2", "KURVEN_BEARBEITEN_HINTERGRUND_K3",
@@ -108,7 +107,7 @@ int main(int argc, char** argv) {
             kZielVorschauMs);
     maus(graph, QEvent::MouseButtonRelease, start, Qt::NoButton);
 
-    kurvenAblage().modell().geaendert = false;
+    panel->modell().geaendert = false;
     programm.beenden();
     setDialoge(nullptr);
     return 0;

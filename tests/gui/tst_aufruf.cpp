@@ -4,10 +4,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "Aufruf.h"
 #include "Line.h"
 #include "PortMap.h"
 #include "ini/IniStore.h"
-#include "Aufruf.h"
 
 using namespace plv7::gui;
 using Art = Aufruf::Art;

@@ -103,7 +103,7 @@ private slots:
         QVERIFY(aktion("LINST")->isChecked());
         QVERIFY(!aktion("RUECKGAENGIG")->isEnabled());
         QVERIFY(!aktion("WIEDERHERST")->isEnabled());
-        QCOMPARE(control<QLineEdit>("SPEICHERBEDARF")->text(), QStringLiteral("1.2"));
+        QCOMPARE(control<QLineEdit>("SPEICHERBEDARF")->text(), QStringLiteral("1.1"));
         QCOMPARE(control<Zahlenfeld>("KURVENNR")->maximum(), 10.0);
         QCOMPARE(g->xAxis->label(), QStringLiteral("V"));
         // The completion piece in light red from (0, 4095) to the end of the range.

@@ -1,10 +1,11 @@
-// The curve window's files and transfer, with its questions, before the window itself exists.
+// The curve window's files and transfer, with their questions.
 #include <QFile>
 #include <QLineEdit>
 
 #include "GuiTestSupport.h"
 #include "kurven/KurvenAblage.h"
 #include "kurven/KurvenDatei.h"
+#include "kurven/KurvenPanel.h"
 #include "kurven/KurvenUebertragung.h"
 #include "kurven/Speicherabbild.h"
 
@@ -19,14 +20,17 @@ Answer gewaehlt(const QString& pfad) {
     return {Answer::Result::Chosen, pfad};
 }
 
+// The curve window's curves and their files, as its menus reach them.
+KurvenAblage& kurvenAblage() {
+    return static_cast<KurvenPanel*>(gKurvenpanel)->ablage();
+}
+
 }  // namespace
 
 class TestKurvenAblage : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { kurvenAblageZuruecksetzen(); }
-
     void theEndOfTheProgramAsksAboutUnsavedCurves() {
         ProgramFixture fixture;
         fixture.start();
@@ -150,7 +154,7 @@ private slots:
         QCOMPARE(fixture.line->box('1')->mode(), std::uint8_t{0x04});
 
         const auto gesendet = ablage.modell().kurven;
-        kurvenAblageZuruecksetzen();
+        ablage.modell() = Kurvenmodell{};  // the window's curves back to a fresh start
         kurvenAblage().modell().dateipfad = "alt.plr";
         kurvenAblage().KurveSenden_Callback(false);
         QCOMPARE(kurvenAblage().modell().kurven[1].punkte, gesendet[1].punkte);

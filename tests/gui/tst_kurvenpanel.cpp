@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolBar>
+#include <QWidgetAction>
 
 #include "GuiTestSupport.h"
 #include "common/Zahlenfeld.h"
 #include "hilfe/Direkthilfe.h"
-#include "kurven/KurvenAblage.h"
 #include "kurven/KurvenPanel.h"
 
 using namespace plv7::gui;
@@ -24,7 +24,7 @@ KurvenPanel* fenster() {
 }
 
 Kurvenmodell& modell() {
-    return kurvenAblage().modell();
+    return fenster()->modell();
 }
 
 QAction* aktion(const char* name) {
@@ -58,6 +58,12 @@ void klicken(QPointF bei) {
     ziehen(bei, bei);
 }
 
+// The combo box a tool bar carries as an action without a name.
+QString leisteName(QToolBar* leiste, QAction* a) {
+    QWidget* w = leiste ? leiste->widgetForAction(a) : nullptr;
+    return w ? w->objectName().section(QLatin1Char('_'), -1) : QStringLiteral("?");
+}
+
 template <typename T = QWidget>
 T* finden(const char* name) {
     return fenster()->findChild<T*>(QLatin1String(name));
@@ -69,7 +75,6 @@ class TestKurvenPanel : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { kurvenAblageZuruecksetzen(); }
     void cleanup() { Direkthilfe::instance().reset(); }
 
     void everyToolEditsTheCurveThroughTheGraph() {
@@ -123,8 +128,13 @@ private slots:
         maus(QEvent::MouseButtonPress, {300, 0}, Qt::LeftButton);
         auto* menue = fenster()->findChild<QMenu*>(QStringLiteral("KURVENPNL_ZEITBASISMENUE"));
         QVERIFY(menue && menue->isVisible());
-        QVERIFY(menue->actions()[1]->isChecked());
-        menue->actions()[2]->trigger();  // "1sek"
+        QList<QAction*> zeitbasen;  // below the menu's title
+        for (QAction* a : menue->actions()) {
+            if (a->isCheckable()) zeitbasen << a;
+        }
+        QCOMPARE(zeitbasen.size(), 6);
+        QVERIFY(zeitbasen[1]->isChecked());
+        zeitbasen[2]->trigger();  // "1sek"
         menue->close();
         QCOMPARE(punkte, (Punkte{{0, 1, 3}, {2048, 1, 3}}));
 
@@ -311,6 +321,62 @@ private slots:
         ZeigeChildpanel(fenster());
         finden<QPushButton>("KURVENPNL_HAUPTFENSTER")->click();
         QCOMPARE(gMainpanel->childpanel(), nullptr);
+    }
+
+    // The order of the menus and the tool bar, separators ("|") included, as the operator
+    // has always found them.
+    void menusAndToolBarKeepTheirOrder_data() {
+        QTest::addColumn<QString>("ort");
+        QTest::addColumn<QString>("folge");
+        const QString werkzeuge = QStringLiteral(
+            "MARKIEREN ZEICHNEN VERSCHIEBEN PUNKTKOORDINAT ZEITBASISZEIG PUNKTLOESCHEN "
+            "GERADETEILEN ZEITBASIS LAENGEAENDERN");
+        QTest::newRow("Datei") << QStringLiteral("KURVEN_DATEI")
+                               << QStringLiteral(
+                                      "NEU LADEN | ANHAENGEN SPEICHERN SPEICHERNUNTER | "
+                                      "IMPORT EXPORT | BEENDEN");
+        QTest::newRow("Bearbeiten")
+            << QStringLiteral("KURVEN_BEARBEITEN")
+            << werkzeuge + QStringLiteral(
+                               " | AUSSCHNEIDEN KOPIEREN EINFUEGEN LOESCHEN "
+                               "ALLESMARKIEREN | RUECKGAENGIG WIEDERHERST | ZOOMPLUS "
+                               "ZOOMMINUS ZOOMMARK ZOOMVOLL | KURVE HINTERGRUND");
+        QTest::newRow("Darstellung") << QStringLiteral("KURVEN_ANSICHT_DARSTELLUNG")
+                                     << QStringLiteral("LINIENSTUFEN LINIEN STUFEN");
+        QTest::newRow("Werkzeugleiste")
+            << QStringLiteral("KURVENPNL_WERKZEUGLEISTE")
+            << QStringLiteral("NEU LADEN SPEICHERN | ") + werkzeuge +
+                   QStringLiteral(
+                       " | ZEITBASIS | AUSSCHNEIDEN KOPIEREN EINFUEGEN LOESCHEN | "
+                       "RUECKGAENGIG WIEDERHERST | ZOOMPLUS ZOOMMINUS ZOOMMARK "
+                       "ZOOMVOLL | K1 K2 K3 K4 | K1 K2 K3 K4 | LINIENSTUFEN LINIEN "
+                       "STUFEN | DIREKTHILFE");
+    }
+    void menusAndToolBarKeepTheirOrder() {
+        QFETCH(QString, ort);
+        QFETCH(QString, folge);
+        ProgramFixture fixture;
+        fixture.start();
+        auto* widget = fenster()->findChild<QWidget*>(ort);
+        QVERIFY(widget);
+        QStringList namen;
+        for (QAction* a : widget->actions()) {
+            if (a->isSeparator()) {
+                namen << QStringLiteral("|");
+            } else if (a->menu()) {
+                namen << a->menu()->objectName().section(QLatin1Char('_'), -1);
+            } else if (auto* w = qobject_cast<QWidgetAction*>(a)) {
+                namen << w->defaultWidget()->objectName().section(QLatin1Char('_'), -1);
+            } else if (auto* leiste = qobject_cast<QToolBar*>(widget);
+                       leiste && !leiste->widgetForAction(a)) {
+                continue;
+            } else if (a->objectName().isEmpty()) {
+                namen << leisteName(qobject_cast<QToolBar*>(widget), a);
+            } else {
+                namen << a->objectName().section(QLatin1Char('_'), -1);
+            }
+        }
+        QCOMPARE(namen.join(QLatin1Char(' ')), folge);
     }
 };
 

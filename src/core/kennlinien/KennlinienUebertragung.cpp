@@ -24,32 +24,12 @@ bool haeltKennlinien(int modus) {
     return (modus & protocol::kModeCharacteristics) != 0 && (modus & protocol::kModeCurves) == 0;
 }
 
-// Opens the dialog when there is one and closes it on every way out.
-class Dialog {
-public:
-    Dialog(Fortschritt* fortschritt, std::string_view titel) : fortschritt_(fortschritt) {
-        if (fortschritt_) fortschritt_->oeffnen(titel);
-    }
-    ~Dialog() {
-        if (fortschritt_) fortschritt_->schliessen();
-    }
-    Dialog(const Dialog&) = delete;
-    Dialog& operator=(const Dialog&) = delete;
-    void setzen(long erledigt, long gesamt) {
-        if (fortschritt_ && gesamt > 0)
-            fortschritt_->setzen(static_cast<int>(erledigt * 100 / gesamt));
-    }
-
-private:
-    Fortschritt* fortschritt_;
-};
-
 // Writes bytes from `start` on in pieces that never cross a 64-byte boundary, then marks the
 // area as holding characteristics.
 int bereichSchreiben(const KennlinienGeraet& geraet, long start,
                      std::span<const std::uint8_t> daten, bool mitDialog, int keinPort) {
     if (geraet.port < 0) return keinPort;
-    Dialog dialog(mitDialog ? geraet.fortschritt : nullptr, kTitelSenden);
+    OffenerFortschritt dialog(mitDialog ? geraet.fortschritt : nullptr, kTitelSenden);
     const long gesamt = static_cast<long>(daten.size());
     long erledigt = 0;
     while (erledigt < gesamt) {
@@ -73,7 +53,7 @@ int bereichSchreiben(const KennlinienGeraet& geraet, long start,
 // still asks once, and the read command refuses it.
 int bereichLesen(const KennlinienGeraet& geraet, long start, long laenge, std::uint8_t* ziel,
                  bool mitDialog) {
-    Dialog dialog(mitDialog ? geraet.fortschritt : nullptr, kTitelLesen);
+    OffenerFortschritt dialog(mitDialog ? geraet.fortschritt : nullptr, kTitelLesen);
     long erledigt = 0;
     do {
         if (geraet.port < 0) return kFehlerKeinPortLesen;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string_view>
 
+#include "base/Fortschritt.h"
 #include "kennlinien/KennlinienZustand.h"
 #include "konfig/Konfiguration.h"
 
@@ -31,15 +32,6 @@ inline constexpr int kStueck = 64;  // bytes of one memory command
 inline constexpr std::string_view kTitelSenden = "Daten senden";
 inline constexpr std::string_view kTitelLesen = "Daten lesen";
 }  // namespace kennlinien_uebertragung
-
-// The progress of a transfer in whole percent; the program shows a modal dialog.
-class Fortschritt {
-public:
-    virtual ~Fortschritt() = default;
-    virtual void oeffnen(std::string_view titel) = 0;  // title and label
-    virtual void setzen(int prozent) = 0;
-    virtual void schliessen() = 0;
-};
 
 struct KennlinienGeraet {
     int port = -1;  // the open serial port, -1 when none is open

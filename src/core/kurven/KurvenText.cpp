@@ -48,13 +48,6 @@ std::vector<std::string_view> felder(std::string_view zeile) {
     return ergebnis;
 }
 
-struct Punktzeile {
-    double zeit;
-    double prozent;
-    int zeitbasis;
-    long long kurve;
-};
-
 // The collected points of every curve, and which curve the previous data line belonged to.
 class Sammler {
 public:

@@ -10,21 +10,6 @@ using namespace uebertragung;
 
 namespace {
 
-// Keeps the progress dialog open for as long as it lives.
-class OffenerFortschritt {
-public:
-    OffenerFortschritt(Fortschritt& f, const std::string& titel) : f_(f) { f_.beginnen(titel); }
-    OffenerFortschritt(const OffenerFortschritt&) = delete;
-    OffenerFortschritt& operator=(const OffenerFortschritt&) = delete;
-    ~OffenerFortschritt() { f_.beenden(); }
-    void setzen(long fertig, long gesamt) {
-        f_.setzen(gesamt > 0 ? static_cast<int>(fertig * 100 / gesamt) : 100);
-    }
-
-private:
-    Fortschritt& f_;
-};
-
 // One memory read as the reading window does it: the port and the mode asked again first.
 int blockLesen(Geraetezugang& zugang, long start, long laenge, std::uint8_t* ziel) {
     const int port = zugang.offenerPort();
@@ -64,7 +49,7 @@ int SpeicherabbildSenden(Geraetezugang& zugang, Fortschritt& fortschritt,
     const int port = zugang.offenerPort();
     if (port < 0) return kFehlerKeinPortSenden;
     const char adresse = zugang.adresse();
-    OffenerFortschritt dialog(fortschritt, kTitelSenden);
+    OffenerFortschritt dialog(&fortschritt, kTitelSenden);
     const auto gesamt = static_cast<long>(bild.size());
     for (long start = 0; start < gesamt; start += kBlock) {
         const long laenge = std::min(kBlock, gesamt - start);
@@ -99,7 +84,7 @@ Uebertragungsergebnis SpeicherabbildLesen(Geraetezugang& zugang, Fortschritt& fo
 
     bild.resize(static_cast<std::size_t>(letztes) + 1);
     {
-        OffenerFortschritt dialog(fortschritt, kTitelLesen);
+        OffenerFortschritt dialog(&fortschritt, kTitelLesen);
         const long anfang = static_cast<long>(abbild::kKopf);
         const long gesamt = letztes + 1 - anfang;
         for (long start = anfang; start <= letztes; start += kBlock) {

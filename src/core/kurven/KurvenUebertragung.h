@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Fortschritt.h"
 #include "kurven/Kurvenmodell.h"
 #include "kurven/Speicherabbild.h"
 
@@ -39,15 +40,6 @@ public:
     // The open port 1..8, or -1 when none is open.
     virtual int offenerPort() = 0;
     virtual char adresse() = 0;
-};
-
-// The progress dialog of a transfer: opened, set in whole percent, always closed again.
-class Fortschritt {
-public:
-    virtual ~Fortschritt() = default;
-    virtual void beginnen(const std::string& titel) = 0;
-    virtual void setzen(int prozent) = 0;
-    virtual void beenden() = 0;
 };
 
 // Which of the two ways of showing an error a failure takes.

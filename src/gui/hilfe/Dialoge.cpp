@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTreeView>
 #include <algorithm>
 
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int kDateidialogBreite = 760;
 constexpr int kDateidialogHoehe = 460;
+constexpr int kOrteBreite = 130;
 
 const QLocale& deutsch() {
     static const QLocale sprache(QLocale::German, QLocale::Germany);
@@ -137,6 +139,9 @@ std::unique_ptr<QFileDialog> makeFileDialog(const Dialoge::FileRequest& request)
     dialog->setViewMode(QFileDialog::Detail);
     dialog->setProxyModel(new DeutscheDateiliste(dialog.get()));
     dialog->resize(kDateidialogBreite, kDateidialogHoehe);
+    // The places on the left keep their names whole ("Computer").
+    if (auto* teiler = dialog->findChild<QSplitter*>(QStringLiteral("splitter")))
+        teiler->setSizes({kOrteBreite, kDateidialogBreite - kOrteBreite});
     if (auto* liste = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
         // Name takes what is left; type and date are never cut ("Verzeichnis", a whole date).
         QHeaderView* kopf = liste->header();

@@ -1,15 +1,14 @@
 #include "kennlinien/KennlinienBedienung.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProgressDialog>
 #include <memory>
 
 #include "base/ORV_errorV3ibox.h"
 #include "com/ComPort.h"
 #include "common/Aenderungsfrage.h"
 #include "common/ErrorIndicator.h"
+#include "common/Fortschrittsdialog.h"
 #include "hilfe/Dialoge.h"
 #include "kennlinien/KennlinienDatei.h"
 #include "kennlinien/KennlinienText.h"
@@ -32,36 +31,6 @@ Dialoge::FileAnswer dateiWaehlen(const char* titel, const char* muster, bool spe
     return dialoge().file(
         {QString::fromUtf8(titel), QLatin1String(muster), speichern, QDir::currentPath()});
 }
-
-// The modal progress dialog of a transfer; without a cancel button.
-class Fortschrittsdialog : public Fortschritt {
-public:
-    explicit Fortschrittsdialog(QWidget* fenster) : fenster_(fenster) {}
-
-    void oeffnen(std::string_view titel) override {
-        const QString text = QString::fromUtf8(titel.data(), static_cast<qsizetype>(titel.size()));
-        dialog_ = std::make_unique<QProgressDialog>(text, QString(), 0, 100, fenster_);
-        dialog_->setObjectName(QStringLiteral("FORTSCHRITT"));
-        dialog_->setWindowTitle(text);
-        dialog_->setCancelButton(nullptr);
-        dialog_->setWindowModality(Qt::ApplicationModal);
-        dialog_->setMinimumDuration(0);
-        dialog_->setAutoClose(false);
-        dialog_->setAutoReset(false);
-        dialog_->setValue(0);
-        dialog_->show();
-        QCoreApplication::processEvents();
-    }
-    void setzen(int prozent) override {
-        // A modal dialog paints itself and the window behind it on every new value.
-        if (dialog_) dialog_->setValue(prozent);
-    }
-    void schliessen() override { dialog_.reset(); }
-
-private:
-    QWidget* fenster_;
-    std::unique_ptr<QProgressDialog> dialog_;
-};
 
 }  // namespace
 
@@ -172,13 +141,11 @@ KennlinienGeraet geraet(Fortschritt* fortschritt) {
 }  // namespace
 
 int KennlinienBedienung::schreiben(int kurvenNr) {
-    const ComLeitungBelegt belegt;
     Fortschrittsdialog dialog(fenster_);
     return KennlinieSchreiben(geraet(&dialog), zustand_, kurvenNr, gKonfig);
 }
 
 int KennlinienBedienung::lesen(int kurvenNr) {
-    const ComLeitungBelegt belegt;
     Fortschrittsdialog dialog(fenster_);
     const int code = KennlinieLesen(geraet(&dialog), kurvenNr, zustand_, gKonfig);
     zustand_.pfad.clear();

@@ -17,9 +17,9 @@
 
 #include "com/ComPort.h"
 #include "common/Anzeigefelder.h"
+#include "common/Befehlstabelle.h"
 #include "common/ConnectionPicture.h"
 #include "common/ErrorIndicator.h"
-#include "common/Ressourcen.h"
 #include "common/StatusLamps.h"
 #include "common/Zahlenfeld.h"
 #include "hilfe/Direkthilfe.h"
@@ -49,15 +49,8 @@ std::size_t darstellungIndex(Darstellung darstellung) {
 // A command of the window: the menu item, and the tool-bar button when it has an image.
 QAction* aktion(QObject* besitzer, const QString& text, const char* objekt,
                 const char* bild = nullptr, const QString& werkzeugtipp = {}) {
-    auto* a = new QAction(text, besitzer);
-    a->setObjectName(QStringLiteral("KENNLI_") + QLatin1String(objekt));
-    if (bild) {
-        const QString datei = ressourcenDatei(QStringLiteral("buttons/") + QLatin1String(bild) +
-                                              QStringLiteral(".png"));
-        if (!datei.isEmpty()) a->setIcon(QIcon(datei));
-    }
-    a->setToolTip(werkzeugtipp.isEmpty() ? text : werkzeugtipp);
-    return a;
+    return editorAktion(besitzer, QStringLiteral("KENNLI_") + QLatin1String(objekt), text, bild,
+                        werkzeugtipp);
 }
 
 }  // namespace
@@ -151,19 +144,7 @@ void KennlinienPanel::baueMenues() {
     for (QAction* a : darstellungAktion_) darstellung->addAction(a);
 
     QMenu* fenster = leiste->addMenu(QStringLiteral("Fenster"));
-    static Panel* const kHauptfenster = nullptr;
-    fensterEintrag(fenster, QStringLiteral("Hauptfenster"), QStringLiteral("KENNLI_HAUPT"),
-                   &kHauptfenster);
-    fensterEintrag(fenster, QStringLiteral("COM-Einstellung"), QStringLiteral("KENNLI_COM"),
-                   &gCompanel);
-    fensterEintrag(fenster, QStringLiteral("Konfiguration"), QStringLiteral("KENNLI_KONFIG"),
-                   &gKonfigpanel);
-    fensterEintrag(fenster, QStringLiteral("Direkte Ein-/Ausgabe"), QStringLiteral("KENNLI_DIREKT"),
-                   &gDirektpanel);
-    fensterEintrag(fenster, QStringLiteral("Kurvengenerator"), QStringLiteral("KENNLI_KURVEN"),
-                   &gKurvenpanel);
-    fensterEintrag(fenster, QStringLiteral("Kennlinienregler"), QStringLiteral("KENNLI_KENNLINIE"),
-                   &gKennlinienpanel);
+    editorFenstermenue(fenster, QStringLiteral("KENNLI_"));
 
     QMenu* hilfe = leiste->addMenu(QStringLiteral("Hilfe"));
     hilfe->addAction(programm.direkthilfe());

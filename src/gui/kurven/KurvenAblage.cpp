@@ -1,7 +1,6 @@
 #include "kurven/KurvenAblage.h"
 
 #include <QFileInfo>
-#include <QProgressDialog>
 #include <QStringList>
 #include <algorithm>
 #include <memory>
@@ -10,6 +9,7 @@
 #include "com/ComPort.h"
 #include "common/Aenderungsfrage.h"
 #include "common/ErrorIndicator.h"
+#include "common/Fortschrittsdialog.h"
 #include "hilfe/Dialoge.h"
 #include "kurven/KurvenDatei.h"
 #include "kurven/KurvenText.h"
@@ -36,49 +36,17 @@ std::filesystem::path pfadVon(const QString& pfad) {
     return std::filesystem::path(pfad.toStdU16String());
 }
 
-// The serial-port window's port and address; the transfer's progress as a modal dialog.
-class ComZugang : public Geraetezugang, public Fortschritt {
+// The serial-port window's port and address, asked again before every block.
+class ComGeraet : public Geraetezugang {
 public:
-    explicit ComZugang(QWidget* fenster) : fenster_(fenster) {}
     int offenerPort() override { return OffenerComPort(); }
     char adresse() override { return ComAdresse(); }
-    void beginnen(const std::string& titel) override {
-        dialog_ = std::make_unique<QProgressDialog>(text(titel), QString(), 0, 100, fenster_);
-        dialog_->setWindowTitle(text(titel));
-        dialog_->setWindowModality(Qt::ApplicationModal);
-        dialog_->setMinimumDuration(0);
-        dialog_->setAutoClose(false);
-        dialog_->setAutoReset(false);
-        dialog_->setValue(0);
-    }
-    void setzen(int prozent) override {
-        if (dialog_) dialog_->setValue(prozent);
-    }
-    void beenden() override { dialog_.reset(); }
-
-private:
-    QWidget* fenster_;
-    std::unique_ptr<QProgressDialog> dialog_;
 };
-
-std::unique_ptr<KurvenAblage>& ablage() {
-    static std::unique_ptr<KurvenAblage> instanz = std::make_unique<KurvenAblage>();
-    return instanz;
-}
 
 }  // namespace
 
-KurvenAblage& kurvenAblage() {
-    return *ablage();
-}
-
-void kurvenAblageZuruecksetzen() {
-    ablage() = std::make_unique<KurvenAblage>();
-}
-
-int AbbruchWeilKurvenNichtGespeichert() {
-    return kurvenAblage().AbbruchWeilKurvenNichtGespeichert();
-}
+KurvenAblage::KurvenAblage(Kurvenmodell& modell, QWidget* fenster)
+    : modell_(modell), fenster_(fenster) {}
 
 QString KurvenAblage::fenstertitel() const {
     if (modell_.dateipfad.empty()) return kProgrammTitel;
@@ -90,31 +58,13 @@ void KurvenAblage::anzeigen() {
 }
 
 void KurvenAblage::Menu_Kurven_Datei(Dateibefehl befehl) {
-    int code = 0;
-    switch (befehl) {
-        case Dateibefehl::Neu:
-            code = neu();
-            break;
-        case Dateibefehl::Laden:
-            code = laden();
-            break;
-        case Dateibefehl::Anhaengen:
-            code = anhaengen();
-            break;
-        case Dateibefehl::Speichern:
-            code = speichern();
-            break;
-        case Dateibefehl::SpeichernUnter:
-            code = speichernUnter();
-            break;
-        case Dateibefehl::Importieren:
-            code = importieren();
-            break;
-        case Dateibefehl::Exportieren:
-            code = exportieren();
-            break;
-    }
-    if (code != 0) ORV_Fehlerpopup(code);
+    // In the order of Dateibefehl.
+    static constexpr int (KurvenAblage::*kBefehle[])() = {
+        &KurvenAblage::neu,        &KurvenAblage::laden,          &KurvenAblage::anhaengen,
+        &KurvenAblage::speichern,  &KurvenAblage::speichernUnter, &KurvenAblage::importieren,
+        &KurvenAblage::exportieren};
+    if (const int code = (this->*kBefehle[static_cast<std::size_t>(befehl)])(); code != 0)
+        ORV_Fehlerpopup(code);
 }
 
 int KurvenAblage::AbbruchWeilKurvenNichtGespeichert() {
@@ -261,19 +211,19 @@ int KurvenAblage::senden() {
     }
     if (gebaut != 0) return gebaut;
     ComFehlerSetzen(0);
-    ComLeitungBelegt belegt;
-    ComZugang zugang(fenster_);
-    if (const int code = SpeicherabbildSenden(zugang, zugang, bild); code != 0)
+    ComGeraet geraet;
+    Fortschrittsdialog dialog(fenster_);
+    if (const int code = SpeicherabbildSenden(geraet, dialog, bild); code != 0)
         ComFehlerSetzen(code);
     return 0;
 }
 
 int KurvenAblage::lesen() {
     ComFehlerSetzen(0);
-    ComLeitungBelegt belegt;
-    ComZugang zugang(fenster_);
+    ComGeraet geraet;
+    Fortschrittsdialog dialog(fenster_);
     Kurvendaten daten;
-    const auto ergebnis = SpeicherabbildLesen(zugang, zugang, daten);
+    const auto ergebnis = SpeicherabbildLesen(geraet, dialog, daten);
     if (ergebnis.code != 0) {
         if (ergebnis.anzeige == Fehleranzeige::Fehlerpopup) return ergebnis.code;
         ComFehlerSetzen(ergebnis.code);

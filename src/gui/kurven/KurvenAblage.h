@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -11,11 +10,14 @@
 
 namespace plv7::gui {
 
-// The curve generator's curves and what the window does with them outside the graph: the
-// "Datei" menu with its questions, and the transfer to and from the box with its progress
-// dialog. Every pop-up goes through the dialog seam.
+// What the curve window does with its curves outside the graph: the "Datei" menu with its
+// questions, and the transfer to and from the box with its progress dialog. Every pop-up goes
+// through the dialog seam.
 class KurvenAblage {
 public:
+    // The window's curves; `fenster` is the parent of the progress dialog.
+    KurvenAblage(kurven::Kurvenmodell& modell, QWidget* fenster);
+
     enum class Dateibefehl {
         Neu,
         Laden,
@@ -31,8 +33,6 @@ public:
 
     // Called after every change the window has to show (curves, file, view).
     void setAnzeigen(std::function<void()> anzeigen) { anzeigen_ = std::move(anzeigen); }
-    // The parent of the progress dialog.
-    void setFenster(QWidget* fenster) { fenster_ = fenster; }
 
     // The menu item: runs it and shows a failure in the error message box.
     void Menu_Kurven_Datei(Dateibefehl befehl);
@@ -63,17 +63,9 @@ private:
     void konfigurationFragen(const Konfiguration& gespeichert);
     void anzeigen();
 
-    kurven::Kurvenmodell modell_;
+    kurven::Kurvenmodell& modell_;
+    QWidget* fenster_;
     std::function<void()> anzeigen_;
-    QPointer<QWidget> fenster_;  // the window may go before the curves do
 };
-
-// The program's curves, for as long as the program runs.
-KurvenAblage& kurvenAblage();
-// Sets them back to the state of a fresh start (tests).
-void kurvenAblageZuruecksetzen();
-
-// The end-of-program check of the curve window.
-int AbbruchWeilKurvenNichtGespeichert();
 
 }  // namespace plv7::gui

@@ -36,16 +36,12 @@ QString einheitDerKurve(int kurve) {
 
 }  // namespace
 
-Kurvenmodell& KurvenPanel::modell() {
-    return kurvenAblage().modell();
-}
-
 int KurvenPanel::abbruchWeilNichtGespeichert() {
-    return AbbruchWeilKurvenNichtGespeichert();
+    return ablage_.AbbruchWeilKurvenNichtGespeichert();
 }
 
 void KurvenPanel::titelZeigen() {
-    const QString titel = kurvenAblage().fenstertitel();
+    const QString titel = ablage_.fenstertitel();
     setWindowTitle(titel);
     titel_->setText(titel_->fontMetrics().elidedText(titel, Qt::ElideMiddle, 262));
     titel_->setToolTip(titel);
@@ -108,7 +104,7 @@ void KurvenPanel::KurvenNeuZeichnen() {
 }
 
 std::int32_t KurvenPanel::rasterY(double y) const {
-    const Kurvenmodell& m = kurvenAblage().modell();
+    const Kurvenmodell& m = modell_;
     return RasterY(m.aktuelleKurve,
                    m.einstellungen[static_cast<std::size_t>(m.aktuelleKurve)].yRaster, y);
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "kurven/KurvenAblage.h"
 #include "kurven/KurvenGraph.h"
 #include "kurven/Kurvenmodell.h"
 #include "shell/Panel.h"
@@ -66,7 +67,8 @@ public:
     // The value axis, value range and rest value in the current output channel's unit.
     void Kurvenpanel_SkaliereYAchse();
 
-    kurven::Kurvenmodell& modell();
+    kurven::Kurvenmodell& modell() { return modell_; }
+    KurvenAblage& ablage() { return ablage_; }
     KurvenGraph& graph() { return *graph_; }
     Werkzeug werkzeug() const { return werkzeug_; }
 
@@ -81,20 +83,17 @@ private:
     QWidget* baueFusszeile();
     void hilfetexteEintragen();
 
-    // Menus, tool bar and their commands (KurvenPanelMenues.cpp).
+    // Menus, tool bar and their commands, from one table (KurvenPanelMenues.cpp).
     void baueAktionen();
-    void baueMenues();
-    void baueWerkzeugleiste();
-    QAction* aktion(const QString& text, const char* objekt, const char* bild = nullptr);
-    void Menu_Kurven_Bearbeiten_Toggle(Werkzeug werkzeug);
-    void Menu_Kurven_Bearbeiten_Toggle2(int kurve);
-    void Menu_Kurven_Bearbeiten_Toggle3(int kurve);
-    void Menu_Kurven_Ansicht_ToggleDarstellung(kurven::Darstellung darstellung);
-    void nachBearbeitung(bool geaendert);
-    void zoomen(const kurven::Zeitfenster& fenster);
+    void baueMenuesUndWerkzeugleiste();
+    void befehl(int befehl);
+    void werkzeugGewaehlt(Werkzeug werkzeug);
+    void kurveGewaehlt(int kurve);
+    void hintergrundGeaendert();
+    void darstellungGewaehlt(kurven::Darstellung darstellung);
     void rollbalkenAktualisieren();
-    void Scrollbar_Callback();
-    void YZoomKurven_Callback();
+    void rollbalkenGezogen();
+    void yZoomUebernehmen();
     void kommentarBearbeiten();
     void kommentarvorschauZeigen();
     void titelZeigen();
@@ -114,6 +113,9 @@ private:
     std::int32_t rasterY(double y) const;
     int zeitbasisRing() const;
 
+    // The window's curves and what it does with them in files and the box.
+    kurven::Kurvenmodell modell_;
+    KurvenAblage ablage_;
     std::unique_ptr<KurvenGraph> graph_;
     QCustomPlot* grafik_ = nullptr;
     QCustomPlot* grafikKlein_ = nullptr;
@@ -140,11 +142,10 @@ private:
     std::array<QAction*, kWerkzeugAnzahl> werkzeuge_{};
     std::array<QAction*, kurven::kKurvenAnzahl> kurvenWahl_{};
     std::array<QAction*, kurven::kKurvenAnzahl> hintergrund_{};
-    std::array<QAction*, 3> darstellung_{};  // modes 1..3
+    std::array<QAction*, 3> darstellung_{};  // display modes 1..3
     QAction* rueckgaengig_ = nullptr;
     QAction* wiederherstellen_ = nullptr;
-    QList<QAction*> dateiAktionen_;
-    QList<QAction*> befehle_;
+    QList<QAction*> befehle_;  // every command, in the order of the window's table
 
     // Transient state of the tools.
     Werkzeug werkzeug_ = Werkzeug::Zeichnen;

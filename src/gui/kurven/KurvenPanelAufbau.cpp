@@ -51,19 +51,17 @@ QComboBox* zeitbasisListe(QWidget* parent, const QString& objectName) {
 }  // namespace
 
 KurvenPanel::KurvenPanel(QWidget* parent)
-    : Panel(QStringLiteral("KURVENPNL"), QStringLiteral("Kurvengenerator"), parent) {
+    : Panel(QStringLiteral("KURVENPNL"), QStringLiteral("Kurvengenerator"), parent),
+      ablage_(modell_, this) {
     setLocale(QLocale::c());
-    KurvenAblage& ablage = kurvenAblage();
-    ablage.setFenster(this);
-    ablage.setAnzeigen([this] { modellZeigen(); });
+    ablage_.setAnzeigen([this] { modellZeigen(); });
     NeuskalierungAnmelden(this, [this] {
         Kurvenpanel_SkaliereYAchse();
         KurvenNeuZeichnen();
     });
 
     baueAktionen();
-    baueMenues();
-    baueWerkzeugleiste();
+    baueMenuesUndWerkzeugleiste();
     auto* mitte = new QHBoxLayout;
     mitte->addWidget(baueGrafik(), 1);
     mitte->addWidget(baueSeitenleiste());
@@ -93,10 +91,7 @@ KurvenPanel::KurvenPanel(QWidget* parent)
     hilfetexteEintragen();
 }
 
-KurvenPanel::~KurvenPanel() {
-    // The curves outlive the window (tests build several programs in one process).
-    kurvenAblage().setAnzeigen(nullptr);
-}
+KurvenPanel::~KurvenPanel() = default;
 
 QWidget* KurvenPanel::baueGrafik() {
     auto* spalte = new QWidget(this);
@@ -131,9 +126,9 @@ QWidget* KurvenPanel::baueGrafik() {
         Graph_Callback(e->position(), true);
     });
     connect(rollbalken_, &QScrollBar::valueChanged, this, [this] {
-        if (!rollbalken_->isSliderDown()) Scrollbar_Callback();
+        if (!rollbalken_->isSliderDown()) rollbalkenGezogen();
     });
-    connect(rollbalken_, &QScrollBar::sliderReleased, this, [this] { Scrollbar_Callback(); });
+    connect(rollbalken_, &QScrollBar::sliderReleased, this, [this] { rollbalkenGezogen(); });
     return spalte;
 }
 
@@ -231,9 +226,9 @@ QWidget* KurvenPanel::baueSeitenleiste() {
     auto* start = knopf("START", QStringLiteral("Start"));
     auto* stopp = knopf("STOPP", QStringLiteral("Stopp"));
     befehlVerbinden(schreiben, &QPushButton::clicked, this,
-                    [] { kurvenAblage().KurveSenden_Callback(true); });
+                    [this] { ablage_.KurveSenden_Callback(true); });
     befehlVerbinden(lesen, &QPushButton::clicked, this,
-                    [] { kurvenAblage().KurveSenden_Callback(false); });
+                    [this] { ablage_.KurveSenden_Callback(false); });
     befehlVerbinden(start, &QPushButton::clicked, this, [] { Start_Callback(); });
     befehlVerbinden(stopp, &QPushButton::clicked, this, [] { Stopp_Callback(); });
     b->addWidget(schreiben, 0, 0, 1, 2);
@@ -248,26 +243,22 @@ QWidget* KurvenPanel::baueSeitenleiste() {
             if (!steuerelementeSchreiben_) handler();
         });
     };
-    commit(zyklen_, [this] {
+    // Cycles and rest value are committed together: the rest value depends on the cycles.
+    const auto zyklenUndRuhezustand = [this] {
         const std::int32_t ruhe =
             modell().ZyklenUndRuhezustandSetzen(zyklen_->ganzzahl(), ruhezustand_->value());
         steuerelementeSchreiben_ = true;
         ruhezustand_->setValue(::AusgangCodeInEinheit(modell().aktuelleKurve, ruhe));
         steuerelementeSchreiben_ = false;
-    });
-    commit(ruhezustand_, [this] {
-        const std::int32_t ruhe =
-            modell().ZyklenUndRuhezustandSetzen(zyklen_->ganzzahl(), ruhezustand_->value());
-        steuerelementeSchreiben_ = true;
-        ruhezustand_->setValue(::AusgangCodeInEinheit(modell().aktuelleKurve, ruhe));
-        steuerelementeSchreiben_ = false;
-    });
+    };
+    commit(zyklen_, zyklenUndRuhezustand);
+    commit(ruhezustand_, zyklenUndRuhezustand);
     commit(yRaster_, [this] {
         modell().einstellungen[static_cast<std::size_t>(modell().aktuelleKurve)].yRaster =
             yRaster_->value();
     });
-    commit(yZoomMin_, [this] { YZoomKurven_Callback(); });
-    commit(yZoomMax_, [this] { YZoomKurven_Callback(); });
+    commit(yZoomMin_, [this] { yZoomUebernehmen(); });
+    commit(yZoomMax_, [this] { yZoomUebernehmen(); });
     return spalte;
 }
 

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "base/ORV_errorV3ibox.h"
+#include "common/Befehlstabelle.h"
 #include "common/Editordialoge.h"
-#include "common/Ressourcen.h"
 #include "common/Zahlenfeld.h"
 #include "hilfe/Dialoge.h"
 #include "hilfe/Direkthilfe.h"
@@ -34,22 +34,120 @@ namespace {
 
 using Datei = KurvenAblage::Dateibefehl;
 
-struct Werkzeugeintrag {
-    const char* objekt;
-    const char* text;
-    const char* tooltip;
-    const char* bild;
-};
-const Werkzeugeintrag kWerkzeuge[KurvenPanel::kWerkzeugAnzahl] = {
-    {"MARKIEREN", "Markieren", "Markieren", "mark"},
-    {"ZEICHNEN", "Punkt zeichnen", "Punkt zeichnen", "stift"},
-    {"VERSCHIEBEN", "Punkt verschieben", "Punkt verschieben", "verschieben"},
-    {"PUNKTKOORDINAT", "Punktkoordinaten ändern", "Punktkoordinaten zeigen/ändern", "punktinfo"},
-    {"ZEITBASISZEIG", "Zeitbasis anzeigen", "Koordinaten und Zeitbasis anzeigen", "xyzeigen"},
-    {"PUNKTLOESCHEN", "Punkt auflösen", "Punkt auflösen", "punktdel"},
-    {"GERADETEILEN", "Gerade teilen", "Gerade teilen", "geradeteilen"},
-    {"ZEITBASIS", "Zeitbasis ändern", "Zeitbasis ändern", "zeitbasis"},
-    {"LAENGEAENDERN", "Geradenlänge ändern", "Geradenlänge ändern", "geradenlaenge"},
+// The menus the table fills.
+enum Menue { kDatei, kBearbeiten, kKurve, kHintergrund, kDarstellung, kMenueAnzahl };
+
+// What an action does: its kind times 100 plus the file command, tool, curve, display mode
+// or edit command it stands for.
+constexpr int kDateibefehl = 0;
+constexpr int kWerkzeug = 100;
+constexpr int kBefehl = 200;
+constexpr int kKurvenwahl = 300;
+constexpr int kHintergrundwahl = 400;
+constexpr int kDarstellungswahl = 500;
+
+// The edit commands.
+constexpr int kAusschneiden = 0;
+constexpr int kKopieren = 1;
+constexpr int kEinfuegen = 2;
+constexpr int kLoeschen = 3;
+constexpr int kAllesMarkieren = 4;
+constexpr int kRueckgaengig = 5;
+constexpr int kWiederherstellen = 6;
+constexpr int kZoomPlus = 7;
+constexpr int kZoomMinus = 8;
+constexpr int kZoomMarkierung = 9;
+constexpr int kZoomVoll = 10;
+
+constexpr int datei(Datei d) {
+    return kDateibefehl + static_cast<int>(d);
+}
+constexpr int werkzeug(KurvenPanel::Werkzeug w) {
+    return kWerkzeug + static_cast<int>(w);
+}
+
+using W = KurvenPanel::Werkzeug;
+using K = QKeySequence;
+constexpr bool T = true;  // separator before / on the tool bar
+constexpr bool F = false;
+
+// Every command of the window in the order of its menus and its tool bar.
+const Befehlszeile kBefehle[] = {
+    {"DATEI_NEU", "Neu", "Neu", "new", nullptr, kDatei, F, T, datei(Datei::Neu), K::New},
+    {"DATEI_LADEN", "Kurven laden", "Kurven Laden", "open", nullptr, kDatei, F, T,
+     datei(Datei::Laden), K::Open},
+    {"DATEI_ANHAENGEN", "Kurven anhängen", nullptr, nullptr, nullptr, kDatei, T, F,
+     datei(Datei::Anhaengen)},
+    {"DATEI_SPEICHERN", "Kurven speichern", "Kurven Speichern", "save", nullptr, kDatei, F, T,
+     datei(Datei::Speichern), K::Save},
+    {"DATEI_SPEICHERNUNTER", "Kurven speichern unter", nullptr, nullptr, nullptr, kDatei, F, F,
+     datei(Datei::SpeichernUnter)},
+    {"DATEI_IMPORT", "Kurven importieren", nullptr, nullptr, nullptr, kDatei, T, F,
+     datei(Datei::Importieren)},
+    {"DATEI_EXPORT", "Kurven exportieren", nullptr, nullptr, nullptr, kDatei, F, F,
+     datei(Datei::Exportieren)},
+    {"BEARBEITEN_MARKIEREN", "Markieren", nullptr, "mark", nullptr, kBearbeiten, T, T,
+     werkzeug(W::Markieren)},
+    {"BEARBEITEN_ZEICHNEN", "Punkt zeichnen", nullptr, "stift", nullptr, kBearbeiten, F, T,
+     werkzeug(W::Zeichnen)},
+    {"BEARBEITEN_VERSCHIEBEN", "Punkt verschieben", nullptr, "verschieben", nullptr, kBearbeiten, F,
+     T, werkzeug(W::Verschieben)},
+    {"BEARBEITEN_PUNKTKOORDINAT", "Punktkoordinaten ändern", "Punktkoordinaten zeigen/ändern",
+     "punktinfo", nullptr, kBearbeiten, F, T, werkzeug(W::Punktkoordinaten)},
+    {"BEARBEITEN_ZEITBASISZEIG", "Zeitbasis anzeigen", "Koordinaten und Zeitbasis anzeigen",
+     "xyzeigen", nullptr, kBearbeiten, F, T, werkzeug(W::ZeitbasisZeigen)},
+    {"BEARBEITEN_PUNKTLOESCHEN", "Punkt auflösen", nullptr, "punktdel", nullptr, kBearbeiten, F, T,
+     werkzeug(W::PunktAufloesen)},
+    {"BEARBEITEN_GERADETEILEN", "Gerade teilen", nullptr, "geradeteilen", nullptr, kBearbeiten, F,
+     T, werkzeug(W::GeradeTeilen)},
+    {"BEARBEITEN_ZEITBASIS", "Zeitbasis ändern", nullptr, "zeitbasis", nullptr, kBearbeiten, F, T,
+     werkzeug(W::Zeitbasis)},
+    {"BEARBEITEN_LAENGEAENDERN", "Geradenlänge ändern", nullptr, "geradenlaenge", nullptr,
+     kBearbeiten, F, T, werkzeug(W::LaengeAendern)},
+    {"BEARBEITEN_AUSSCHNEIDEN", "Ausschneiden", nullptr, "cut", nullptr, kBearbeiten, T, T,
+     kBefehl + kAusschneiden, K::Cut},
+    {"BEARBEITEN_KOPIEREN", "Kopieren", nullptr, "copy", nullptr, kBearbeiten, F, T,
+     kBefehl + kKopieren, K::Copy},
+    {"BEARBEITEN_EINFUEGEN", "Einfügen", nullptr, "paste", nullptr, kBearbeiten, F, T,
+     kBefehl + kEinfuegen, K::Paste},
+    {"BEARBEITEN_LOESCHEN", "Löschen", nullptr, "del", nullptr, kBearbeiten, F, T,
+     kBefehl + kLoeschen, K::Delete},
+    {"BEARBEITEN_ALLESMARKIEREN", "Alles Markieren", nullptr, nullptr, nullptr, kBearbeiten, F, F,
+     kBefehl + kAllesMarkieren, K::SelectAll},
+    {"BEARBEITEN_RUECKGAENGIG", "Rückgängig", nullptr, "undo", nullptr, kBearbeiten, T, T,
+     kBefehl + kRueckgaengig, K::Undo},
+    {"BEARBEITEN_WIEDERHERST", "Wiederherstellen", nullptr, "redo", nullptr, kBearbeiten, F, T,
+     kBefehl + kWiederherstellen, K::UnknownKey, (Qt::CTRL | Qt::Key_Y).toCombined()},
+    {"BEARBEITEN_ZOOMPLUS", "Zoom +", nullptr, "zoomplus", nullptr, kBearbeiten, T, T,
+     kBefehl + kZoomPlus},
+    {"BEARBEITEN_ZOOMMINUS", "Zoom -", nullptr, "zoomminus", nullptr, kBearbeiten, F, T,
+     kBefehl + kZoomMinus},
+    {"BEARBEITEN_ZOOMMARK", "Zoom Markierung", nullptr, "zoommark", nullptr, kBearbeiten, F, T,
+     kBefehl + kZoomMarkierung},
+    {"BEARBEITEN_ZOOMVOLL", "Zoom Gesammtkurve", nullptr, "zoomvoll", nullptr, kBearbeiten, F, T,
+     kBefehl + kZoomVoll},
+    {"BEARBEITEN_KURVE_K1", "Kurve 1", "Kurve 1 bearbeiten", "k1", nullptr, kKurve, T, T,
+     kKurvenwahl + 0},
+    {"BEARBEITEN_KURVE_K2", "Kurve 2", "Kurve 2 bearbeiten", "k2", nullptr, kKurve, F, T,
+     kKurvenwahl + 1},
+    {"BEARBEITEN_KURVE_K3", "Kurve 3", "Kurve 3 bearbeiten", "k3", nullptr, kKurve, F, T,
+     kKurvenwahl + 2},
+    {"BEARBEITEN_KURVE_K4", "Kurve 4", "Kurve 4 bearbeiten", "k4", nullptr, kKurve, F, T,
+     kKurvenwahl + 3},
+    {"BEARBEITEN_HINTERGRUND_K1", "Kurve 1", "Kurve 1 im Hintergrund zeigen", nullptr, "H1",
+     kHintergrund, T, T, kHintergrundwahl + 0},
+    {"BEARBEITEN_HINTERGRUND_K2", "Kurve 2", "Kurve 2 im Hintergrund zeigen", nullptr, "H2",
+     kHintergrund, F, T, kHintergrundwahl + 1},
+    {"BEARBEITEN_HINTERGRUND_K3", "Kurve 3", "Kurve 3 im Hintergrund zeigen", nullptr, "H3",
+     kHintergrund, F, T, kHintergrundwahl + 2},
+    {"BEARBEITEN_HINTERGRUND_K4", "Kurve 4", "Kurve 4 im Hintergrund zeigen", nullptr, "H4",
+     kHintergrund, F, T, kHintergrundwahl + 3},
+    {"ANSICHT_LINIENSTUFEN", "Linien + Stufen", nullptr, nullptr, "L+S", kDarstellung, T, T,
+     kDarstellungswahl + static_cast<int>(Darstellung::LinienUndStufen)},
+    {"ANSICHT_LINIEN", "Linien", nullptr, nullptr, "L", kDarstellung, F, T,
+     kDarstellungswahl + static_cast<int>(Darstellung::Linien)},
+    {"ANSICHT_STUFEN", "Stufen", nullptr, nullptr, "S", kDarstellung, F, T,
+     kDarstellungswahl + static_cast<int>(Darstellung::Stufen)},
 };
 
 const QString kPinbelegung = QStringLiteral(
@@ -59,258 +157,182 @@ const QString kPinbelegung = QStringLiteral(
     "12:  frei\nPin 13:  GND\nPin 14:  Verlangsamen/Unterbrechen\nPin 15:  GND\nPin 16:  "
     "Start/Stopp-Signal");
 
-QActionGroup* gruppe(QObject* parent, const QList<QAction*>& aktionen, int an) {
+// An exclusive group of checkable actions, the one at `an` checked.
+void gruppe(QObject* parent, std::span<QAction* const> aktionen, std::size_t an) {
     auto* g = new QActionGroup(parent);
     g->setExclusive(true);
-    for (int i = 0; i < aktionen.size(); ++i) {
+    for (std::size_t i = 0; i < aktionen.size(); ++i) {
         aktionen[i]->setCheckable(true);
         aktionen[i]->setChecked(i == an);
         g->addAction(aktionen[i]);
     }
-    return g;
 }
 
 }  // namespace
 
-QAction* KurvenPanel::aktion(const QString& text, const char* objekt, const char* bild) {
-    auto* a = new QAction(text, this);
-    a->setObjectName(QStringLiteral("KURVEN_") + QLatin1String(objekt));
-    if (bild) {
-        const QString pfad = ressourcenDatei(QStringLiteral("buttons/%1.png").arg(bild));
-        // Without its image a tool-bar button shows its text.
-        if (!pfad.isEmpty()) a->setIcon(QIcon(pfad));
-    }
-    return a;
-}
-
 void KurvenPanel::baueAktionen() {
-    const auto datei = [this](const QString& text, const char* objekt, Datei befehl,
-                              QKeySequence taste, const char* bild = nullptr) {
-        QAction* a = aktion(text, objekt, bild);
-        a->setShortcut(taste);
-        befehlVerbinden(a, &QAction::triggered, this,
-                        [befehl] { kurvenAblage().Menu_Kurven_Datei(befehl); });
-        dateiAktionen_.append(a);
-    };
-    datei(QStringLiteral("Neu"), "DATEI_NEU", Datei::Neu, QKeySequence::New, "new");
-    datei(QStringLiteral("Kurven laden"), "DATEI_LADEN", Datei::Laden, QKeySequence::Open, "open");
-    datei(QStringLiteral("Kurven anhängen"), "DATEI_ANHAENGEN", Datei::Anhaengen, {});
-    datei(QStringLiteral("Kurven speichern"), "DATEI_SPEICHERN", Datei::Speichern,
-          QKeySequence::Save, "save");
-    datei(QStringLiteral("Kurven speichern unter"), "DATEI_SPEICHERNUNTER", Datei::SpeichernUnter,
-          {});
-    datei(QStringLiteral("Kurven importieren"), "DATEI_IMPORT", Datei::Importieren, {});
-    datei(QStringLiteral("Kurven exportieren"), "DATEI_EXPORT", Datei::Exportieren, {});
-    dateiAktionen_[0]->setToolTip(QStringLiteral("Neu"));
-    dateiAktionen_[1]->setToolTip(QStringLiteral("Kurven Laden"));
-    dateiAktionen_[3]->setToolTip(QStringLiteral("Kurven Speichern"));
-
-    QList<QAction*> werkzeuge;
-    for (int i = 0; i < kWerkzeugAnzahl; ++i) {
-        const Werkzeugeintrag& w = kWerkzeuge[i];
-        QAction* a = aktion(QString::fromUtf8(w.text),
-                            (std::string("BEARBEITEN_") + w.objekt).c_str(), w.bild);
-        a->setToolTip(QString::fromUtf8(w.tooltip));
-        werkzeuge_[static_cast<std::size_t>(i)] = a;
-        werkzeuge.append(a);
-        // In direct-help mode a group has already moved its check mark; it goes back to what
-        // the window keeps.
-        befehlVerbinden(
-            a, &QAction::triggered, this,
-            [this, i] { Menu_Kurven_Bearbeiten_Toggle(static_cast<Werkzeug>(i)); },
-            [this] { werkzeuge_[static_cast<std::size_t>(werkzeug_)]->setChecked(true); });
+    befehle_ = befehleAnlegen(this, QStringLiteral("KURVEN_"), kBefehle);
+    for (qsizetype i = 0; i < befehle_.size(); ++i) {
+        QAction* a = befehle_[i];
+        const int wirkung = kBefehle[i].wirkung;
+        const int wert = wirkung % 100;
+        const auto u = static_cast<std::size_t>(wert);
+        switch (wirkung - wert) {
+            case kDateibefehl:
+                befehlVerbinden(a, &QAction::triggered, this, [this, wert] {
+                    ablage_.Menu_Kurven_Datei(static_cast<Datei>(wert));
+                });
+                break;
+            case kWerkzeug:
+                werkzeuge_[u] = a;
+                // In direct-help mode a group has already moved its check mark; it goes back
+                // to what the window keeps.
+                befehlVerbinden(
+                    a, &QAction::triggered, this,
+                    [this, wert] { werkzeugGewaehlt(static_cast<Werkzeug>(wert)); },
+                    [this] { werkzeuge_[static_cast<std::size_t>(werkzeug_)]->setChecked(true); });
+                break;
+            case kBefehl:
+                if (wert == kRueckgaengig) rueckgaengig_ = a;
+                if (wert == kWiederherstellen) wiederherstellen_ = a;
+                befehlVerbinden(a, &QAction::triggered, this, [this, wert] { befehl(wert); });
+                break;
+            case kKurvenwahl:
+                kurvenWahl_[u] = a;
+                befehlVerbinden(
+                    a, &QAction::triggered, this, [this, wert] { kurveGewaehlt(wert); },
+                    [this] {
+                        kurvenWahl_[static_cast<std::size_t>(modell_.aktuelleKurve)]->setChecked(
+                            true);
+                    });
+                break;
+            case kHintergrundwahl:
+                hintergrund_[u] = a;
+                a->setCheckable(true);
+                befehlVerbinden(
+                    a, &QAction::triggered, this, [this] { hintergrundGeaendert(); },
+                    [a] { a->setChecked(!a->isChecked()); });
+                break;
+            case kDarstellungswahl:
+                darstellung_[u - 1] = a;
+                befehlVerbinden(
+                    a, &QAction::triggered, this,
+                    [this, wert] { darstellungGewaehlt(static_cast<Darstellung>(wert)); },
+                    [this] {
+                        darstellung_[static_cast<std::size_t>(modell_.darstellung) - 1]->setChecked(
+                            true);
+                    });
+                break;
+            default:
+                break;
+        }
     }
-    gruppe(this, werkzeuge, static_cast<int>(werkzeug_));
-
-    const auto befehl = [this](const QString& text, const char* objekt, const char* bild,
-                               QKeySequence taste, auto handler) {
-        QAction* a = aktion(text, objekt, bild);
-        a->setShortcut(taste);
-        befehlVerbinden(a, &QAction::triggered, this, handler);
-        befehle_.append(a);
-        return a;
-    };
-    befehl(QStringLiteral("Ausschneiden"), "BEARBEITEN_AUSSCHNEIDEN", "cut", QKeySequence::Cut,
-           [this] { nachBearbeitung(Ausschneiden(modell())); });
-    befehl(QStringLiteral("Kopieren"), "BEARBEITEN_KOPIEREN", "copy", QKeySequence::Copy,
-           [this] { Kopieren(modell()); });
-    befehl(QStringLiteral("Einfügen"), "BEARBEITEN_EINFUEGEN", "paste", QKeySequence::Paste,
-           [this] { nachBearbeitung(Einfuegen(modell())); });
-    befehl(QStringLiteral("Löschen"), "BEARBEITEN_LOESCHEN", "del", QKeySequence::Delete,
-           [this] { nachBearbeitung(Loeschen(modell())); });
-    befehl(QStringLiteral("Alles Markieren"), "BEARBEITEN_ALLESMARKIEREN", nullptr,
-           QKeySequence::SelectAll, [this] {
-               AllesMarkieren(modell());
-               graph_->markierungZeichnen(modell().markierung);
-           });
-    rueckgaengig_ = befehl(QStringLiteral("Rückgängig"), "BEARBEITEN_RUECKGAENGIG", "undo",
-                           QKeySequence::Undo, [this] {
-                               modell().Rueckgaengig();
-                               KurvenNeuZeichnen();
-                           });
-    wiederherstellen_ = befehl(QStringLiteral("Wiederherstellen"), "BEARBEITEN_WIEDERHERST", "redo",
-                               QKeySequence(Qt::CTRL | Qt::Key_Y), [this] {
-                                   modell().Wiederherstellen();
-                                   KurvenNeuZeichnen();
-                               });
-    befehl(QStringLiteral("Zoom +"), "BEARBEITEN_ZOOMPLUS", "zoomplus", {},
-           [this] { zoomen(ZoomPlus(modell().fenster)); });
-    befehl(QStringLiteral("Zoom -"), "BEARBEITEN_ZOOMMINUS", "zoomminus", {},
-           [this] { zoomen(ZoomMinus(modell().fenster)); });
-    befehl(QStringLiteral("Zoom Markierung"), "BEARBEITEN_ZOOMMARK", "zoommark", {}, [this] {
-        if (ZoomMarkierung(modell())) zoomen(modell().fenster);
-    });
-    befehl(QStringLiteral("Zoom Gesammtkurve"), "BEARBEITEN_ZOOMVOLL", "zoomvoll", {}, [this] {
-        modell().GanzeKurveZeigen();
-        zoomen(modell().fenster);
-    });
-
-    QList<QAction*> kurven;
-    for (int k = 0; k < kKurvenAnzahl; ++k) {
-        const QString nr = QString::number(k + 1);
-        QAction* a = aktion(QStringLiteral("Kurve ") + nr,
-                            ("BEARBEITEN_KURVE_K" + std::to_string(k + 1)).c_str(),
-                            ("k" + std::to_string(k + 1)).c_str());
-        a->setToolTip(QStringLiteral("Kurve %1 bearbeiten").arg(nr));
-        kurvenWahl_[static_cast<std::size_t>(k)] = a;
-        kurven.append(a);
-        befehlVerbinden(
-            a, &QAction::triggered, this, [this, k] { Menu_Kurven_Bearbeiten_Toggle2(k); },
-            [this] {
-                kurvenWahl_[static_cast<std::size_t>(modell().aktuelleKurve)]->setChecked(true);
-            });
-
-        QAction* h = aktion(QStringLiteral("Kurve ") + nr,
-                            ("BEARBEITEN_HINTERGRUND_K" + std::to_string(k + 1)).c_str());
-        h->setCheckable(true);
-        h->setIconText(QStringLiteral("H") + nr);
-        h->setToolTip(QStringLiteral("Kurve %1 im Hintergrund zeigen").arg(nr));
-        hintergrund_[static_cast<std::size_t>(k)] = h;
-        befehlVerbinden(
-            h, &QAction::triggered, this, [this, k] { Menu_Kurven_Bearbeiten_Toggle3(k); },
-            [h] { h->setChecked(!h->isChecked()); });
-    }
-    gruppe(this, kurven, modell().aktuelleKurve);
-
-    const char* darstellungen[] = {"ANSICHT_LINIEN", "ANSICHT_STUFEN", "ANSICHT_LINIENSTUFEN"};
-    const char* texte[] = {"Linien", "Stufen", "Linien + Stufen"};
-    const char* kurz[] = {"L", "S", "L+S"};
-    QList<QAction*> modi;
-    for (int i = 0; i < 3; ++i) {
-        QAction* a = aktion(QString::fromUtf8(texte[i]), darstellungen[i]);
-        a->setIconText(QLatin1String(kurz[i]));
-        darstellung_[static_cast<std::size_t>(i)] = a;
-        modi.append(a);
-        befehlVerbinden(
-            a, &QAction::triggered, this,
-            [this, i] { Menu_Kurven_Ansicht_ToggleDarstellung(static_cast<Darstellung>(i + 1)); },
-            [this] {
-                darstellung_[static_cast<std::size_t>(modell().darstellung) - 1]->setChecked(true);
-            });
-    }
-    gruppe(this, modi, static_cast<int>(modell().darstellung) - 1);
+    gruppe(this, werkzeuge_, static_cast<std::size_t>(werkzeug_));
+    gruppe(this, kurvenWahl_, static_cast<std::size_t>(modell_.aktuelleKurve));
+    gruppe(this, darstellung_, static_cast<std::size_t>(modell_.darstellung) - 1);
 }
 
-void KurvenPanel::baueMenues() {
+void KurvenPanel::befehl(int befehl) {
+    Kurvenmodell& m = modell_;
+    switch (befehl) {
+        case kAusschneiden:
+            Ausschneiden(m);
+            break;
+        case kKopieren:
+            Kopieren(m);
+            return;
+        case kEinfuegen:
+            Einfuegen(m);
+            break;
+        case kLoeschen:
+            Loeschen(m);
+            break;
+        case kAllesMarkieren:
+            AllesMarkieren(m);
+            graph_->markierungZeichnen(m.markierung);
+            return;
+        case kRueckgaengig:
+            m.Rueckgaengig();
+            break;
+        case kWiederherstellen:
+            m.Wiederherstellen();
+            break;
+        case kZoomPlus:
+            m.fenster = ZoomPlus(m.fenster);
+            break;
+        case kZoomMinus:
+            m.fenster = ZoomMinus(m.fenster);
+            break;
+        case kZoomMarkierung:
+            if (!ZoomMarkierung(m)) return;
+            break;
+        case kZoomVoll:
+            m.GanzeKurveZeigen();
+            break;
+        default:
+            return;
+    }
+    KurvenNeuZeichnen();
+}
+
+void KurvenPanel::baueMenuesUndWerkzeugleiste() {
     QMenuBar* leiste = menuBar();
     leiste->setObjectName(QStringLiteral("KURVEN"));
     Programmaktionen& programm = Programmaktionen::instance();
+    const auto menue = [](QMenu* m, const char* name) {
+        m->setObjectName(QLatin1String(name));
+        return m;
+    };
+    QMenu* datei = menue(leiste->addMenu(QStringLiteral("Datei")), "KURVEN_DATEI");
+    QMenu* bearbeiten = menue(leiste->addMenu(QStringLiteral("Bearbeiten")), "KURVEN_BEARBEITEN");
+    QMenu* ansicht = menue(leiste->addMenu(QStringLiteral("Ansicht")), "KURVEN_ANSICHT");
+    QMenu* fenster = menue(leiste->addMenu(QStringLiteral("Fenster")), "KURVEN_FENSTER");
+    QMenu* hilfe = menue(leiste->addMenu(QStringLiteral("Hilfe")), "KURVEN_HILFE");
+    QMenu* kurve = new QMenu(QStringLiteral("Kurve bearbeiten"), bearbeiten);
+    kurve->setObjectName(QStringLiteral("KURVEN_BEARBEITEN_KURVE"));
+    QMenu* hintergrund = new QMenu(QStringLiteral("Im Hintergrund zeigen"), bearbeiten);
+    hintergrund->setObjectName(QStringLiteral("KURVEN_BEARBEITEN_HINTERGRUND"));
+    QMenu* darstellung =
+        menue(ansicht->addMenu(QStringLiteral("Kurvendarstellung")), "KURVEN_ANSICHT_DARSTELLUNG");
 
-    QMenu* datei = leiste->addMenu(QStringLiteral("Datei"));
-    datei->setObjectName(QStringLiteral("KURVEN_DATEI"));
-    for (int i = 0; i < dateiAktionen_.size(); ++i) {
-        if (i == 2 || i == 5) datei->addSeparator();
-        datei->addAction(dateiAktionen_[i]);
-    }
+    werkzeugleiste_ = new QToolBar(this);
+    werkzeugleiste_->setObjectName(QStringLiteral("KURVENPNL_WERKZEUGLEISTE"));
+    werkzeugleiste_->setIconSize(QSize(17, 17));
+    werkzeugleiste_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    content()->addWidget(werkzeugleiste_);
+
+    QMenu* menues[kMenueAnzahl] = {datei, bearbeiten, kurve, hintergrund, darstellung};
+    befehleEinordnen(kBefehle, befehle_, menues, werkzeugleiste_);
     datei->addSeparator();
     datei->addAction(programm.beenden());
-
-    QMenu* bearbeiten = leiste->addMenu(QStringLiteral("Bearbeiten"));
-    bearbeiten->setObjectName(QStringLiteral("KURVEN_BEARBEITEN"));
-    for (QAction* a : werkzeuge_) bearbeiten->addAction(a);
     bearbeiten->addSeparator();
-    for (int i = 0; i < befehle_.size(); ++i) {
-        if (i == 5 || i == 7) bearbeiten->addSeparator();
-        bearbeiten->addAction(befehle_[i]);
-    }
-    bearbeiten->addSeparator();
-    QMenu* kurve = bearbeiten->addMenu(QStringLiteral("Kurve bearbeiten"));
-    kurve->setObjectName(QStringLiteral("KURVEN_BEARBEITEN_KURVE"));
-    for (QAction* a : kurvenWahl_) kurve->addAction(a);
-    QMenu* hintergrund = bearbeiten->addMenu(QStringLiteral("Im Hintergrund zeigen"));
-    hintergrund->setObjectName(QStringLiteral("KURVEN_BEARBEITEN_HINTERGRUND"));
-    for (QAction* a : hintergrund_) hintergrund->addAction(a);
-
-    QMenu* ansicht = leiste->addMenu(QStringLiteral("Ansicht"));
-    ansicht->setObjectName(QStringLiteral("KURVEN_ANSICHT"));
-    QMenu* darstellung = ansicht->addMenu(QStringLiteral("Kurvendarstellung"));
-    darstellung->setObjectName(QStringLiteral("KURVEN_ANSICHT_DARSTELLUNG"));
-    for (int i : {2, 0, 1}) darstellung->addAction(darstellung_[static_cast<std::size_t>(i)]);
-
-    QMenu* fenster = leiste->addMenu(QStringLiteral("Fenster"));
-    fenster->setObjectName(QStringLiteral("KURVEN_FENSTER"));
-    static Panel* const kHauptfenster = nullptr;
-    fensterEintrag(fenster, QStringLiteral("Hauptfenster"), QStringLiteral("KURVEN_FENSTER_HAUPT"),
-                   &kHauptfenster);
-    fensterEintrag(fenster, QStringLiteral("COM-Einstellung"), QStringLiteral("KURVEN_FENSTER_COM"),
-                   &gCompanel);
-    fensterEintrag(fenster, QStringLiteral("Konfiguration"),
-                   QStringLiteral("KURVEN_FENSTER_KONFIG"), &gKonfigpanel);
-    fensterEintrag(fenster, QStringLiteral("Direkte Ein-/Ausgabe"),
-                   QStringLiteral("KURVEN_FENSTER_DIREKT"), &gDirektpanel);
-    fensterEintrag(fenster, QStringLiteral("Kurvengenerator"),
-                   QStringLiteral("KURVEN_FENSTER_KURVEN"), &gKurvenpanel);
-    fensterEintrag(fenster, QStringLiteral("Kennlinienregler"),
-                   QStringLiteral("KURVEN_FENSTER_KENNLINIE"), &gKennlinienpanel);
-
-    QMenu* hilfe = leiste->addMenu(QStringLiteral("Hilfe"));
-    hilfe->setObjectName(QStringLiteral("KURVEN_HILFE"));
+    bearbeiten->addMenu(kurve);
+    bearbeiten->addMenu(hintergrund);
+    editorFenstermenue(fenster, QStringLiteral("KURVEN_FENSTER_"));
     hilfe->addAction(programm.direkthilfe());
     QAction* pins = hilfe->addAction(QStringLiteral("PLV-7 Pinbelegung"));
     pins->setObjectName(QStringLiteral("KURVEN_HILFE_PINS"));
     befehlVerbinden(pins, &QAction::triggered, this,
                     [] { dialoge().message(QStringLiteral("PLV-7 Pinbelegung"), kPinbelegung); });
     hilfe->addAction(programm.info());
-}
 
-void KurvenPanel::baueWerkzeugleiste() {
-    werkzeugleiste_ = new QToolBar(this);
-    werkzeugleiste_->setObjectName(QStringLiteral("KURVENPNL_WERKZEUGLEISTE"));
-    werkzeugleiste_->setIconSize(QSize(17, 17));
-    werkzeugleiste_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    content()->addWidget(werkzeugleiste_);
-    werkzeugleiste_->addAction(dateiAktionen_[0]);
-    werkzeugleiste_->addAction(dateiAktionen_[1]);
-    werkzeugleiste_->addAction(dateiAktionen_[3]);
-    werkzeugleiste_->addSeparator();
-    for (QAction* a : werkzeuge_) werkzeugleiste_->addAction(a);
-    werkzeugleiste_->addSeparator();
+    // The time base of new points stands between the tools and the edit commands.
     zeitbasis_ = new QComboBox(werkzeugleiste_);
     zeitbasis_->setObjectName(QStringLiteral("KURVEN_ZEITBASIS"));
     zeitbasis_->setToolTip(QStringLiteral("Zeitbasis"));
-    for (int code = 1; code <= 6; ++code) {
+    for (int code = kErsteZeitbasis; code <= kLetzteZeitbasis; ++code) {
         zeitbasis_->addItem(QString::fromLatin1(ZeitbasisName(code).data()), code);
     }
     zeitbasis_->setFixedWidth(68);
-    werkzeugleiste_->addWidget(zeitbasis_);
-    werkzeugleiste_->addSeparator();
-    for (int i = 0; i < befehle_.size(); ++i) {
-        if (i == 4) continue;  // "Alles Markieren" has no button
-        if (i == 5 || i == 7) werkzeugleiste_->addSeparator();
-        werkzeugleiste_->addAction(befehle_[i]);
-    }
-    werkzeugleiste_->addSeparator();
-    for (QAction* a : kurvenWahl_) werkzeugleiste_->addAction(a);
-    werkzeugleiste_->addSeparator();
-    for (QAction* a : hintergrund_) werkzeugleiste_->addAction(a);
-    werkzeugleiste_->addSeparator();
-    for (int i : {2, 0, 1}) werkzeugleiste_->addAction(darstellung_[static_cast<std::size_t>(i)]);
+    QAction* nachWerkzeugen =
+        werkzeugleiste_->actions().value(werkzeugleiste_->actions().indexOf(werkzeuge_.back()) + 1);
+    werkzeugleiste_->insertSeparator(werkzeugleiste_->insertWidget(nachWerkzeugen, zeitbasis_));
     werkzeugleiste_->addSeparator();
     Direkthilfe::instance().addToToolBar(werkzeugleiste_,
                                          QStringLiteral("KURVENPNL_WERKZEUG_DIREKTHILFE"));
 }
 
-void KurvenPanel::Menu_Kurven_Bearbeiten_Toggle(Werkzeug werkzeug) {
+void KurvenPanel::werkzeugGewaehlt(Werkzeug werkzeug) {
     werkzeug_ = werkzeug;
     neueVerschiebung_ = true;
     neueMarkierung_ = true;
@@ -318,7 +340,7 @@ void KurvenPanel::Menu_Kurven_Bearbeiten_Toggle(Werkzeug werkzeug) {
     KurvenNeuZeichnen();
 }
 
-void KurvenPanel::Menu_Kurven_Bearbeiten_Toggle2(int kurve) {
+void KurvenPanel::kurveGewaehlt(int kurve) {
     modell().aktuelleKurve = kurve;
     const auto& e = modell().einstellungen[static_cast<std::size_t>(kurve)];
     steuerelementeSchreiben_ = true;
@@ -329,21 +351,12 @@ void KurvenPanel::Menu_Kurven_Bearbeiten_Toggle2(int kurve) {
     KurvenNeuZeichnen();
 }
 
-void KurvenPanel::Menu_Kurven_Bearbeiten_Toggle3(int) {
+void KurvenPanel::hintergrundGeaendert() {
     KurvenNeuZeichnen();
 }
 
-void KurvenPanel::Menu_Kurven_Ansicht_ToggleDarstellung(Darstellung darstellung) {
+void KurvenPanel::darstellungGewaehlt(Darstellung darstellung) {
     modell().darstellung = darstellung;
-    KurvenNeuZeichnen();
-}
-
-void KurvenPanel::nachBearbeitung(bool) {
-    KurvenNeuZeichnen();
-}
-
-void KurvenPanel::zoomen(const Zeitfenster& fenster) {
-    modell().fenster = fenster;
     KurvenNeuZeichnen();
 }
 
@@ -356,7 +369,7 @@ void KurvenPanel::rollbalkenAktualisieren() {
     rollbalken_->setValue(r.position * (100 - r.groesse) / 100);
 }
 
-void KurvenPanel::Scrollbar_Callback() {
+void KurvenPanel::rollbalkenGezogen() {
     if (gHilfeAktiv) return;
     const int frei = rollbalken_->maximum();
     const int prozent = frei > 0 ? rollbalken_->value() * 100 / frei : 0;
@@ -364,7 +377,7 @@ void KurvenPanel::Scrollbar_Callback() {
     KurvenNeuZeichnen();
 }
 
-void KurvenPanel::YZoomKurven_Callback() {
+void KurvenPanel::yZoomUebernehmen() {
     if (!WertebereichSetzen(modell(), yZoomMin_->value(), yZoomMax_->value())) {
         Kurvenpanel_SkaliereYAchse();  // back to the stored range
         return;

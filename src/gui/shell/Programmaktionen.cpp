@@ -50,4 +50,23 @@ QAction* fensterEintrag(QMenu* menu, const QString& text, const QString& objectN
     return action;
 }
 
+void editorFenstermenue(QMenu* menu, const QString& praefix) {
+    static Panel* const kHauptfenster = nullptr;
+    const struct {
+        const char* text;
+        const char* name;
+        Panel* const* ziel;
+    } eintraege[] = {
+        {"Hauptfenster", "HAUPT", &kHauptfenster},
+        {"COM-Einstellung", "COM", &gCompanel},
+        {"Konfiguration", "KONFIG", &gKonfigpanel},
+        {"Direkte Ein-/Ausgabe", "DIREKT", &gDirektpanel},
+        {"Kurvengenerator", "KURVEN", &gKurvenpanel},
+        {"Kennlinienregler", "KENNLINIE", &gKennlinienpanel},
+    };
+    for (const auto& e : eintraege) {
+        fensterEintrag(menu, QString::fromUtf8(e.text), praefix + QLatin1String(e.name), e.ziel);
+    }
+}
+
 }  // namespace plv7::gui

@@ -39,4 +39,8 @@ void FensterWechseln(Panel* ziel);
 QAction* fensterEintrag(QMenu* menu, const QString& text, const QString& objectName,
                         Panel* const* ziel);
 
+// The "Fenster" menu of the editor windows: the main window and every window, the items named
+// `praefix` + HAUPT, COM, KONFIG, DIREKT, KURVEN and KENNLINIE.
+void editorFenstermenue(QMenu* menu, const QString& praefix);
+
 }  // namespace plv7::gui

@@ -14,9 +14,9 @@ namespace {
 
 class Protokoll : public Fortschritt {
 public:
-    void oeffnen(std::string_view titel) override { ereignisse.push_back(std::string(titel)); }
+    void beginnen(std::string_view titel) override { ereignisse.push_back(std::string(titel)); }
     void setzen(int prozent) override { prozente.push_back(prozent); }
-    void schliessen() override { ereignisse.push_back("zu"); }
+    void beenden() override { ereignisse.push_back("zu"); }
     std::vector<std::string> ereignisse;
     std::vector<int> prozente;
 };

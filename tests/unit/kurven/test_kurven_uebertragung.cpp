@@ -26,7 +26,9 @@ struct KurvenUebertragungTest : ::testing::Test, Geraetezugang, Fortschritt {
 
     int offenerPort() override { return port; }
     char adresse() override { return '1'; }
-    void beginnen(const std::string& titel) override { dialog.push_back("auf " + titel); }
+    void beginnen(std::string_view titel) override {
+        dialog.push_back("auf " + std::string(titel));
+    }
     void setzen(int prozent) override { dialog.push_back(std::to_string(prozent)); }
     void beenden() override { dialog.push_back("zu"); }
 

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+#include <span>
+
+class QAction;
+class QMenu;
+class QObject;
+class QToolBar;
+
+namespace plv7::gui {
+
+// A command of an editor window, shared by its menu and tool bar: its object name, its tool
+// tip (the text when empty), and the tool-bar image from buttons/ when there is one; without
+// it a button shows its text.
+QAction* editorAktion(QObject* besitzer, const QString& objektname, const QString& text,
+                      const char* bild = nullptr, const QString& tipp = {});
+
+// A row of an editor window's table of commands, in the order of its menus and tool bar.
+struct Befehlszeile {
+    const char* objekt;  // object name after the window's prefix
+    const char* text;
+    const char* tipp;   // tool tip, or nullptr for the text
+    const char* bild;   // tool-bar image, or nullptr
+    const char* kurz;   // a button's text where it has no image, or nullptr
+    int menue;          // which of the window's menus
+    bool trennerDavor;  // a separator before it, in its menu and on the tool bar
+    bool inWerkzeugleiste;
+    int wirkung;  // the window's own code of what the command does
+    QKeySequence::StandardKey taste = QKeySequence::UnknownKey;
+    int eigeneTaste = 0;  // a shortcut that is no standard key
+};
+
+// One action a row, named `praefix` + the row's object name.
+QList<QAction*> befehleAnlegen(QObject* besitzer, const QString& praefix,
+                               std::span<const Befehlszeile> zeilen);
+// The actions into their menus and onto the tool bar in the table's order; a separator never
+// opens a menu or the tool bar.
+void befehleEinordnen(std::span<const Befehlszeile> zeilen, const QList<QAction*>& aktionen,
+                      std::span<QMenu* const> menues, QToolBar* leiste);
+
+}  // namespace plv7::gui
