@@ -108,13 +108,13 @@ void Arbeitspunktanzeige::markenAnlegen() {
         m.punkt = new QCPGraph(grafik->xAxis, grafik->yAxis);
         m.punkt->setLayer(m.ebene);
         m.punkt->setLineStyle(QCPGraph::lsNone);
-        m.punkt->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(kFarbe, 2.5),
-                                                 QBrush(QColor(230, 120, 0, 90)), groesse));
+        m.punkt->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(kFarbe, 3.0),
+                                                 QBrush(QColor(230, 120, 0, 120)), groesse));
         m.punkt->setPen(QPen(kFarbe));
         return m;
     };
-    gross_ = anlegen(fenster_.grafik(), 14);
-    klein_ = anlegen(fenster_.uebersicht(), 9);
+    gross_ = anlegen(fenster_.grafik(), 16);
+    klein_ = anlegen(fenster_.uebersicht(), 10);
 }
 
 void Arbeitspunktanzeige::markenZeigen(bool sichtbar) {
