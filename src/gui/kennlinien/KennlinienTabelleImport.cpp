@@ -33,8 +33,11 @@ KennlinienTabelleImport::KennlinienTabelleImport(KennlinienPanel& fenster)
 
 int KennlinienTabelleImport::importieren() {
     using Result = Dialoge::FileAnswer::Result;
-    const auto antwort =
-        dialoge().file({kTitel, QStringLiteral("*.txt *.csv *.tab"), false, QDir::currentPath()});
+    // Tables come out of spreadsheets and loggers under many names.
+    Dialoge::FileRequest anfrage(kTitel, QStringLiteral("*.txt"), false, QDir::currentPath());
+    anfrage.filters = {QStringLiteral("Tabellen (*.txt *.csv *.tab *.dat)"),
+                       QStringLiteral("Alle Dateien (*)")};
+    const auto antwort = dialoge().file(anfrage);
     if (antwort.result == Result::Cancelled) return 0;
     kennlinien::Tabellenimport import;
     int code = kennlinien::tabelle::kFehlerOeffnen;
