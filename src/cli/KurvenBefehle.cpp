@@ -77,7 +77,7 @@ public:
     explicit FesterZugang(const Connection& c) : c_(c) {}
     int offenerPort() override { return c_.port; }
     char adresse() override { return c_.address; }
-    void beginnen(const std::string&) override {}
+    void beginnen(std::string_view) override {}
     void setzen(int) override {}
     void beenden() override {}
 

@@ -34,6 +34,8 @@ public:
     // The same, telling whether the operator cancelled the file dialog.
     int speichern(bool dialogErzwingen, bool& abgebrochen);
     int importieren();
+    // An import's points replace the characteristic's: one undo step, and unsaved work.
+    void punkteUebernehmen(std::vector<Kennlinienpunkt> punkte);
     int exportieren();
 
     // "zur PLV-7 schreiben", "von PLV-7 lesen" (which always leaves the characteristic
