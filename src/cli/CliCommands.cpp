@@ -2,6 +2,7 @@
 
 #include "KennlinienBefehle.h"
 #include "KurvenBefehle.h"
+#include "KurvenErzeugung.h"
 
 #include <array>
 #include <map>
@@ -262,7 +263,7 @@ PreparedCommand prepareCommand(const std::string& command,
 
 bool isFileCommand(const std::string& command) {
     return command == "config-show" || isKennlinienDateiBefehl(command) ||
-           isKurvenDateiBefehl(command);
+           isKurvenDateiBefehl(command) || isKurvenErzeugungBefehl(command);
 }
 
 CommandOutcome runFileCommand(const std::string& command, const std::vector<std::string>& arguments,
@@ -271,6 +272,8 @@ CommandOutcome runFileCommand(const std::string& command, const std::vector<std:
         return runKennlinienDateiBefehl(command, arguments, usage, usageError);
     if (isKurvenDateiBefehl(command))
         return runKurvenDateiBefehl(command, arguments, usage, usageError);
+    if (isKurvenErzeugungBefehl(command))
+        return runKurvenErzeugungBefehl(command, arguments, usage, usageError);
     usageError = command != "config-show" || arguments.size() != 1;
     if (usageError) {
         usage = "config-show needs exactly one FILE";

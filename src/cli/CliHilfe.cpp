@@ -49,6 +49,14 @@ constexpr CommandHelp kCommands[] = {
     {"curves-image FILE.plr", "prints the curves' memory image as upper-case hex digits (no port)"},
     {"curves-write FILE.plr", "writes a curve file's curves into the box"},
     {"curves-read FILE.plr", "reads the box's curves into a new curve file"},
+    {"curves-generate FILE.plr N SHAPE AMPLITUDE OFFSET PERIOD PERIODS [PHASE [DUTY]]",
+     "sets curve N (1..4) of FILE.plr to the function (SHAPE: sine,\n"
+     "triangle, square, sawtooth; values in output N's units, PERIOD in\n"
+     "seconds, PHASE in degrees, DUTY in %); the other curves of an\n"
+     "existing FILE are kept, a missing FILE is created"},
+    {"curves-from-log LOG.txt COLUMN N FILE.plr [TOLERANCE]",
+     "sets curve N of FILE.plr from column COLUMN (Eing1..Ausg4) of the\n"
+     "last acquisition in LOG.txt; TOLERANCE in raw codes (default 2)"},
     {"kennlinie-export FILE.ple FILE.txt", "writes the text export of the file's characteristic"},
     {"kennlinie-import FILE.txt FILE.ple",
      "imports the text into a fresh characteristic and saves it as a\n"
@@ -71,7 +79,9 @@ constexpr std::string_view kFooter =
     "Characteristic files are read as \"Kennlinie laden\" reads them, taking the file's\n"
     "configuration; they are written with the configuration of the settings file in the current\n"
     "folder (the defaults without one). A file cut inside its points is loaded as the single\n"
-    "default point, with a notice on stderr.\n";
+    "default point, with a notice on stderr.\n"
+    "curves-generate and curves-from-log print the curve's number of points, its time base and\n"
+    "the memory need of the whole image; they choose the finest time base whose image fits.\n";
 
 constexpr std::size_t kDescriptionColumn = 26;
 
