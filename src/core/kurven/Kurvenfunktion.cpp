@@ -19,6 +19,8 @@ namespace {
 // Beyond this many ticks a time base is not tried: the samples alone would take more memory
 // than the box could ever hold points for.
 constexpr std::int64_t kTicksMax = 4'000'000;
+// The fewest ticks a period that still show the shape: a sine's extremes and zero crossings.
+constexpr double kTicksJePeriode = 4.0;
 
 struct Formeintrag {
     Kurvenform form;
@@ -153,11 +155,11 @@ Kurvenerzeugung KurveErzeugen(const Funktionsparameter& p, const Konfiguration& 
     const int erste = zeitbasis == 0 ? kErsteZeitbasis : zeitbasis;
     const int letzte = zeitbasis == 0 ? kLetzteZeitbasis : zeitbasis;
     Kurvenerzeugung ergebnis =
-        abgelehnt(kFehlerPeriodeZuKurz, "Die Periode ist kürzer als zwei Schritte der Zeitbasis " +
+        abgelehnt(kFehlerPeriodeZuKurz, "Die Periode ist kürzer als vier Schritte der Zeitbasis " +
                                             std::string(ZeitbasisName(erste)) + ".");
     for (int code = erste; code <= letzte; ++code) {
-        // Fewer than two ticks a period would sample the function, not draw it.
-        if (1000.0 * p.periode < 2.0 * static_cast<double>(ZeitbasisTick(code))) break;
+        // Fewer ticks a period would alias the function: a sine on two ticks is a flat line.
+        if (1000.0 * p.periode < kTicksJePeriode * static_cast<double>(ZeitbasisTick(code))) break;
         ergebnis = inZeitbasis(p, konfig, kurven, kurve, code);
         if (ergebnis.code == 0) break;
     }

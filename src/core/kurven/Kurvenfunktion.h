@@ -18,7 +18,7 @@ namespace kurvenfunktion {
 inline constexpr int kFehlerParameter = -401450;
 // Values the output channel cannot give.
 inline constexpr int kFehlerBereich = -500451;
-// The period is shorter than two ticks of every time base that was asked for.
+// The period is shorter than four ticks of every time base that was asked for.
 inline constexpr int kFehlerPeriodeZuKurz = -401452;
 inline constexpr double kToleranz = 2.0;  // codes between the line and the function at a tick
 }  // namespace kurvenfunktion

@@ -157,7 +157,6 @@ TEST(Kurvenfunktion, AutomaticTimeBaseIsTheFinestThatFits) {
     EXPECT_FALSE(PasstInSpeicher(fest.speicherbedarf));
 
     // Nothing fits when the memory is full; the coarse bases cannot draw a 2-second period.
-    p.phase = 90.0;  // so that even the samples a second apart differ
     const auto voll = KurveErzeugen(p, k, fastVoll(0).kurven, 0, 0);
     EXPECT_EQ(voll.code, abbild::kPlatzReichtNicht);
 }
@@ -189,8 +188,9 @@ TEST(Kurvenfunktion, Refusals) {
         {{Kurvenform::Sinus, 1, 5, 0.015, 1, 0, 50},
          0,
          kFehlerPeriodeZuKurz,
-         "Die Periode ist kürzer als zwei Schritte der Zeitbasis 10ms."},
-        {{Kurvenform::Sinus, 1, 5, 1.5, 1, 0, 50}, 3, kFehlerPeriodeZuKurz, ""},
+         "Die Periode ist kürzer als vier Schritte der Zeitbasis 10ms."},
+        {{Kurvenform::Sinus, 1, 5, 3.5, 1, 0, 50}, 3, kFehlerPeriodeZuKurz, ""},
+        {{Kurvenform::Sinus, 1, 5, 0.035, 1, 0, 50}, 0, kFehlerPeriodeZuKurz, ""},
         {{Kurvenform::Sinus, 1, 5, 1e9, 1000, 0, 50}, 0, abbild::kPlatzReichtNicht, ""},
     };
     for (const auto& f : faelle) {
