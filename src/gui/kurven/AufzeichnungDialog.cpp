@@ -67,7 +67,7 @@ AufzeichnungDialog::AufzeichnungDialog(QWidget* parent, Aufzeichnung log, const 
     formular.zeile(dateiname);
     formular.reihe(QStringLiteral("Datenerfassung"), erfassung_);
     formular.reihe(QStringLiteral("Spalte"), spalte_);
-    formular.reihe(QStringLiteral("wird zu"), kurve_);
+    formular.reihe(QStringLiteral("Übernehmen in"), kurve_);
     formular.reihe(QStringLiteral("Zeitbasis"), zeitbasis_);
     formular.reihe(QStringLiteral("Toleranz"), toleranz_, QStringLiteral("Codes"));
     formular.abschliessen();
