@@ -9,23 +9,14 @@
 #include <thread>
 
 #include "CtlRun.h"
+#include "KurvenOrdner.h"
 #include "direkt/Protokoll.h"
 
 namespace plv7::testing {
 namespace {
 
-class CurveGeneration : public ::testing::Test {
+class CurveGeneration : public CurveFiles {
 protected:
-    std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("plv7_erzeugung_" + std::to_string(::getpid()));
-    void SetUp() override { std::filesystem::create_directories(folder); }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string file(const std::string& name, const std::string& content = {}) {
-        const auto path = (folder / name).string();
-        if (!content.empty()) std::ofstream(path, std::ios::binary) << content;
-        return path;
-    }
     std::string exported(const std::string& plr) {
         const auto txt = file("export.txt");
         EXPECT_PRINTS(plv7ctl({"curves-export", plr, txt}), "");
