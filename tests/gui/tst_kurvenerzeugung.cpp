@@ -39,19 +39,21 @@ T* im(const QWidget* dialog, const char* name) {
 }
 
 // A log of two acquisitions; the last has a ramp of 0..10 V on Eing2 and 0..10 bar on Eing1.
-QString logDatei(const QTemporaryDir& ordner, const std::string& beschaedigt = {}) {
+QString logDatei(const QTemporaryDir& ordner, const std::string& beschaedigt = {},
+                 bool rauschen = false) {
     plv7::direkt::Protokollkopf k;
     for (auto& kanal : k.eingaenge) kanal = {0.0, 10.0, 3, "V"};
     for (auto& kanal : k.ausgaenge) kanal = {0.0, 10.0, 3, "V"};
     k.eingaenge[0] = {0.0, 10.0, 1, "bar"};
     std::string text;
-    for (const int n : {2, 51}) {
+    for (const int n : {2, rauschen ? 20000 : 51}) {
         text += plv7::direkt::startzeile(plv7::direkt::Protokollart::Datenerfassung) +
                 plv7::direkt::bereichszeilen("Eingang", k.eingaenge) +
                 plv7::direkt::bereichszeilen("Ausgang", k.ausgaenge) + plv7::direkt::spaltenkopf(k);
         for (int i = 0; i < n; ++i) {
-            const double v = 10.0 * i / (n - 1);
-            plv7::direkt::Protokollzeile z{"12-08-2026", "13:00:00", i * 0.1, {v, v, 0, 0}, {}};
+            const double v = rauschen ? 5.0 + 0.1 * (i % 2) : 10.0 * i / (n - 1);
+            const double t = rauschen ? i * 0.01 : i * 0.1;
+            plv7::direkt::Protokollzeile z{"12-08-2026", "13:00:00", t, {v, v, 0, 0}, {}};
             text += plv7::direkt::zeitspalten(z) +
                     plv7::direkt::wertspalten(z.eingaenge, k.eingaenge, false) +
                     plv7::direkt::wertspalten(z.ausgaenge, k.ausgaenge, true);
@@ -159,6 +161,41 @@ private slots:
         QCOMPARE(modell().kurven[2].punkte, rampe);
         QVERIFY(modell().Rueckgaengig());
         QCOMPARE(modell().kurven[2].punkte, Einzelpunkt());
+        fixture.finish();
+    }
+
+    // Alternating values every 10 ms do not fit at 10 ms: the memory message offers the next
+    // time base and a tolerance as buttons that set the field, and the dialog stays open.
+    void aCurveThatDoesNotFitGetsProposals() {
+        ProgramFixture fixture;
+        fixture.start();
+        zeigen();
+        QTemporaryDir ordner;
+        fixture.dialogs->fileAnswers.push_back(
+            {Dialoge::FileAnswer::Result::Chosen, logDatei(ordner, {}, true)});
+        menuAktion(fenster(), QStringLiteral("KURVEN_DATEI_AUFZEICHNUNG"))->trigger();
+        auto* dialog = fenster()->findChild<QDialog*>(QStringLiteral("KAUFZEICHNUNGPNL"));
+        auto* zeitbasis = im<QComboBox>(dialog, "KAUFZEICHNUNGPNL_ZEITBASIS");
+        zeitbasis->setCurrentIndex(1);  // 10ms
+        im<QComboBox>(dialog, "KAUFZEICHNUNGPNL_SPALTE")->setCurrentIndex(1);
+        QVERIFY(im<QLabel>(dialog, "KAUFZEICHNUNGPNL_ERGEBNIS")
+                    ->text()
+                    .startsWith(QStringLiteral("Benötigter Platz")));
+        fixture.dialogs->questionAnswers.push_back(1);  // the tolerance
+        im<QPushButton>(dialog, "KAUFZEICHNUNGPNL_OK")->click();
+        QVERIFY(fixture.dialogs->lastText(QStringLiteral("question"))
+                    .endsWith(QStringLiteral("Die Kurve paßt mit der Zeitbasis 100ms oder mit "
+                                             "einer Toleranz von 32.0 Codes.")));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(im<Zahlenfeld>(dialog, "KAUFZEICHNUNGPNL_TOLERANZ")->value(), 32.0);
+        QCOMPARE(modell().aktuell().punkte, Einzelpunkt());
+        fixture.dialogs->questionAnswers.push_back(0);  // the time base
+        im<Zahlenfeld>(dialog, "KAUFZEICHNUNGPNL_TOLERANZ")->setValue(2.0);
+        im<QPushButton>(dialog, "KAUFZEICHNUNGPNL_OK")->click();
+        QCOMPARE(zeitbasis->currentData().toInt(), 2);
+        im<QPushButton>(dialog, "KAUFZEICHNUNGPNL_OK")->click();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(modell().aktuell().punkte.front().zeitbasis, std::uint8_t{2});
         fixture.finish();
     }
 
