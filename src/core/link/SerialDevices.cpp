@@ -13,6 +13,7 @@ std::vector<DeviceLink> readDeviceLinks(const std::string& folder) {
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::error_code resolved;
+        if (!it->is_symlink(resolved)) continue;
         const fs::path target = fs::canonical(it->path(), resolved);
         if (!resolved) links.emplace_back(it->path().string(), target.string());
     }
