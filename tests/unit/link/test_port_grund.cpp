@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "base/Fehlergrund.h"
+#include "base/ORV_errorV3ibox.h"
 #include "link/PortGrund.h"
 #include "link/ScriptedPort.h"
 #include "link/plv7Funktionen.h"
@@ -155,6 +156,25 @@ TEST(Fehlergrund, BelongsToTheCodeThatLeftIt) {
     EXPECT_EQ(fehlergrund(0), "");
     setFehlergrund(-100003, "");
     EXPECT_EQ(fehlergrund(-100003), "");
+}
+
+TEST(Fehlergrund, ThePopUpShowsTheReasonAfterTheCodesText) {
+    std::string title;
+    std::string text;
+    setMessageBoxPresenter([&](const std::string& t, const std::string& m) {
+        title = t;
+        text = m;
+    });
+    setFehlergrund(-100003, "Keine Berechtigung für /dev/ttyUSB0.");
+    ORV_Fehlerpopup(-100003);
+    EXPECT_EQ(title, "Fehler #100003");
+    EXPECT_EQ(text,
+              "Fehler beim öffnen der seriellen Schnittstelle\n\nKeine Berechtigung für "
+              "/dev/ttyUSB0.");
+    ORV_Fehlerpopup(-403012);  // another code shows no reason of this one
+    EXPECT_EQ(text, "Keine Antwort vom Gerät");
+    setFehlergrund(-100003, "");
+    setMessageBoxPresenter(nullptr);
 }
 
 TEST(Fehlergrund, AFailedOpenLeavesTheBackendsReasonAndAGoodOneNone) {
