@@ -21,6 +21,10 @@ struct CommandHelp {
 
 // One entry a command, in the order the text lists them.
 constexpr CommandHelp kCommands[] = {
+    {"ports",
+     "lists the PC's serial devices, one a line: device, description,\n"
+     "maker, serial number and stable path (/dev/serial/by-id/...),\n"
+     "separated by tabs; unknown fields stay empty (opens no port)"},
     {"id", "prints the identification text"},
     {"scan",
      "scans addresses 1..9 at 9600, 19200, 38400, 57600, 115200 as the\n"
@@ -76,8 +80,10 @@ constexpr CommandHelp kCommands[] = {
 
 constexpr std::string_view kFooter =
     "Numbers are decimal or 0x-prefixed hex. A successful command prints its result on stdout and\n"
-    "nothing else. Exit status 0 on success; 1 on a device or link failure, with exactly one line\n"
-    "on stderr: \"Fehler #<number without sign>: <German text of the code>\"; 2 on a usage error.\n"
+    "nothing else. Exit status 0 on success; 1 on a device or link failure, and the last line on\n"
+    "stderr is \"Fehler #<number without sign>: <German text of the code>\"; where the system\n"
+    "told why (a port without access for the user, held by another program, or not plugged in)\n"
+    "the reason and what to do come on the line before it; 2 on a usage error.\n"
     "Volts are always written with a dot as decimal separator, whatever the locale.\n"
     "Curve files are written with the configuration of the settings file in the current folder\n"
     "(the defaults without one); warnings go to stderr and do not change the exit status.\n"

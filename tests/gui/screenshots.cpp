@@ -1,4 +1,5 @@
 // Renders every window of the program, as the operator sees it on a simulated box, to PNG.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -148,6 +149,28 @@ void aufzeichnungDialog(test::ScriptedDialoge& dialoge, const QString& folder) {
     QApplication::processEvents();
     save(dialog, folder, dialog->objectName());
     dialog->reject();
+// The serial-port window with its device choice open on a PC with three adapters; the open
+// list is a window of its own, painted over the window where it stands.
+void geraeteauswahlOffen(test::ProgramFixture& fixture, const QString& folder) {
+    fixture.devices->list = {{"/dev/ttyS0", "", "", "", ""},
+                             {"/dev/ttyUSB0", "FT232R USB UART", "FTDI", "A10K3XYZ",
+                              "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K3XYZ-if00-port0"},
+                             {"/dev/ttyUSB1", "USB Serial", "QinHeng", "", ""},
+                             {"/dev/ttyACM0", "USB-RS232 Kabel", "Prolific", "0042",
+                              "/dev/serial/by-id/usb-Prolific_USB-RS232_Kabel_0042-if00"}};
+    ZeigeChildpanel(gCompanel);
+    auto* geraet = gCompanel->findChild<QComboBox*>(QStringLiteral("COMPNL_GERAET"));
+    geraet->showPopup();
+    QApplication::processEvents();
+    QPixmap bild = gMainpanel->grab();
+    QWidget* liste = geraet->view()->window();
+    {
+        QPainter maler(&bild);
+        maler.drawPixmap(gMainpanel->mapFromGlobal(liste->mapToGlobal(QPoint(0, 0))),
+                         liste->grab());
+    }
+    bild.save(QDir(folder).filePath(QStringLiteral("COMPNL_GERAET.png")));
+    geraet->hidePopup();
 }
 
 // A heater's power over temperature imported from a German spreadsheet's table, with the
@@ -209,6 +232,7 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         save(gMainpanel, folder, panel->objectName());
     }
+    geraeteauswahlOffen(fixture, folder);
     // The curve window with its time-base markers.
     ZeigeChildpanel(gKurvenpanel);
     gKurvenpanel->findChild<QAction*>(QStringLiteral("KURVEN_BEARBEITEN_ZEITBASISZEIG"))->trigger();
