@@ -334,13 +334,13 @@ private slots:
         QTest::newRow("Datei") << QStringLiteral("KURVEN_DATEI")
                                << QStringLiteral(
                                       "NEU LADEN | ANHAENGEN SPEICHERN SPEICHERNUNTER | "
-                                      "IMPORT EXPORT | BEENDEN");
+                                      "IMPORT EXPORT AUFZEICHNUNG | BEENDEN");
         QTest::newRow("Bearbeiten")
             << QStringLiteral("KURVEN_BEARBEITEN")
             << werkzeuge + QStringLiteral(
                                " | AUSSCHNEIDEN KOPIEREN EINFUEGEN LOESCHEN "
                                "ALLESMARKIEREN | RUECKGAENGIG WIEDERHERST | ZOOMPLUS "
-                               "ZOOMMINUS ZOOMMARK ZOOMVOLL | KURVE HINTERGRUND");
+                               "ZOOMMINUS ZOOMMARK ZOOMVOLL ERZEUGEN | KURVE HINTERGRUND");
         QTest::newRow("Darstellung") << QStringLiteral("KURVEN_ANSICHT_DARSTELLUNG")
                                      << QStringLiteral("LINIENSTUFEN LINIEN STUFEN");
         QTest::newRow("Werkzeugleiste")
@@ -349,7 +349,7 @@ private slots:
                    QStringLiteral(
                        " | ZEITBASIS | AUSSCHNEIDEN KOPIEREN EINFUEGEN LOESCHEN | "
                        "RUECKGAENGIG WIEDERHERST | ZOOMPLUS ZOOMMINUS ZOOMMARK "
-                       "ZOOMVOLL | K1 K2 K3 K4 | K1 K2 K3 K4 | LINIENSTUFEN LINIEN "
+                       "ZOOMVOLL ERZEUGEN | K1 K2 K3 K4 | K1 K2 K3 K4 | LINIENSTUFEN LINIEN "
                        "STUFEN | DIREKTHILFE");
     }
     void menusAndToolBarKeepTheirOrder() {

@@ -21,6 +21,7 @@
 #include "kurven/KurvenAblage.h"
 #include "kurven/KurvenBearbeitung.h"
 #include "kurven/KurvenDialoge.h"
+#include "kurven/KurvenErzeugenAktionen.h"
 #include "kurven/KurvenPanel.h"
 #include "kurven/Zeitbasis.h"
 #include "shell/Fenster.h"
@@ -303,6 +304,13 @@ void KurvenPanel::baueMenuesUndWerkzeugleiste() {
 
     QMenu* menues[kMenueAnzahl] = {datei, bearbeiten, kurve, hintergrund, darstellung};
     befehleEinordnen(kBefehle, befehle_, menues, werkzeugleiste_);
+    // The hooks of the curve generation: after the file commands and after the zoom.
+    datei->addAction(aufzeichnungUebernehmenAktion(*this));
+    QAction* erzeugen = kurveErzeugenAktion(*this);
+    bearbeiten->addAction(erzeugen);
+    const QList<QAction*> knoepfe = werkzeugleiste_->actions();
+    const auto* zoomVoll = findChild<QAction*>(QStringLiteral("KURVEN_BEARBEITEN_ZOOMVOLL"));
+    werkzeugleiste_->insertAction(knoepfe.value(knoepfe.indexOf(zoomVoll) + 1), erzeugen);
     datei->addSeparator();
     datei->addAction(programm.beenden());
     bearbeiten->addSeparator();
