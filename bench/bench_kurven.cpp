@@ -29,7 +29,7 @@ constexpr int kRounds = 3;
 
 plv7::bench::Traffic gTraffic;
 
-struct Zugang : Geraetezugang, Fortschritt {
+struct Zugang : Geraetezugang, plv7::Fortschritt {
     int offenerPort() override { return kPort; }
     char adresse() override { return kAddress; }
     void beginnen(std::string_view) override {}

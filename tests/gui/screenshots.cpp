@@ -183,65 +183,67 @@ void aufzeichnungDialog(test::ScriptedDialoge& dialoge, const QString& folder) {
     QApplication::processEvents();
     save(dialog, folder, dialog->objectName());
     dialog->reject();
-    // The serial-port window with its device choice open on a PC with three adapters; the open
-    // list is a window of its own, painted over the window where it stands.
-    void geraeteauswahlOffen(test::ProgramFixture & fixture, const QString& folder) {
-        fixture.devices->list = {{"/dev/ttyS0", "", "", "", ""},
-                                 {"/dev/ttyUSB0", "FT232R USB UART", "FTDI", "A10K3XYZ",
-                                  "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K3XYZ-if00-port0"},
-                                 {"/dev/ttyUSB1", "USB Serial", "QinHeng", "", ""},
-                                 {"/dev/ttyACM0", "USB-RS232 Kabel", "Prolific", "0042",
-                                  "/dev/serial/by-id/usb-Prolific_USB-RS232_Kabel_0042-if00"}};
-        ZeigeChildpanel(gCompanel);
-        auto* geraet = gCompanel->findChild<QComboBox*>(QStringLiteral("COMPNL_GERAET"));
-        geraet->showPopup();
-        QApplication::processEvents();
-        QPixmap bild = gMainpanel->grab();
-        QWidget* liste = geraet->view()->window();
-        {
-            QPainter maler(&bild);
-            maler.drawPixmap(gMainpanel->mapFromGlobal(liste->mapToGlobal(QPoint(0, 0))),
-                             liste->grab());
-        }
-        bild.save(QDir(folder).filePath(QStringLiteral("COMPNL_GERAET.png")));
-        geraet->hidePopup();
-    }
+}
 
-    // A heater's power over temperature imported from a German spreadsheet's table, with the
-    // operating point where input 2 stands.
-    void kennlinienfensterMitArbeitspunkt(test::ProgramFixture & fixture, const QString& folder) {
-        auto* kennlinien = static_cast<KennlinienPanel*>(gKennlinienpanel);
-        const Konfiguration vorher = gKonfig;
-        gKonfig.inskalamax[1] = 200.0;
-        plv7::EinheitSetzen(gKonfig.ineinheit[1], "°C");
-        gKonfig.outskalamax[0] = 5.0;
-        plv7::EinheitSetzen(gKonfig.outeinheit[0], "kW");
-        kennlinien->Kennlinienpanel_SkaliereYAchse();
-        const QString pfad = QDir(folder).filePath(QStringLiteral("heizung.csv"));
-        QFile tabelle(pfad);
-        tabelle.open(QIODevice::WriteOnly);
-        tabelle.write("Temperatur [°C];Leistung [kW]\r\n");
-        for (int t = 20; t <= 180; t += 2) {
-            const double p = 0.2 + 4.3 / (1.0 + std::exp((t - 100) / 15.0));
-            tabelle.write(QString::asprintf("%d;%.3f\r\n", t, p).replace('.', ',').toUtf8());
-        }
-        tabelle.close();
-        fixture.dialogs->fileAnswers.push_back({Dialoge::FileAnswer::Result::Chosen, pfad});
-        test::menuAktion(kennlinien, QStringLiteral("KENNLI_ZOOMVOLL"))->trigger();
-        kennlinien->findChild<Zahlenfeld*>(QStringLiteral("KENNLPNL_YZOOMMAX"))->setValue(5.0);
-        test::menuAktion(kennlinien, QStringLiteral("KENNLI_TABELLE"))->trigger();
-        // Input 2 follows output 2 again, at 90 °C.
-        fixture.line->box('1')->setInputSource(2, {});
-        fixture.line->box('1')->setOutputMillivolts(2, 4500);
-        test::menuAktion(kennlinien, QStringLiteral("KENNLI_ARBEITSPUNKT"))->trigger();
-        QApplication::processEvents();
-        save(gMainpanel, folder, QStringLiteral("KENNLPNL_ARBEITSPUNKT"));
-        test::menuAktion(kennlinien, QStringLiteral("KENNLI_ARBEITSPUNKT"))->trigger();
-        QFile::remove(pfad);
-        gKonfig = vorher;
-        kennlinien->Kennlinienpanel_SkaliereYAchse();
-        kennlinien->zustand().geaendert = false;
+// The serial-port window with its device choice open on a PC with three adapters; the open
+// list is a window of its own, painted over the window where it stands.
+void geraeteauswahlOffen(test::ProgramFixture& fixture, const QString& folder) {
+    fixture.devices->list = {{"/dev/ttyS0", "", "", "", ""},
+                             {"/dev/ttyUSB0", "FT232R USB UART", "FTDI", "A10K3XYZ",
+                              "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K3XYZ-if00-port0"},
+                             {"/dev/ttyUSB1", "USB Serial", "QinHeng", "", ""},
+                             {"/dev/ttyACM0", "USB-RS232 Kabel", "Prolific", "0042",
+                              "/dev/serial/by-id/usb-Prolific_USB-RS232_Kabel_0042-if00"}};
+    ZeigeChildpanel(gCompanel);
+    auto* geraet = gCompanel->findChild<QComboBox*>(QStringLiteral("COMPNL_GERAET"));
+    geraet->showPopup();
+    QApplication::processEvents();
+    QPixmap bild = gMainpanel->grab();
+    QWidget* liste = geraet->view()->window();
+    {
+        QPainter maler(&bild);
+        maler.drawPixmap(gMainpanel->mapFromGlobal(liste->mapToGlobal(QPoint(0, 0))),
+                         liste->grab());
     }
+    bild.save(QDir(folder).filePath(QStringLiteral("COMPNL_GERAET.png")));
+    geraet->hidePopup();
+}
+
+// A heater's power over temperature imported from a German spreadsheet's table, with the
+// operating point where input 2 stands.
+void kennlinienfensterMitArbeitspunkt(test::ProgramFixture& fixture, const QString& folder) {
+    auto* kennlinien = static_cast<KennlinienPanel*>(gKennlinienpanel);
+    const Konfiguration vorher = gKonfig;
+    gKonfig.inskalamax[1] = 200.0;
+    plv7::EinheitSetzen(gKonfig.ineinheit[1], "°C");
+    gKonfig.outskalamax[0] = 5.0;
+    plv7::EinheitSetzen(gKonfig.outeinheit[0], "kW");
+    kennlinien->Kennlinienpanel_SkaliereYAchse();
+    const QString pfad = QDir(folder).filePath(QStringLiteral("heizung.csv"));
+    QFile tabelle(pfad);
+    tabelle.open(QIODevice::WriteOnly);
+    tabelle.write("Temperatur [°C];Leistung [kW]\r\n");
+    for (int t = 20; t <= 180; t += 2) {
+        const double p = 0.2 + 4.3 / (1.0 + std::exp((t - 100) / 15.0));
+        tabelle.write(QString::asprintf("%d;%.3f\r\n", t, p).replace('.', ',').toUtf8());
+    }
+    tabelle.close();
+    fixture.dialogs->fileAnswers.push_back({Dialoge::FileAnswer::Result::Chosen, pfad});
+    test::menuAktion(kennlinien, QStringLiteral("KENNLI_ZOOMVOLL"))->trigger();
+    kennlinien->findChild<Zahlenfeld*>(QStringLiteral("KENNLPNL_YZOOMMAX"))->setValue(5.0);
+    test::menuAktion(kennlinien, QStringLiteral("KENNLI_TABELLE"))->trigger();
+    // Input 2 follows output 2 again, at 90 °C.
+    fixture.line->box('1')->setInputSource(2, {});
+    fixture.line->box('1')->setOutputMillivolts(2, 4500);
+    test::menuAktion(kennlinien, QStringLiteral("KENNLI_ARBEITSPUNKT"))->trigger();
+    QApplication::processEvents();
+    save(gMainpanel, folder, QStringLiteral("KENNLPNL_ARBEITSPUNKT"));
+    test::menuAktion(kennlinien, QStringLiteral("KENNLI_ARBEITSPUNKT"))->trigger();
+    QFile::remove(pfad);
+    gKonfig = vorher;
+    kennlinien->Kennlinienpanel_SkaliereYAchse();
+    kennlinien->zustand().geaendert = false;
+}
 
 }  // namespace
 
