@@ -53,20 +53,20 @@ double messeAbtastung(DirektPanel& panel, double intervall, double sekunden) {
     panel.findChild<plv7::gui::Zahlenfeld*>(QStringLiteral("DIREKTPNL_ABTASTZEIT"))
         ->setValue(intervall);
     panel.taktkostenZuruecksetzen();
-    panel.takt().wartekostenZuruecksetzen();
     const double cpuVorher = prozessorSekunden();
     QElapsedTimer uhr;
     uhr.start();
     panel.abfragenUmschalten(true);
     laufen(sekunden);
-    const auto statistik = panel.erfassung().pipeline().zeitstatistik().anzeige();
     const bool liefNoch = panel.erfassungLaeuft();
+    const bool echtzeit = panel.echtzeit();
     panel.abfragenUmschalten(false);
+    const auto statistik = panel.zeitstatistik().anzeige();
     const double dauer = static_cast<double>(uhr.nsecsElapsed()) * 1e-9;
     const double cpu = prozessorSekunden() - cpuVorher;
 
     const auto& kosten = panel.taktkosten();
-    const auto& warten = panel.takt().wartekosten();
+    const auto& warten = panel.wartekosten();
     const double mittelMs = kosten.takte ? 1000.0 * kosten.summeSekunden / kosten.takte : 0.0;
     const double zeichnenMs =
         kosten.zeichnungen ? 1000.0 * kosten.zeichnenSekunden / kosten.zeichnungen : 0.0;
@@ -84,6 +84,7 @@ double messeAbtastung(DirektPanel& panel, double intervall, double sekunden) {
         "    Takt (ohne Zeichnen): %.3f ms im Mittel, höchstens %.3f ms; Start mehr als "
         "0.5 ms nach der Frist: %ld\n",
         mittelMs, 1000.0 * kosten.hoechstensSekunden, warten.verspaetet);
+    std::printf("    Echtzeitpriorität: %s\n", echtzeit ? "ja" : "nein");
     std::printf("    Grafik: %ld Zeichnungen, %.3f ms im Mittel\n", kosten.zeichnungen, zeichnenMs);
     std::printf(
         "    Warten: aktiv %.3f s = %.2f %% eines Kerns (%.1f us je Takt), geschlafen %.3f s\n",
@@ -97,7 +98,7 @@ void messeVollbild(DirektPanel& panel) {
     panel.findChild<plv7::gui::Zahlenfeld*>(QStringLiteral("DIREKTPNL_PUNKTEPRODIV"))
         ->setValue(10000);
     QApplication::processEvents();
-    const int punkte = panel.erfassung().grafik().bildlaenge();
+    const int punkte = panel.grafik().bildlaenge();
     std::vector<double> x(static_cast<std::size_t>(punkte));
     std::array<std::vector<double>, 4> spuren;
     for (int i = 0; i < punkte; ++i) x[static_cast<std::size_t>(i)] = i;

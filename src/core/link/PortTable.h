@@ -1,5 +1,7 @@
 #pragma once
 
+#include <mutex>
+
 #include "link/SerialPort.h"
 
 namespace plv7 {
@@ -20,5 +22,10 @@ bool closePort(int port);
 SerialPort* openedPort(int port);
 // Closes every port (end of program, test tear-down).
 void closeAllPorts();
+
+// Held by an exchange from another thread than the windows' (the direct window's
+// acquisition) for the length of the exchange; opening and closing a port take it too, so
+// that no port goes away under a running exchange.
+std::recursive_mutex& portSperre();
 
 }  // namespace plv7
