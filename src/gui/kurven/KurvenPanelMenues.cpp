@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QIcon>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -300,6 +301,8 @@ void KurvenPanel::baueMenuesUndWerkzeugleiste() {
     werkzeugleiste_->setObjectName(QStringLiteral("KURVENPNL_WERKZEUGLEISTE"));
     werkzeugleiste_->setIconSize(QSize(17, 17));
     werkzeugleiste_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // Close-set buttons keep the last one, the '?', on the bar of a window 1100 pixels wide.
+    werkzeugleiste_->layout()->setSpacing(1);
     content()->addWidget(werkzeugleiste_);
 
     QMenu* menues[kMenueAnzahl] = {datei, bearbeiten, kurve, hintergrund, darstellung};
@@ -331,7 +334,7 @@ void KurvenPanel::baueMenuesUndWerkzeugleiste() {
     for (int code = kErsteZeitbasis; code <= kLetzteZeitbasis; ++code) {
         zeitbasis_->addItem(QString::fromLatin1(ZeitbasisName(code).data()), code);
     }
-    zeitbasis_->setFixedWidth(68);
+    zeitbasis_->setFixedWidth(60);
     QAction* nachWerkzeugen =
         werkzeugleiste_->actions().value(werkzeugleiste_->actions().indexOf(werkzeuge_.back()) + 1);
     werkzeugleiste_->insertSeparator(werkzeugleiste_->insertWidget(nachWerkzeugen, zeitbasis_));
