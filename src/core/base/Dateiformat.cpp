@@ -6,7 +6,11 @@
 
 namespace plv7 {
 
-using namespace dateiformat;
+namespace {
+constexpr std::size_t kKennungBreite = 32;
+constexpr std::size_t kVersionOffset = 32;
+constexpr std::int32_t kVersion = 2;
+}  // namespace
 
 void DateikopfSchreiben(std::span<std::uint8_t> datei, std::string_view kennung) {
     const std::size_t laenge = std::min(kennung.size(), kKennungBreite - 1);
@@ -15,17 +19,17 @@ void DateikopfSchreiben(std::span<std::uint8_t> datei, std::string_view kennung)
     le::putI32(datei, kVersionOffset, kVersion);
 }
 
-int DateikopfPruefen(std::span<const std::uint8_t> datei, std::string_view kennung,
-                     int fehlerKennung, int fehlerVersion) {
+int DateikopfPruefen(std::span<const std::uint8_t> datei, const Dateiart& art) {
+    if (datei.size() < std::max(art.kopfGroesse, kVersionOffset + 4)) return art.fehlerKurz;
     const auto feld = datei.first(kKennungBreite);
     const auto nul = std::ranges::find(feld, std::uint8_t{0});
     const bool passt =
         nul != feld.end() &&
-        std::ranges::equal(std::span(feld.begin(), nul), kennung, [](std::uint8_t b, char c) {
+        std::ranges::equal(std::span(feld.begin(), nul), art.kennung, [](std::uint8_t b, char c) {
             return b == static_cast<std::uint8_t>(c);
         });
-    if (!passt) return fehlerKennung;
-    if (le::getI32(datei, kVersionOffset) != kVersion) return fehlerVersion;
+    if (!passt) return art.fehlerKennung;
+    if (le::getI32(datei, kVersionOffset) != kVersion) return art.fehlerVersion;
     return 0;
 }
 

@@ -12,21 +12,26 @@
 namespace plv7 {
 
 namespace dateiformat {
-inline constexpr std::size_t kKennungBreite = 32;
-inline constexpr std::size_t kVersionOffset = 32;
-inline constexpr std::int32_t kVersion = 2;
 inline constexpr std::size_t kPunktGroesse = 12;
-}  // namespace dateiformat
+}
 
 // Writes identification and version into the first 36 bytes; the rest of the field stays as
 // it is (the files write zeros there).
 void DateikopfSchreiben(std::span<std::uint8_t> datei, std::string_view kennung);
 
-// 0 when the file starts with `kennung` and its NUL (what follows the NUL does not count) and
-// version 2; otherwise `fehlerKennung` or `fehlerVersion`. The caller has made sure the 36
-// bytes are there.
-int DateikopfPruefen(std::span<const std::uint8_t> datei, std::string_view kennung,
-                     int fehlerKennung, int fehlerVersion);
+// What tells one of the files from the others, and the codes its reader returns.
+struct Dateiart {
+    std::string_view kennung;
+    std::size_t kopfGroesse;  // bytes the header needs, 36 at least
+    int fehlerKurz;           // fewer bytes than that
+    int fehlerKennung;        // another identification
+    int fehlerVersion;        // another version than 2
+};
+
+// 0 when the whole header is there and starts with the identification and its NUL (what
+// follows the NUL does not count) and version 2; otherwise the first of the art's codes that
+// applies.
+int DateikopfPruefen(std::span<const std::uint8_t> datei, const Dateiart& art);
 
 struct Dateipunkt {
     std::int32_t wert = 0;

@@ -14,6 +14,9 @@ using dateiformat::kPunktGroesse;
 
 namespace {
 
+constexpr Dateiart kArt{kKennung, kKopfGroesse, kFehlerLadenLesen, kFehlerKeineKennliniendatei,
+                        kFehlerFalscheVersion};
+
 // What every characteristic the program makes has, also one read from a box: outputs within
 // 0..4095 and lines of at least one unit, so that X positions rise, and the last point no
 // further right than 4095, where the editor's limits and the view end.
@@ -65,12 +68,7 @@ std::vector<std::uint8_t> KennlinienDateiBild(const Kennlinie& kennlinie,
 }
 
 int KennlinienDateiBildLesen(std::span<const std::uint8_t> bytes, KennlinienDateiInhalt& ziel) {
-    if (bytes.size() < kKopfGroesse) return kFehlerLadenLesen;
-    if (const int code =
-            DateikopfPruefen(bytes, kKennung, kFehlerKeineKennliniendatei, kFehlerFalscheVersion);
-        code != 0) {
-        return code;
-    }
+    if (const int code = DateikopfPruefen(bytes, kArt); code != 0) return code;
     const std::int32_t anzahl = le::getI32(bytes, kAnzahlOffset);
     if (anzahl < 0) return kFehlerPunktespeicher;
 

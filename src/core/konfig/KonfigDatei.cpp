@@ -7,6 +7,11 @@ namespace plv7 {
 
 using namespace konfig_datei;
 
+namespace {
+constexpr Dateiart kArt{kKopfText, kGroesse, kFehlerLadenLesen, kFehlerKeineKonfigDatei,
+                        kFehlerFalscheVersion};
+}  // namespace
+
 KonfigDateiBild KonfigDateiBildErzeugen(const Konfiguration& konfig) {
     KonfigDateiBild datei{};
     DateikopfSchreiben(datei, kKopfText);
@@ -15,12 +20,7 @@ KonfigDateiBild KonfigDateiBildErzeugen(const Konfiguration& konfig) {
 }
 
 int KonfigDateiBildLesen(std::span<const std::uint8_t> bytes, Konfiguration& ziel) {
-    if (bytes.size() < kGroesse) return kFehlerLadenLesen;
-    if (const int code =
-            DateikopfPruefen(bytes, kKopfText, kFehlerKeineKonfigDatei, kFehlerFalscheVersion);
-        code != 0) {
-        return code;
-    }
+    if (const int code = DateikopfPruefen(bytes, kArt); code != 0) return code;
     ziel = KonfigurationAusBild(bytes.subspan<kBildOffset, konfig_bild::kGroesse>());
     return 0;
 }

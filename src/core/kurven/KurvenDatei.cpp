@@ -14,6 +14,9 @@ using dateiformat::kPunktGroesse;
 
 namespace {
 
+constexpr Dateiart kArt{kKennung, kKopf, kFehlerKopfKurz, kFehlerKeineKurvendatei,
+                        kFehlerFalscheVersion};
+
 std::string kommentarLesen(std::span<const std::uint8_t> feld) {
     const auto nul = std::ranges::find(feld.first(kKommentarMax), std::uint8_t{0});
     return std::string(feld.begin(), nul);
@@ -52,12 +55,7 @@ std::vector<std::uint8_t> KurvenDateiErzeugen(const Kurvenmodell& modell,
 }
 
 int KurvenDateiLesen(std::span<const std::uint8_t> bytes, KurvenDateiInhalt& ziel) {
-    if (bytes.size() < kKopf) return kFehlerKopfKurz;
-    if (const int code =
-            DateikopfPruefen(bytes, kKennung, kFehlerKeineKurvendatei, kFehlerFalscheVersion);
-        code != 0) {
-        return code;
-    }
+    if (const int code = DateikopfPruefen(bytes, kArt); code != 0) return code;
 
     KurvenDateiInhalt inhalt;
     std::array<std::int32_t, kKurvenAnzahl> anzahlen{};

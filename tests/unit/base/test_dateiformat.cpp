@@ -11,8 +11,10 @@
 namespace plv7 {
 namespace {
 
-constexpr int kFremd = -1;
-constexpr int kVersion = -2;
+constexpr int kKurz = -1;
+constexpr int kFremd = -2;
+constexpr int kVersion = -3;
+constexpr Dateiart kKennlinie{"plv7 Kennlinien Datei", 40, kKurz, kFremd, kVersion};
 
 struct KopfFall {
     std::string text;  // the first 32 bytes as written, NULs included
@@ -32,11 +34,12 @@ TEST(Dateiformat, OnlyTheTextWithItsNulAndVersionTwoPass) {
         {std::string(32, 'x'), 2, kFremd},  // no NUL in the field
     };
     for (const KopfFall& f : faelle) {
-        std::array<std::uint8_t, dateiformat::kVersionOffset + 4> kopf{};
+        std::array<std::uint8_t, 40> kopf{};
         std::copy(f.text.begin(), f.text.end(), kopf.begin());
-        kopf[dateiformat::kVersionOffset] = f.version;
-        EXPECT_EQ(DateikopfPruefen(kopf, "plv7 Kennlinien Datei", kFremd, kVersion), f.erwartet)
-            << f.text;
+        kopf[32] = f.version;  // the version's low byte
+        EXPECT_EQ(DateikopfPruefen(kopf, kKennlinie), f.erwartet) << f.text;
+        // The header has to be there whole before anything in it counts.
+        EXPECT_EQ(DateikopfPruefen(std::span(kopf).first(39), kKennlinie), kKurz) << f.text;
     }
 }
 
@@ -44,7 +47,8 @@ TEST(Dateiformat, WrittenHeaderReadsBack) {
     std::array<std::uint8_t, 40> datei;
     datei.fill(0xEE);
     DateikopfSchreiben(datei, "plv7 Konfigurations Datei");
-    EXPECT_EQ(DateikopfPruefen(datei, "plv7 Konfigurations Datei", kFremd, kVersion), 0);
+    EXPECT_EQ(DateikopfPruefen(datei, {"plv7 Konfigurations Datei", 36, kKurz, kFremd, kVersion}),
+              0);
     EXPECT_EQ(datei[25], 0);
     EXPECT_EQ((std::array<std::uint8_t, 4>{datei[32], datei[33], datei[34], datei[35]}),
               (std::array<std::uint8_t, 4>{2, 0, 0, 0}));
