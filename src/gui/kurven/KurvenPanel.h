@@ -90,7 +90,7 @@ private:
     void werkzeugGewaehlt(Werkzeug werkzeug);
     void kurveGewaehlt(int kurve);
     void hintergrundGeaendert();
-    void darstellungGewaehlt(kurven::Darstellung darstellung);
+    void darstellungGewaehlt(Darstellung darstellung);
     void rollbalkenAktualisieren();
     void rollbalkenGezogen();
     void yZoomUebernehmen();
@@ -150,7 +150,6 @@ private:
     // Transient state of the tools.
     Werkzeug werkzeug_ = Werkzeug::Zeichnen;
     bool gedrueckt_ = false;
-    bool neueMarkierung_ = true;
     bool neueVerschiebung_ = true;
     std::size_t verschiebenIndex_ = 0;
     std::size_t dialogIndex_ = 0;

@@ -263,10 +263,10 @@ void KurvenPanel::befehl(int befehl) {
             m.fenster = ZoomPlus(m.fenster);
             break;
         case kZoomMinus:
-            m.fenster = ZoomMinus(m.fenster);
+            m.fenster = ZoomMinus(m.fenster, kFensterMaxBreite);
             break;
         case kZoomMarkierung:
-            if (!ZoomMarkierung(m)) return;
+            if (!ZoomMarkierung(m.fenster, m.markierung)) return;
             break;
         case kZoomVoll:
             m.GanzeKurveZeigen();
@@ -346,7 +346,7 @@ void KurvenPanel::baueMenuesUndWerkzeugleiste() {
 void KurvenPanel::werkzeugGewaehlt(Werkzeug werkzeug) {
     werkzeug_ = werkzeug;
     neueVerschiebung_ = true;
-    neueMarkierung_ = true;
+    modell().markierung.neu = true;
     if (werkzeug != Werkzeug::Markieren) modell().markierung = {};
     KurvenNeuZeichnen();
 }
