@@ -7,6 +7,7 @@
 #include <map>
 
 #include "base/NumberText.h"
+#include "base/Windows1252.h"
 #include "konfig/KonfigDatei.h"
 #include "konfig/KonfigIni.h"
 #include "link/Scan.h"
@@ -15,7 +16,6 @@
 namespace plv7::cli {
 namespace {
 
-using Args = std::vector<std::string>;
 using Outcome = CommandOutcome;
 
 Outcome success(std::string output) {
@@ -249,10 +249,10 @@ const std::map<std::string, CommandInfo>& commandTable() {
 
 PreparedCommand prepareCommand(const std::string& command,
                                const std::vector<std::string>& arguments, std::string& usage) {
-    bool kennlinie = false;
-    if (auto prepared = prepareKennlinienBefehl(command, arguments, usage, kennlinie); kennlinie)
-        return prepared;
-    if (isKurvenGeraetBefehl(command)) return prepareKurvenGeraetBefehl(command, arguments, usage);
+    for (const GeraetBefehle* tabelle : {&kurvenGeraetBefehle(), &kennlinienGeraetBefehle()}) {
+        if (tabelle->contains(command))
+            return geraetBefehlVorbereiten(*tabelle, command, arguments, usage);
+    }
     const auto it = commandTable().find(command);
     if (it == commandTable().end() || it->second.arguments != arguments.size()) {
         return refuse(usage, "unknown command or wrong number of arguments: " + command);
@@ -260,17 +260,25 @@ PreparedCommand prepareCommand(const std::string& command,
     return it->second.prepare(arguments, usage);
 }
 
+namespace {
+
+const DateiBefehle* dateiTabelle(const std::string& command) {
+    for (const DateiBefehle* tabelle : {&kurvenDateiBefehle(), &kennlinienDateiBefehle()}) {
+        if (tabelle->contains(command)) return tabelle;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 bool isFileCommand(const std::string& command) {
-    return command == "config-show" || isKennlinienDateiBefehl(command) ||
-           isKurvenDateiBefehl(command);
+    return command == "config-show" || dateiTabelle(command) != nullptr;
 }
 
 CommandOutcome runFileCommand(const std::string& command, const std::vector<std::string>& arguments,
                               std::string& usage, bool& usageError) {
-    if (isKennlinienDateiBefehl(command))
-        return runKennlinienDateiBefehl(command, arguments, usage, usageError);
-    if (isKurvenDateiBefehl(command))
-        return runKurvenDateiBefehl(command, arguments, usage, usageError);
+    if (const DateiBefehle* tabelle = dateiTabelle(command))
+        return dateiBefehlAusfuehren(*tabelle, command, arguments, usage, usageError);
     usageError = command != "config-show" || arguments.size() != 1;
     if (usageError) {
         usage = "config-show needs exactly one FILE";
@@ -282,8 +290,9 @@ CommandOutcome runFileCommand(const std::string& command, const std::vector<std:
     if (const int code = KonfigDateiLaden(arguments[0], konfig); code != 0) {
         return {CommandOutcome::Kind::DeviceFailure, {}, code, {}};
     }
+    // The unit texts are the file's Windows-1252 bytes; the terminal gets UTF-8.
     std::string lines;
-    for (const auto& line : KonfigIniZeilen(konfig)) lines += line + "\n";
+    for (const auto& line : KonfigIniZeilen(konfig)) lines += cp1252::toUtf8(line) + "\n";
     return {CommandOutcome::Kind::Success, lines, 0, {}};
 }
 

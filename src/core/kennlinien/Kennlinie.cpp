@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "base/Windows1252.h"
+
 namespace plv7 {
 
 std::int64_t KennlinienPosition(const Kennlinie& kennlinie, std::size_t i) {
@@ -42,8 +44,7 @@ Kennlinie KennlinieStandard() {
 
 std::string KommentarBegrenzen(std::string kommentar) {
     if (const auto nul = kommentar.find('\0'); nul != std::string::npos) kommentar.resize(nul);
-    if (kommentar.size() > kennlinie::kKommentarMax) kommentar.resize(kennlinie::kKommentarMax);
-    return kommentar;
+    return cp1252::fitToBytes(kommentar, kennlinie::kKommentarMax);
 }
 
 }  // namespace plv7

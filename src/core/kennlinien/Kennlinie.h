@@ -60,7 +60,8 @@ double KennlinienSpeicherbedarf(int anzahl);
 // The default characteristic: one point at X 0 with output 4095, empty comment.
 Kennlinie KennlinieStandard();
 
-// The comment as the 1000-byte buffer keeps it: cut to 999 bytes and at the first NUL.
+// The comment as the 1000-byte buffer keeps it: cut at the first NUL and to 999 characters, one
+// byte each in the file.
 std::string KommentarBegrenzen(std::string kommentar);
 
 }  // namespace plv7

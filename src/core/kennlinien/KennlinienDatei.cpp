@@ -4,6 +4,7 @@
 
 #include "base/AtomicWrite.h"
 #include "base/ByteOrder.h"
+#include "base/Windows1252.h"
 #include "konfig/KonfigUmrechnung.h"
 
 namespace plv7 {
@@ -34,11 +35,6 @@ bool kennungPasst(std::span<const std::uint8_t> kopf) {
            kopf[kKennung.size()] == 0;
 }
 
-std::string kommentarAus(std::span<const std::uint8_t> feld) {
-    std::string text(feld.begin(), feld.end());
-    return KommentarBegrenzen(std::move(text));
-}
-
 }  // namespace
 
 std::string KennlinienDateiUnvollstaendigText(const std::filesystem::path& pfad) {
@@ -54,8 +50,8 @@ std::vector<std::uint8_t> KennlinienDateiBild(const Kennlinie& kennlinie,
     std::vector<std::uint8_t> bild(kKopfGroesse + kPunktGroesse * kennlinie.punkte.size(), 0);
     std::ranges::copy(kKennung, bild.begin());
     le::putI32(bild, kVersionOffset, kVersion);
-    const std::string kommentar = KommentarBegrenzen(kennlinie.kommentar);
-    std::ranges::copy(kommentar, bild.begin() + kKommentarOffset);
+    cp1252::writeTextField(kennlinie.kommentar,
+                           std::span(bild).subspan(kKommentarOffset, kKommentarBreite));
     KonfigurationInBild(konfig,
                         std::span(bild).subspan(kKonfigOffset).first<konfig_bild::kGroesse>());
     le::putI32(bild, kAnzahlOffset, kennlinie.anzahl());
@@ -95,7 +91,8 @@ int KennlinienDateiBildLesen(std::span<const std::uint8_t> bytes, KennlinienDate
         }
         if (!punkteGueltig(inhalt.kennlinie.punkte)) return kFehlerPunkteUngueltig;
     }
-    inhalt.kennlinie.kommentar = kommentarAus(bytes.subspan(kKommentarOffset, kKommentarBreite));
+    inhalt.kennlinie.kommentar =
+        cp1252::readCommentField(bytes.subspan(kKommentarOffset, kKommentarBreite));
     inhalt.konfig =
         KonfigurationAusBild(bytes.subspan(kKonfigOffset).first<konfig_bild::kGroesse>());
     inhalt.ausgang2Roh = le::getDouble(bytes, kAusgang2Offset);

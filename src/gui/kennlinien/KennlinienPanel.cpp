@@ -32,8 +32,7 @@ QString zahl(double wert, int stellen = kKoordinatenStellen) {
 }
 
 QString einheit(const Konfiguration::Einheit& e) {
-    const std::string_view text = EinheitText(e);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromStdString(EinheitAlsUtf8(e));
 }
 
 void fehlerZeigen(const std::string& text) {
