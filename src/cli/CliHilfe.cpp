@@ -49,16 +49,18 @@ constexpr CommandHelp kCommands[] = {
     {"curves-image FILE.plr", "prints the curves' memory image as upper-case hex digits (no port)"},
     {"curves-write FILE.plr", "writes a curve file's curves into the box"},
     {"curves-read FILE.plr", "reads the box's curves into a new curve file"},
-    {"kennlinie-export FILE.ple FILE.txt", "writes the text export of the file's characteristic"},
-    {"kennlinie-import FILE.txt FILE.ple",
+    {"characteristic-export FILE.ple FILE.txt",
+     "writes the text export of the file's characteristic"},
+    {"characteristic-import FILE.txt FILE.ple",
      "imports the text into a fresh characteristic and saves it as a\n"
      "characteristic file"},
-    {"kennlinie-block FILE.ple",
+    {"characteristic-block FILE.ple",
      "prints the block \"zur PLV-7 schreiben\" would send for the file,\n"
      "as upper-case hex digits without separators"},
-    {"kennlinie-write FILE.ple SLOT", "writes the characteristic into slot 1..10 of the box"},
-    {"kennlinie-read SLOT FILE.ple", "reads slot 1..10 of the box into a new characteristic file"},
-    {"kennlinie-select SLOT", "sets output 4 to the selection voltage of slot 1..10"},
+    {"characteristic-write FILE.ple SLOT", "writes the characteristic into slot 1..10 of the box"},
+    {"characteristic-read SLOT FILE.ple",
+     "reads slot 1..10 of the box into a new characteristic file"},
+    {"characteristic-select SLOT", "sets output 4 to the selection voltage of slot 1..10"},
 };
 
 constexpr std::string_view kFooter =
