@@ -9,6 +9,8 @@
 
 namespace plv7::cli {
 
+using namespace kennlinien;
+
 namespace {
 
 // A characteristic file as "Kennlinie laden" takes it when the operator answers "laden":

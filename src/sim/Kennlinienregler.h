@@ -23,7 +23,7 @@ private:
     struct Slot {
         int nummer = 0;  // 0: nothing decoded yet
         bool gueltig = false;
-        std::vector<Kennlinienpunkt> punkte;
+        std::vector<kennlinien::Kennlinienpunkt> punkte;
         int ausgang2Code = 0;
         double zeitkonstante = 0.0;  // seconds
     };
@@ -40,6 +40,6 @@ private:
 // The output code of a characteristic at input code x, as the box's steps give it: on a line
 // from (x0, y0) to (x1, y1) floor(y0 + (y1 - y0) * (x - x0) / (x1 - x0) + 0.5); flat at the
 // last point's output beyond it.
-int kennlinienWert(const std::vector<Kennlinienpunkt>& punkte, int x);
+int kennlinienWert(const std::vector<kennlinien::Kennlinienpunkt>& punkte, int x);
 
 }  // namespace plv7::sim

@@ -14,6 +14,8 @@
 namespace plv7::testing {
 namespace {
 
+using namespace plv7::kennlinien;
+
 std::string hex(std::span<const std::uint8_t> bytes) {
     std::string text;
     for (std::uint8_t b : bytes)

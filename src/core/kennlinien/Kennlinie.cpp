@@ -4,7 +4,7 @@
 
 #include "base/Windows1252.h"
 
-namespace plv7 {
+namespace plv7::kennlinien {
 
 std::int64_t KennlinienPosition(const Kennlinie& kennlinie, std::size_t i) {
     std::int64_t x = 0;
@@ -47,4 +47,4 @@ std::string KommentarBegrenzen(std::string kommentar) {
     return cp1252::fitToBytes(kommentar, kennlinie::kKommentarMax);
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -5,10 +5,11 @@
 #include "kennlinien/Kennlinie.h"
 #include "kennlinien/KennlinienEditor.h"
 
+namespace plv7::kennlinien {
+
 // The view of the characteristic window: the visible X window of the large graph, its zoom
 // and scroll bar, the Y zoom and the display mode, and what the two graphs draw of a
 // characteristic. All in whole raw units.
-namespace plv7 {
 
 enum class Darstellung { Linien = 1, Stufen = 2, LinienUndStufen = 3 };
 
@@ -55,4 +56,4 @@ struct KennlinienZeichnung {
 void KennlinieZeichnen(const Kennlinie& kennlinie, const KennlinienAnsicht& ansicht,
                        KennlinienZeichnung& zeichnung);
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -7,7 +7,7 @@
 #include "base/Windows1252.h"
 #include "konfig/KonfigUmrechnung.h"
 
-namespace plv7 {
+namespace plv7::kennlinien {
 
 using namespace kennlinien_datei;
 
@@ -153,4 +153,4 @@ int KennlinieLaden(const std::filesystem::path& pfad, KennlinienZustand& zustand
     return 0;
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace plv7 {
+namespace plv7::kennlinien {
 
 void KennlinienRueckgaengig::aufzeichnen(const std::vector<Kennlinienpunkt>& punkte) {
     ring_[position_] = punkte;
@@ -30,4 +30,4 @@ bool KennlinienRueckgaengig::wiederherstellen(std::vector<Kennlinienpunkt>& punk
     return true;
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

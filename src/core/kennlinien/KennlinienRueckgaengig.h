@@ -5,7 +5,7 @@
 
 #include "kennlinien/Kennlinie.h"
 
-namespace plv7 {
+namespace plv7::kennlinien {
 
 // The undo ring of the characteristic editor: the points of the last ten states before an
 // edit. Undo and redo exchange the current points with a slot, so the slot then holds the
@@ -32,4 +32,4 @@ private:
     int wiederherstellen_ = 0;
 };
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

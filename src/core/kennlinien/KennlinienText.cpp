@@ -8,7 +8,7 @@
 #include "base/AtomicWrite.h"
 #include "base/NumberText.h"
 
-namespace plv7 {
+namespace plv7::kennlinien {
 
 using namespace kennlinien_text;
 
@@ -183,4 +183,4 @@ int KennlinieImportieren(const std::filesystem::path& pfad, std::vector<Kennlini
     return 0;
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -6,6 +6,21 @@
 #include "kennlinien/KennlinienZustand.h"
 #include "konfig/Konfiguration.h"
 
+namespace plv7 {
+
+// The progress of a transfer in whole percent; the program shows a modal dialog.
+class Fortschritt {
+public:
+    virtual ~Fortschritt() = default;
+    virtual void oeffnen(std::string_view titel) = 0;  // title and label
+    virtual void setzen(int prozent) = 0;
+    virtual void schliessen() = 0;
+};
+
+}  // namespace plv7
+
+namespace plv7::kennlinien {
+
 // Writing the characteristic into one of the box's ten slots, reading it back, and selecting
 // a slot over output 4. The area holds characteristics when mode bit 0x02 is set and 0x04
 // clear; every write ends by clearing 0x04 and setting 0x02.
@@ -13,7 +28,6 @@
 // Each operation returns the code the window shows in its error box (0 when there is none);
 // device failures go to the error fields through KennlinienGeraet::fehlerAnzeigen instead,
 // as the windows show them.
-namespace plv7 {
 
 namespace kennlinien_uebertragung {
 inline constexpr int kFehlerKurvenNrSchreiben = -1024508;
@@ -31,15 +45,6 @@ inline constexpr int kStueck = 64;  // bytes of one memory command
 inline constexpr std::string_view kTitelSenden = "Daten senden";
 inline constexpr std::string_view kTitelLesen = "Daten lesen";
 }  // namespace kennlinien_uebertragung
-
-// The progress of a transfer in whole percent; the program shows a modal dialog.
-class Fortschritt {
-public:
-    virtual ~Fortschritt() = default;
-    virtual void oeffnen(std::string_view titel) = 0;  // title and label
-    virtual void setzen(int prozent) = 0;
-    virtual void schliessen() = 0;
-};
 
 struct KennlinienGeraet {
     int port = -1;  // the open serial port, -1 when none is open
@@ -65,4 +70,4 @@ int KennlinieLesen(const KennlinienGeraet& geraet, int kurvenNr, KennlinienZusta
 // nothing is returned for an error box.
 void KennlinieAuswaehlen(const KennlinienGeraet& geraet, int kurvenNr);
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -5,7 +5,7 @@
 #include "base/ByteOrder.h"
 #include "konfig/KonfigUmrechnung.h"
 
-namespace plv7 {
+namespace plv7::kennlinien {
 
 using namespace kennlinien_block;
 
@@ -98,4 +98,4 @@ int KennlinienblockDekodieren(std::span<const std::uint8_t> block,
     return 0;
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -18,7 +18,7 @@ namespace plv7::gui {
 class KennlinienBedienung {
 public:
     // `fenster` is the parent of the progress dialog.
-    KennlinienBedienung(KennlinienZustand& zustand, QWidget* fenster);
+    KennlinienBedienung(kennlinien::KennlinienZustand& zustand, QWidget* fenster);
 
     // Called before the import replaces the points: the editor records its undo snapshot.
     void setVorAenderung(std::function<void()> vorAenderung) {
@@ -45,7 +45,7 @@ public:
     QString titel() const;
 
 private:
-    KennlinienZustand& zustand_;
+    kennlinien::KennlinienZustand& zustand_;
     QWidget* fenster_;
     std::function<void()> vorAenderung_;
 };

@@ -23,6 +23,8 @@
 #include "konfig/Konfiguration.h"
 
 namespace plv7::gui {
+
+using namespace kennlinien;
 namespace {
 
 constexpr int kKoordinatenStellen = 3;

@@ -59,10 +59,10 @@ public:
         return bedienung_.AbbruchWeilKennlinieNichtGespeichert();
     }
 
-    KennlinienZustand& zustand() { return zustand_; }
+    kennlinien::KennlinienZustand& zustand() { return zustand_; }
     KennlinienBedienung& bedienung() { return bedienung_; }
-    const KennlinienAnsicht& ansicht() const { return ansicht_; }
-    const Markierung& markierung() const { return markierung_; }
+    const kennlinien::KennlinienAnsicht& ansicht() const { return ansicht_; }
+    const kennlinien::Markierung& markierung() const { return markierung_; }
     Modus modus() const { return modus_; }
     KennlinienGrafik* grafik() const { return grafik_; }
 
@@ -90,19 +90,19 @@ private:
     void loslassen(QPointF roh, QPoint pixel);
     void punktkoordinatenDialog(QPointF roh, QPoint pixel);
     std::size_t naechsterPunkt(QPointF roh) const;
-    KennlinienRaster raster() const;
+    kennlinien::KennlinienRaster raster() const;
     void koordinatenAnzeigen(double x, double y);
-    void ergebnis(const Bearbeitung& bearbeitung);
+    void ergebnis(const kennlinien::Bearbeitung& bearbeitung);
     void vorAenderung();
 
     // Commands.
     void setzeModus(Modus modus);
     void modusGewaehlt(Modus modus);
-    void darstellungGewaehlt(Darstellung darstellung);
+    void darstellungGewaehlt(kennlinien::Darstellung darstellung);
     void rueckgaengig();
     void wiederherstellen();
     void undoAktionenAktualisieren();
-    void zoom(void (*schritt)(KennlinienAnsicht&));
+    void zoom(void (*schritt)(kennlinien::KennlinienAnsicht&));
     void zoomMarkierung();
     void allesMarkieren();
     void scrollEnde();
@@ -118,13 +118,13 @@ private:
     void uebertragen(bool schreiben);
     void pinbelegung();
 
-    KennlinienZustand zustand_;
+    kennlinien::KennlinienZustand zustand_;
     KennlinienBedienung bedienung_;
-    KennlinienRueckgaengig rueckgaengig_;
-    KennlinienAnsicht ansicht_;
-    Markierung markierung_;
+    kennlinien::KennlinienRueckgaengig rueckgaengig_;
+    kennlinien::KennlinienAnsicht ansicht_;
+    kennlinien::Markierung markierung_;
     Modus modus_ = Modus::Zeichnen;
-    KennlinienZeichnung zeichnung_;
+    kennlinien::KennlinienZeichnung zeichnung_;
 
     // The gesture on the large graph.
     bool geste_ = false;

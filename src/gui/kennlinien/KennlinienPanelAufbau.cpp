@@ -29,6 +29,8 @@
 #include "shell/Programmaktionen.h"
 
 namespace plv7::gui {
+
+using namespace kennlinien;
 namespace {
 
 QString name(const char* control) {

@@ -14,6 +14,8 @@
 namespace plv7 {
 namespace {
 
+using namespace kennlinien;
+
 using Bytes = std::vector<std::uint8_t>;
 
 std::string alleBytes() {

@@ -10,7 +10,8 @@
 #include "konfig/KonfigUmrechnung.h"
 
 using namespace plv7;
-namespace ku = plv7::kennlinien_uebertragung;
+using namespace plv7::kennlinien;
+namespace ku = plv7::kennlinien::kennlinien_uebertragung;
 
 namespace {
 
