@@ -136,7 +136,7 @@ void EinheitAusUtf8(Konfiguration::Einheit& einheit, std::string_view utf8) {
 }
 
 bool EinheitZeichenTauglich(char32_t zeichen) {
-    return zeichen >= 0x20 && !(zeichen >= 0x7F && zeichen <= 0x9F) && cp1252::encode(zeichen);
+    return zeichen >= 0x20 && zeichen != 0x7F && cp1252::encode(zeichen);
 }
 
 void KonfigurationInBild(const Konfiguration& konfig, Bild bild) {

@@ -62,8 +62,9 @@ void EinheitSetzen(Konfiguration::Einheit& einheit, std::string_view text);
 // the UTF-8 that windows and plv7ctl show. Characters the code page cannot hold are left out.
 std::string EinheitAlsUtf8(const Konfiguration::Einheit& einheit);
 void EinheitAusUtf8(Konfiguration::Einheit& einheit, std::string_view utf8);
-// Whether a typed character can stand in a unit text: the code page holds it, and it is no
-// control character (C0, DEL, C1), which would garble the files and the displays.
+// Whether a character can stand in a unit text: the code page holds it, and it is no C0 control
+// character or DEL, which would break the settings file's lines. The five bytes the code page
+// leaves undefined (C1 code points here) pass, so that a unit read from a file stays whole.
 bool EinheitZeichenTauglich(char32_t zeichen);
 
 // The record's 352-byte file image: little-endian IEEE doubles, 9-byte unit fields.

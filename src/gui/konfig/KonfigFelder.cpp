@@ -8,25 +8,21 @@ namespace plv7::gui {
 namespace {
 
 // Refuses an edit that brings in a character the code page cannot hold, with a hint, and drops
-// control characters (a pasted tab) as before. Characters the field already holds (a unit read
-// from a file may hold any byte of the code page) stay.
+// control characters (a pasted tab) as before.
 class EinheitValidator : public QValidator {
 public:
     explicit EinheitValidator(QLineEdit* feld) : QValidator(feld), feld_(feld) {}
     State validate(QString& input, int& pos) const override {
         QString entfernt;
         nurDarstellbare(input, entfernt);
-        if (!entfernt.isEmpty() && !feld_->text().contains(entfernt)) {
+        if (!entfernt.isEmpty()) {
             zeichenHinweisZeigen(feld_, entfernt);
             return Invalid;
         }
-        const QString vorher = feld_->text();
-        const auto tauglich = [&vorher](const QString& text) {
+        const auto tauglich = [](const QString& text) {
             QString ergebnis;
-            for (const char32_t zeichen : text.toUcs4()) {
-                const QString als = QString::fromUcs4(&zeichen, 1);
-                if (EinheitZeichenTauglich(zeichen) || vorher.contains(als)) ergebnis += als;
-            }
+            for (const char32_t zeichen : text.toUcs4())
+                if (EinheitZeichenTauglich(zeichen)) ergebnis += QString::fromUcs4(&zeichen, 1);
             return ergebnis;
         };
         pos = static_cast<int>(tauglich(input.left(pos)).size());
