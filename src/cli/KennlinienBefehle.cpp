@@ -3,6 +3,7 @@
 #include "CliGemeinsam.h"
 #include "base/NumberText.h"
 #include "kennlinien/KennlinienDatei.h"
+#include "kennlinien/KennlinienTabelle.h"
 #include "kennlinien/KennlinienText.h"
 #include "kennlinien/KennlinienUebertragung.h"
 #include "kennlinien/Kennlinienblock.h"
@@ -48,6 +49,23 @@ CommandOutcome importieren(const Args& a) {
         return fehler(code, meldung.empty() ? std::string() : meldung + "\n");
     const int code = KennlinieSpeichern(a[1], zustand, konfig);
     return code == 0 ? erfolg({}) : fehler(code);
+}
+
+// "Tabelle importieren…" into a fresh characteristic, saved as a characteristic file. What the
+// import added, merged or thinned goes to stderr; a refusal's line and text come before its
+// "Fehler #" line.
+CommandOutcome tabelle(const Args& a) {
+    const Konfiguration konfig = aktuelleKonfiguration();
+    kennlinien::Tabellenimport import;
+    if (const int code = kennlinien::KennlinieAusTabellendatei(a[0], konfig, import))
+        return fehler(code, import.meldung.empty() ? std::string() : import.meldung + "\n");
+    std::string hinweise;
+    for (const std::string& h : import.hinweise) hinweise += h + "\n";
+    KennlinienZustand zustand;
+    KennlinieNeu(zustand, konfig);
+    zustand.kennlinie.punkte = std::move(import.punkte);
+    const int code = KennlinieSpeichern(a[1], zustand, konfig);
+    return code == 0 ? erfolg({}, hinweise) : fehler(code, hinweise);
 }
 
 CommandOutcome block(const Args& a) {
@@ -130,21 +148,22 @@ PreparedCommand auswaehlen(const Args& a, std::string& usage) {
 }  // namespace
 
 const GeraetBefehle& kennlinienGeraetBefehle() {
-    static const GeraetBefehle tabelle = {
+    static const GeraetBefehle befehle = {
         {"characteristic-write", {2, schreiben}},
         {"characteristic-read", {2, lesen}},
         {"characteristic-select", {1, auswaehlen}},
     };
-    return tabelle;
+    return befehle;
 }
 
 const DateiBefehle& kennlinienDateiBefehle() {
-    static const DateiBefehle tabelle = {
+    static const DateiBefehle befehle = {
         {"characteristic-export", {2, exportieren}},
         {"characteristic-import", {2, importieren}},
         {"characteristic-block", {1, block}},
+        {"characteristic-table", {2, tabelle}},
     };
-    return tabelle;
+    return befehle;
 }
 
 }  // namespace plv7::cli

@@ -117,20 +117,20 @@ PreparedCommand lesen(const Args& a, std::string&) {
 }  // namespace
 
 const DateiBefehle& kurvenDateiBefehle() {
-    static const DateiBefehle tabelle = {
+    static const DateiBefehle befehle = {
         {"curves-export", {2, exportieren}},
         {"curves-import", {2, importieren}},
         {"curves-image", {1, abbildZeigen}},
     };
-    return tabelle;
+    return befehle;
 }
 
 const GeraetBefehle& kurvenGeraetBefehle() {
-    static const GeraetBefehle tabelle = {
+    static const GeraetBefehle befehle = {
         {"curves-write", {1, schreiben}},
         {"curves-read", {1, lesen}},
     };
-    return tabelle;
+    return befehle;
 }
 
 }  // namespace plv7::cli

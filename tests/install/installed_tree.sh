@@ -40,11 +40,15 @@ version=${version#plv7ctl }
     fail "plv7steuerung --version does not say $version"
 [ "$("$top/bin/plv7-sim" --version)" = "plv7-sim $version" ] ||
     fail "plv7-sim --version does not say $version"
+# Outputs are taken whole before grep -q looks at them: it stops reading at the first match,
+# and a writer with more to write would then die of SIGPIPE, which pipefail counts as failure.
 for program in plv7steuerung plv7ctl plv7-sim; do
-    gzip -dc "$top/share/man/man1/$program.1.gz" | grep -q "^\.TH .*\"$program $version\"" ||
+    page=$(gzip -dc "$top/share/man/man1/$program.1.gz")
+    grep -q "^\.TH .*\"$program $version\"" <<<"$page" ||
         fail "manual page of $program lacks its title or version $version"
 done
-"$top/bin/plv7ctl" --help | grep -q '^usage: plv7ctl' || fail "plv7ctl --help prints no usage"
+ctl_usage=$("$top/bin/plv7ctl" --help)
+grep -q '^usage: plv7ctl' <<<"$ctl_usage" || fail "plv7ctl --help prints no usage"
 
 # The desktop entry's command is an installed program with an installed icon.
 entry="$top/share/applications/plv7steuerung.desktop"
