@@ -2,6 +2,8 @@
 
 #include "KennlinienBefehle.h"
 #include "KurvenBefehle.h"
+#include "KurvenErzeugung.h"
+#include "PortBefehle.h"
 
 #include <array>
 #include <map>
@@ -94,9 +96,12 @@ Prepared scan(const Args&, std::string&) {
                          probe.id + "\n";
             }
         };
-        scanLine(c.port, callbacks);
-        // A port that cannot be reopened at some rate is a link failure, not a silent line.
-        return reopenFailure != 0 ? failure(reopenFailure) : success(lines);
+        int lost = 0;
+        scanLine(c.port, callbacks, &lost);
+        // A port that cannot be reopened at some rate, or whose device went, is a link
+        // failure, not a silent line.
+        if (reopenFailure != 0) return failure(reopenFailure);
+        return lost != 0 ? failure(lost) : success(lines);
     };
 }
 
@@ -272,13 +277,17 @@ const DateiBefehle* dateiTabelle(const std::string& command) {
 }  // namespace
 
 bool isFileCommand(const std::string& command) {
-    return command == "config-show" || dateiTabelle(command) != nullptr;
+    return command == "config-show" || dateiTabelle(command) != nullptr ||
+           isKurvenErzeugungBefehl(command) || isPortBefehl(command);
 }
 
 CommandOutcome runFileCommand(const std::string& command, const std::vector<std::string>& arguments,
                               std::string& usage, bool& usageError) {
     if (const DateiBefehle* tabelle = dateiTabelle(command))
         return dateiBefehlAusfuehren(*tabelle, command, arguments, usage, usageError);
+    if (isKurvenErzeugungBefehl(command))
+        return runKurvenErzeugungBefehl(command, arguments, usage, usageError);
+    if (isPortBefehl(command)) return runPortBefehl(arguments, usage, usageError);
     usageError = command != "config-show" || arguments.size() != 1;
     if (usageError) {
         usage = "config-show needs exactly one FILE";
