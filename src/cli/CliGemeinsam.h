@@ -28,13 +28,13 @@ using Args = std::vector<std::string>;
 // of its arguments and what it does. File commands run at once and open no port; box commands
 // check their arguments first (a wrong one sets `usage`) and run later on the open port.
 template <typename Ausfuehren>
-struct Befehl {
+struct Tabellenbefehl {
     std::size_t argumente;
     Ausfuehren ausfuehren;
 };
-using DateiBefehle = std::map<std::string, Befehl<CommandOutcome (*)(const Args&)>>;
+using DateiBefehle = std::map<std::string, Tabellenbefehl<CommandOutcome (*)(const Args&)>>;
 using GeraetBefehle =
-    std::map<std::string, Befehl<PreparedCommand (*)(const Args&, std::string& usage)>>;
+    std::map<std::string, Tabellenbefehl<PreparedCommand (*)(const Args&, std::string& usage)>>;
 
 // Runs `command` of the table; a wrong argument count is a usage error.
 CommandOutcome dateiBefehlAusfuehren(const DateiBefehle& tabelle, const std::string& command,
