@@ -21,6 +21,7 @@
 #include "konfig/Konfiguration.h"
 
 using namespace plv7;
+using namespace plv7::kennlinien;
 using namespace plv7::gui;
 using plv7::bench::drucken;
 using plv7::bench::messen;

@@ -1,3 +1,8 @@
+# The standard library's own checks make an index past a span's end fail at once, also where it
+# stays inside the allocation that AddressSanitizer watches.
+if(PLV7_SANITIZE OR PLV7_FUZZ)
+    add_compile_definitions(_GLIBCXX_ASSERTIONS)
+endif()
 if(PLV7_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)

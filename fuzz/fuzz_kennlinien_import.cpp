@@ -13,6 +13,7 @@ using plv7::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace plv7;
+    using namespace plv7::kennlinien;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::vector<Kennlinienpunkt> punkte;
     std::string meldung;

@@ -12,6 +12,7 @@ using plv7::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace plv7;
+    using namespace plv7::kennlinien;
     static const Konfiguration konfig = [] {
         Konfiguration k;
         KonfigurationStandardwerte(k);

@@ -13,6 +13,7 @@ using plv7::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace plv7;
+    using namespace plv7::kennlinien;
     const std::span<const std::uint8_t> block(data, size);
     std::vector<Kennlinienpunkt> punkte = {{1, 2, 3}};
     if (KennlinienblockDekodieren(block, punkte) != 0) {

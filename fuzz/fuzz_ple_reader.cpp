@@ -13,6 +13,7 @@ using plv7::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace plv7;
+    using namespace plv7::kennlinien;
     // Half of the inputs become the points behind a valid header with a small count, so that
     // the fuzzer spends its time on the points instead of guessing 1424 bytes.
     std::vector<std::uint8_t> bytes(data, data + size);

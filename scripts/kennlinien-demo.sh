@@ -18,20 +18,20 @@ run() {
 }
 printf '0\t0\r\n50\t100\r\n100\t0\r\n' >"$work/dach.txt"
 printf '0\t100\r\n100\t0\r\n' >"$work/faellt.txt"
-run kennlinie-import "$work/dach.txt" "$work/dach.ple"
-run kennlinie-import "$work/faellt.txt" "$work/faellt.ple"
-run kennlinie-block "$work/dach.ple"
-run -p "$link" kennlinie-write "$work/dach.ple" 2
-run -p "$link" kennlinie-write "$work/faellt.ple" 5
+run characteristic-import "$work/dach.txt" "$work/dach.ple"
+run characteristic-import "$work/faellt.txt" "$work/faellt.ple"
+run characteristic-block "$work/dach.ple"
+run -p "$link" characteristic-write "$work/dach.ple" 2
+run -p "$link" characteristic-write "$work/faellt.ple" 5
 run -p "$link" mode
 run -p "$link" start
 for slot in 2 5; do
-    run -p "$link" kennlinie-select "$slot"
+    run -p "$link" characteristic-select "$slot"
     for _ in 1 2 3 4; do
         run -p "$link" inputs 3
         sleep 0.5
     done
 done
-run -p "$link" kennlinie-read 2 "$work/gelesen.ple"
-run kennlinie-export "$work/gelesen.ple" "$work/gelesen.txt"
+run -p "$link" characteristic-read 2 "$work/gelesen.ple"
+run characteristic-export "$work/gelesen.ple" "$work/gelesen.txt"
 cat "$work/gelesen.txt"

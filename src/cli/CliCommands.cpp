@@ -9,6 +9,7 @@
 #include <map>
 
 #include "base/NumberText.h"
+#include "base/Windows1252.h"
 #include "konfig/KonfigDatei.h"
 #include "konfig/KonfigIni.h"
 #include "link/Scan.h"
@@ -17,7 +18,6 @@
 namespace plv7::cli {
 namespace {
 
-using Args = std::vector<std::string>;
 using Outcome = CommandOutcome;
 
 Outcome success(std::string output) {
@@ -254,10 +254,10 @@ const std::map<std::string, CommandInfo>& commandTable() {
 
 PreparedCommand prepareCommand(const std::string& command,
                                const std::vector<std::string>& arguments, std::string& usage) {
-    bool kennlinie = false;
-    if (auto prepared = prepareKennlinienBefehl(command, arguments, usage, kennlinie); kennlinie)
-        return prepared;
-    if (isKurvenGeraetBefehl(command)) return prepareKurvenGeraetBefehl(command, arguments, usage);
+    for (const GeraetBefehle* tabelle : {&kurvenGeraetBefehle(), &kennlinienGeraetBefehle()}) {
+        if (tabelle->contains(command))
+            return geraetBefehlVorbereiten(*tabelle, command, arguments, usage);
+    }
     const auto it = commandTable().find(command);
     if (it == commandTable().end() || it->second.arguments != arguments.size()) {
         return refuse(usage, "unknown command or wrong number of arguments: " + command);
@@ -265,18 +265,26 @@ PreparedCommand prepareCommand(const std::string& command,
     return it->second.prepare(arguments, usage);
 }
 
+namespace {
+
+const DateiBefehle* dateiTabelle(const std::string& command) {
+    for (const DateiBefehle* tabelle : {&kurvenDateiBefehle(), &kennlinienDateiBefehle()}) {
+        if (tabelle->contains(command)) return tabelle;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 bool isFileCommand(const std::string& command) {
-    return command == "config-show" || isKennlinienDateiBefehl(command) ||
-           isKurvenDateiBefehl(command) || isKurvenErzeugungBefehl(command) ||
-           isPortBefehl(command);
+    return command == "config-show" || dateiTabelle(command) != nullptr ||
+           isKurvenErzeugungBefehl(command) || isPortBefehl(command);
 }
 
 CommandOutcome runFileCommand(const std::string& command, const std::vector<std::string>& arguments,
                               std::string& usage, bool& usageError) {
-    if (isKennlinienDateiBefehl(command))
-        return runKennlinienDateiBefehl(command, arguments, usage, usageError);
-    if (isKurvenDateiBefehl(command))
-        return runKurvenDateiBefehl(command, arguments, usage, usageError);
+    if (const DateiBefehle* tabelle = dateiTabelle(command))
+        return dateiBefehlAusfuehren(*tabelle, command, arguments, usage, usageError);
     if (isKurvenErzeugungBefehl(command))
         return runKurvenErzeugungBefehl(command, arguments, usage, usageError);
     if (isPortBefehl(command)) return runPortBefehl(arguments, usage, usageError);
@@ -291,8 +299,9 @@ CommandOutcome runFileCommand(const std::string& command, const std::vector<std:
     if (const int code = KonfigDateiLaden(arguments[0], konfig); code != 0) {
         return {CommandOutcome::Kind::DeviceFailure, {}, code, {}};
     }
+    // The unit texts are the file's Windows-1252 bytes; the terminal gets UTF-8.
     std::string lines;
-    for (const auto& line : KonfigIniZeilen(konfig)) lines += line + "\n";
+    for (const auto& line : KonfigIniZeilen(konfig)) lines += cp1252::toUtf8(line) + "\n";
     return {CommandOutcome::Kind::Success, lines, 0, {}};
 }
 

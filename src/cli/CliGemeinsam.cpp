@@ -34,4 +34,34 @@ Konfiguration aktuelleKonfiguration() {
     return konfig;
 }
 
+namespace {
+
+std::string anzahlFehler(const std::string& command, std::size_t argumente) {
+    return command + " needs " + std::to_string(argumente) + " argument" +
+           (argumente == 1 ? "" : "s");
+}
+
+}  // namespace
+
+CommandOutcome dateiBefehlAusfuehren(const DateiBefehle& tabelle, const std::string& command,
+                                     const Args& arguments, std::string& usage, bool& usageError) {
+    const auto& befehl = tabelle.at(command);
+    usageError = befehl.argumente != arguments.size();
+    if (usageError) {
+        usage = anzahlFehler(command, befehl.argumente);
+        return {};
+    }
+    return befehl.ausfuehren(arguments);
+}
+
+PreparedCommand geraetBefehlVorbereiten(const GeraetBefehle& tabelle, const std::string& command,
+                                        const Args& arguments, std::string& usage) {
+    const auto& befehl = tabelle.at(command);
+    if (befehl.argumente != arguments.size()) {
+        usage = anzahlFehler(command, befehl.argumente);
+        return {};
+    }
+    return befehl.ausfuehren(arguments, usage);
+}
+
 }  // namespace plv7::cli

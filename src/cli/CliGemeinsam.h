@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "CliCommands.h"
 #include "konfig/Konfiguration.h"
@@ -19,5 +21,26 @@ std::string hexText(std::span<const std::uint8_t> bytes);
 // The program's current scaling: the settings file in the current folder, as the program
 // reads it at start; the defaults when there is none.
 Konfiguration aktuelleKonfiguration();
+
+using Args = std::vector<std::string>;
+
+// The one shape of the curve and characteristic command tables: each command with the number
+// of its arguments and what it does. File commands run at once and open no port; box commands
+// check their arguments first (a wrong one sets `usage`) and run later on the open port.
+template <typename Ausfuehren>
+struct Tabellenbefehl {
+    std::size_t argumente;
+    Ausfuehren ausfuehren;
+};
+using DateiBefehle = std::map<std::string, Tabellenbefehl<CommandOutcome (*)(const Args&)>>;
+using GeraetBefehle =
+    std::map<std::string, Tabellenbefehl<PreparedCommand (*)(const Args&, std::string& usage)>>;
+
+// Runs `command` of the table; a wrong argument count is a usage error.
+CommandOutcome dateiBefehlAusfuehren(const DateiBefehle& tabelle, const std::string& command,
+                                     const Args& arguments, std::string& usage, bool& usageError);
+// Prepares `command` of the table; an empty command with `usage` set on a wrong argument.
+PreparedCommand geraetBefehlVorbereiten(const GeraetBefehle& tabelle, const std::string& command,
+                                        const Args& arguments, std::string& usage);
 
 }  // namespace plv7::cli

@@ -61,11 +61,12 @@ constexpr CommandHelp kCommands[] = {
     {"curves-from-log LOG.txt COLUMN N FILE.plr [TOLERANCE]",
      "sets curve N of FILE.plr from column COLUMN (Eing1..Ausg4) of the\n"
      "last acquisition in LOG.txt; TOLERANCE in raw codes (default 2)"},
-    {"kennlinie-export FILE.ple FILE.txt", "writes the text export of the file's characteristic"},
-    {"kennlinie-import FILE.txt FILE.ple",
+    {"characteristic-export FILE.ple FILE.txt",
+     "writes the text export of the file's characteristic"},
+    {"characteristic-import FILE.txt FILE.ple",
      "imports the text into a fresh characteristic and saves it as a\n"
      "characteristic file"},
-    {"kennlinie-block FILE.ple",
+    {"characteristic-block FILE.ple",
      "prints the block \"zur PLV-7 schreiben\" would send for the file,\n"
      "as upper-case hex digits without separators"},
     {"characteristic-table TABLE.txt FILE.ple",
@@ -73,9 +74,10 @@ constexpr CommandHelp kCommands[] = {
      "unit of output 1; tabs, semicolons, commas or blanks; decimal point\n"
      "or comma) as \"Tabelle importieren\" does and saves it as a\n"
      "characteristic file; notices on stderr (no port)"},
-    {"kennlinie-write FILE.ple SLOT", "writes the characteristic into slot 1..10 of the box"},
-    {"kennlinie-read SLOT FILE.ple", "reads slot 1..10 of the box into a new characteristic file"},
-    {"kennlinie-select SLOT", "sets output 4 to the selection voltage of slot 1..10"},
+    {"characteristic-write FILE.ple SLOT", "writes the characteristic into slot 1..10 of the box"},
+    {"characteristic-read SLOT FILE.ple",
+     "reads slot 1..10 of the box into a new characteristic file"},
+    {"characteristic-select SLOT", "sets output 4 to the selection voltage of slot 1..10"},
 };
 
 constexpr std::string_view kFooter =

@@ -1,7 +1,5 @@
 #include "KennlinienBefehle.h"
 
-#include <map>
-
 #include "CliGemeinsam.h"
 #include "base/NumberText.h"
 #include "kennlinien/KennlinienDatei.h"
@@ -12,9 +10,9 @@
 
 namespace plv7::cli {
 
-namespace {
+using namespace kennlinien;
 
-using Args = std::vector<std::string>;
+namespace {
 
 // A characteristic file as "Kennlinie laden" takes it when the operator answers "laden":
 // the output-2 field converted with the current scaling, then the file's scaling made current.
@@ -112,7 +110,7 @@ PreparedCommand refuse(std::string& usage, std::string message) {
 
 PreparedCommand schreiben(const Args& a, std::string& usage) {
     const auto n = slot(a[1]);
-    if (!n) return refuse(usage, "kennlinie-write: SLOT must be 1..10");
+    if (!n) return refuse(usage, "characteristic-write: SLOT must be 1..10");
     return [pfad = a[0], n = *n](const Connection& c) {
         const Geladen geladen = laden(pfad);
         if (geladen.code != 0) return fehler(geladen.code);
@@ -124,7 +122,7 @@ PreparedCommand schreiben(const Args& a, std::string& usage) {
 
 PreparedCommand lesen(const Args& a, std::string& usage) {
     const auto n = slot(a[0]);
-    if (!n) return refuse(usage, "kennlinie-read: SLOT must be 1..10");
+    if (!n) return refuse(usage, "characteristic-read: SLOT must be 1..10");
     return [pfad = a[1], n = *n](const Connection& c) {
         const Konfiguration konfig = aktuelleKonfiguration();
         KennlinienZustand zustand;
@@ -139,7 +137,7 @@ PreparedCommand lesen(const Args& a, std::string& usage) {
 
 PreparedCommand auswaehlen(const Args& a, std::string& usage) {
     const auto n = slot(a[0]);
-    if (!n) return refuse(usage, "kennlinie-select: SLOT must be 1..10");
+    if (!n) return refuse(usage, "characteristic-select: SLOT must be 1..10");
     return [n = *n](const Connection& c) {
         Geraet geraet(c);
         KennlinieAuswaehlen(geraet.geraet, n);
@@ -147,60 +145,25 @@ PreparedCommand auswaehlen(const Args& a, std::string& usage) {
     };
 }
 
-struct Befehl {
-    std::size_t arguments;
-    PreparedCommand (*prepare)(const Args&, std::string&);
-};
-
-const std::map<std::string, Befehl>& geraeteBefehle() {
-    static const std::map<std::string, Befehl> table = {
-        {"kennlinie-write", {2, schreiben}},
-        {"kennlinie-read", {2, lesen}},
-        {"kennlinie-select", {1, auswaehlen}},
-    };
-    return table;
-}
-
-struct DateiBefehl {
-    std::size_t arguments;
-    CommandOutcome (*run)(const Args&);
-};
-
-const std::map<std::string, DateiBefehl>& dateiBefehle() {
-    static const std::map<std::string, DateiBefehl> table = {
-        {"kennlinie-export", {2, exportieren}},
-        {"kennlinie-import", {2, importieren}},
-        {"kennlinie-block", {1, block}},
-        {"characteristic-table", {2, tabelle}},
-    };
-    return table;
-}
-
 }  // namespace
 
-PreparedCommand prepareKennlinienBefehl(const std::string& command, const Args& arguments,
-                                        std::string& usage, bool& known) {
-    const auto it = geraeteBefehle().find(command);
-    known = it != geraeteBefehle().end();
-    if (!known) return {};
-    if (it->second.arguments != arguments.size())
-        return refuse(usage, "wrong number of arguments: " + command);
-    return it->second.prepare(arguments, usage);
+const GeraetBefehle& kennlinienGeraetBefehle() {
+    static const GeraetBefehle befehle = {
+        {"characteristic-write", {2, schreiben}},
+        {"characteristic-read", {2, lesen}},
+        {"characteristic-select", {1, auswaehlen}},
+    };
+    return befehle;
 }
 
-bool isKennlinienDateiBefehl(const std::string& command) {
-    return dateiBefehle().contains(command);
-}
-
-CommandOutcome runKennlinienDateiBefehl(const std::string& command, const Args& arguments,
-                                        std::string& usage, bool& usageError) {
-    const auto& befehl = dateiBefehle().at(command);
-    usageError = befehl.arguments != arguments.size();
-    if (usageError) {
-        usage = "wrong number of arguments: " + command;
-        return {};
-    }
-    return befehl.run(arguments);
+const DateiBefehle& kennlinienDateiBefehle() {
+    static const DateiBefehle befehle = {
+        {"characteristic-export", {2, exportieren}},
+        {"characteristic-import", {2, importieren}},
+        {"characteristic-block", {1, block}},
+        {"characteristic-table", {2, tabelle}},
+    };
+    return befehle;
 }
 
 }  // namespace plv7::cli

@@ -1,7 +1,5 @@
 #include "KurvenBefehle.h"
 
-#include <map>
-
 #include "CliGemeinsam.h"
 #include "kurven/KurvenDatei.h"
 #include "kurven/KurvenText.h"
@@ -13,7 +11,6 @@ namespace {
 
 using namespace plv7::kurven;
 using Outcome = CommandOutcome;
-using Args = std::vector<std::string>;
 
 std::string zeilen(const std::vector<std::string>& texte) {
     std::string ergebnis;
@@ -85,7 +82,7 @@ private:
     Connection c_;
 };
 
-PreparedCommand schreiben(const Args& a) {
+PreparedCommand schreiben(const Args& a, std::string&) {
     return [pfad = a[0]](const Connection& c) {
         Kurvenmodell modell;
         std::string meldungen;
@@ -104,7 +101,7 @@ PreparedCommand schreiben(const Args& a) {
     };
 }
 
-PreparedCommand lesen(const Args& a) {
+PreparedCommand lesen(const Args& a, std::string&) {
     return [pfad = a[0]](const Connection& c) {
         FesterZugang zugang(c);
         Kurvendaten daten;
@@ -117,52 +114,23 @@ PreparedCommand lesen(const Args& a) {
     };
 }
 
-const std::map<std::string, std::pair<std::size_t, Outcome (*)(const Args&)>>& dateiBefehle() {
-    static const std::map<std::string, std::pair<std::size_t, Outcome (*)(const Args&)>> t = {
+}  // namespace
+
+const DateiBefehle& kurvenDateiBefehle() {
+    static const DateiBefehle befehle = {
         {"curves-export", {2, exportieren}},
         {"curves-import", {2, importieren}},
         {"curves-image", {1, abbildZeigen}},
     };
-    return t;
+    return befehle;
 }
 
-const std::map<std::string, PreparedCommand (*)(const Args&)>& geraetBefehle() {
-    static const std::map<std::string, PreparedCommand (*)(const Args&)> t = {
-        {"curves-write", schreiben},
-        {"curves-read", lesen},
+const GeraetBefehle& kurvenGeraetBefehle() {
+    static const GeraetBefehle befehle = {
+        {"curves-write", {1, schreiben}},
+        {"curves-read", {1, lesen}},
     };
-    return t;
-}
-
-}  // namespace
-
-bool isKurvenDateiBefehl(const std::string& command) {
-    return dateiBefehle().contains(command);
-}
-
-CommandOutcome runKurvenDateiBefehl(const std::string& command, const Args& arguments,
-                                    std::string& usage, bool& usageError) {
-    const auto& [anzahl, ausfuehren] = dateiBefehle().at(command);
-    usageError = arguments.size() != anzahl;
-    if (usageError) {
-        usage = command + " needs " + std::to_string(anzahl) + " FILE argument" +
-                (anzahl == 1 ? "" : "s");
-        return {};
-    }
-    return ausfuehren(arguments);
-}
-
-bool isKurvenGeraetBefehl(const std::string& command) {
-    return geraetBefehle().contains(command);
-}
-
-PreparedCommand prepareKurvenGeraetBefehl(const std::string& command, const Args& arguments,
-                                          std::string& usage) {
-    if (arguments.size() != 1) {
-        usage = command + " needs exactly one FILE.plr";
-        return {};
-    }
-    return geraetBefehle().at(command)(arguments);
+    return befehle;
 }
 
 }  // namespace plv7::cli

@@ -10,6 +10,8 @@
 
 namespace plv7::sim {
 
+using namespace kennlinien;
+
 namespace {
 
 // Steps of the filter between two ticks: the box computes every millisecond; a long pause

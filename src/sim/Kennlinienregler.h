@@ -23,7 +23,7 @@ private:
     struct Slot {
         int nummer = 0;  // 0: nothing decoded yet
         bool gueltig = false;
-        std::vector<Kennlinienpunkt> punkte;
+        std::vector<kennlinien::Kennlinienpunkt> punkte;
         int ausgang2Code = 0;
         double zeitkonstante = 0.0;  // seconds
     };
@@ -39,6 +39,6 @@ private:
 
 // The output code of a characteristic at input code x, as the box's steps give it (the same
 // value the window shows as its operating point).
-int kennlinienWert(const std::vector<Kennlinienpunkt>& punkte, int x);
+int kennlinienWert(const std::vector<kennlinien::Kennlinienpunkt>& punkte, int x);
 
 }  // namespace plv7::sim

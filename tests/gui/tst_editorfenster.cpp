@@ -117,9 +117,10 @@ QString beschaedigteDatei(const Editor& e, const QTemporaryDir& ordner) {
         datei.write(reinterpret_cast<const char*>(bytes.data()),
                     static_cast<qint64>(bytes.size()) - 3);
     } else {
-        Kennlinie k;
+        kennlinien::Kennlinie k;
         k.punkte = {{0, 100, 0}, {4095, 0, 0}};
-        if (KennlinienDateiSpeichern(pfad.toStdString(), k, gKonfig, 0.0, 0.5) != 0) return {};
+        if (kennlinien::KennlinienDateiSpeichern(pfad.toStdString(), k, gKonfig, 0.0, 0.5) != 0)
+            return {};
         std::filesystem::resize_file(pfad.toStdString(),
                                      std::filesystem::file_size(pfad.toStdString()) - 3);
     }

@@ -11,6 +11,7 @@
 #include "kennlinien/Kennlinienblock.h"
 
 using namespace plv7;
+using namespace plv7::kennlinien;
 using namespace plv7::gui;
 using namespace plv7::gui::test;
 

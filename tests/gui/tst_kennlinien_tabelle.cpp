@@ -17,6 +17,7 @@
 #include "kennlinien/KennlinienPanel.h"
 
 using namespace plv7;
+using namespace plv7::kennlinien;
 using namespace plv7::gui;
 using namespace plv7::gui::test;
 

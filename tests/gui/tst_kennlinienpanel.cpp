@@ -18,6 +18,7 @@
 #include "konfig/Konfiguration.h"
 
 using namespace plv7;
+using namespace plv7::kennlinien;
 using namespace plv7::gui;
 using namespace plv7::gui::test;
 

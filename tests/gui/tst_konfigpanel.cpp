@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QToolTip>
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -14,6 +15,7 @@
 #include "GuiTestSupport.h"
 #include "common/Neuskalierung.h"
 #include "common/Zahlenfeld.h"
+#include "common/Zeichenhinweis.h"
 #include "common/Zeigerinstrument.h"
 #include "hilfe/Direkthilfe.h"
 #include "konfig/KonfigDatei.h"
@@ -241,20 +243,28 @@ private slots:
         QCOMPARE(fixture.zahl("SPANNUNG_INMAX1")->value(), 8.0);
     }
 
-    void unitTextsAreEightLatin1Characters() {
+    void unitTextsAreEightCharactersOfTheWindowsCodePage() {
         KonfigFixture fixture;
         EinheitFeld* feld = fixture.einheit("OUT2");
         eingeben(feld, QStringLiteral("µV€\u2126abcdefgh"));
-        QCOMPARE(feld->text(), QStringLiteral("µVabcdef"));
+        QCOMPARE(feld->text(), QStringLiteral("µV€abcde"));  // the Ω is refused with a hint
+        QCOMPARE(QToolTip::text(), zeichenHinweisText(QStringLiteral("\u2126")));
         QApplication::clipboard()->setText(QStringLiteral("k€g\tx"));
         feld->clear();
         feld->paste();
-        QCOMPARE(feld->text(), QStringLiteral("kgx"));
-        eingeben(feld, QStringLiteral("µV"));
+        QCOMPARE(feld->text(), QStringLiteral("k€gx"));
+        QApplication::clipboard()->setText(QStringLiteral("k→g"));
+        feld->paste();
+        QCOMPARE(feld->text(), QStringLiteral("k€gx"));
+        QCOMPARE(QToolTip::text(), zeichenHinweisText(QStringLiteral("→")));
+        eingeben(feld, QStringLiteral("µV‰"));
         fixture.klick("HAUPTFENSTER");
-        // The record holds the unit as single bytes: 0xB5 'V'.
-        QCOMPARE(plv7::EinheitText(gKonfig.outeinheit[1]), std::string_view("\xB5V"));
-        QCOMPARE(fixture.einheit("OUT2")->text(), QStringLiteral("µV"));
+        // The record holds the unit as the code page's single bytes.
+        QCOMPARE(plv7::EinheitText(gKonfig.outeinheit[1]), std::string_view("\xB5V\x89"));
+        QCOMPARE(fixture.einheit("OUT2")->text(), QStringLiteral("µV‰"));
+        QCOMPARE(zeichenHinweisText(QStringLiteral("→")),
+                 QStringLiteral("Das Zeichen „→“ kann nicht gespeichert werden:\n"
+                                "Die Dateien kennen nur den Windows-Zeichensatz."));
     }
 
     void resetAsksAndOnlyYesRestoresTheDefaults() {

@@ -6,9 +6,11 @@
 #include <QScrollBar>
 #include <QToolBar>
 #include <QWidgetAction>
+#include <QToolTip>
 
 #include "GuiTestSupport.h"
 #include "common/Zahlenfeld.h"
+#include "common/Zeichenhinweis.h"
 #include "hilfe/Direkthilfe.h"
 #include "kurven/KurvenPanel.h"
 
@@ -302,9 +304,20 @@ private slots:
         kommentar->click();
         auto* dialog = fenster()->findChild<QDialog*>(QStringLiteral("KOMM1PNL"));
         auto* text = dialog->findChild<QPlainTextEdit*>(QStringLiteral("KOMM1PNL_TEXTBOX"));
-        text->setPlainText(QString(600, QChar(0x00E4)));  // two bytes each
+        // One byte each in the file: an umlaut-rich comment takes 999 characters.
+        text->setPlainText(QString(1200, QChar(0x00E4)));
+        QCOMPARE(text->toPlainText().size(), 999);
+        // A character the file's code page cannot hold is refused where it is typed.
+        text->clear();
+        QTest::keyClicks(text, "a");
+        QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, QStringLiteral("→"),
+                            Qt::NoModifier);
+        QTest::keyClicks(text, "b");
+        QCOMPARE(text->toPlainText(), QStringLiteral("ab"));
+        QCOMPARE(QToolTip::text(), zeichenHinweisText(QStringLiteral("→")));
+        text->setPlainText(QString(1200, QChar(0x00E4)));
         dialog->findChild<QPushButton*>(QStringLiteral("KOMM1PNL_OK"))->click();
-        QCOMPARE(modell().aktuell().kommentar.size(), std::size_t{998});
+        QCOMPARE(QString::fromStdString(modell().aktuell().kommentar).size(), 999);
         QVERIFY(modell().geaendert);
         QCOMPARE(finden<QLineEdit>("KURVENPNL_KOMMENTARVORSCHAU")->text(),
                  QString(30, QChar(0x00E4)));

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/Windows1252.h"
 #include "konfig/KonfigDatei.h"
 #include "konfig/KonfigIni.h"
 
@@ -39,6 +40,9 @@ protected:
         konfig.inskalamin[3] = -2.5e-7;
         plv7::EinheitSetzen(konfig.outeinheit[2], "mBar abs");
         plv7::EinheitSetzen(konfig.ineinheit[1], "\xB5V");
+        plv7::EinheitSetzen(konfig.outeinheit[3],
+                            "\x80/\xB0"
+                            "C\x81");  // Windows-1252 bytes
     }
     QString write(const std::string& name, const Konfiguration& k) const {
         const QString path = folder.filePath(QString::fromStdString(name));
@@ -47,7 +51,7 @@ protected:
     }
     static std::string expected(const Konfiguration& k) {
         std::string text;
-        for (const auto& line : plv7::KonfigIniZeilen(k)) text += line + "\n";
+        for (const auto& line : plv7::KonfigIniZeilen(k)) text += plv7::cp1252::toUtf8(line) + "\n";
         return text;
     }
 
@@ -64,7 +68,9 @@ TEST_F(ConfigShow, PrintsTheFortyTwoItemsInWriteOrder) {
     EXPECT_TRUE(run.out.starts_with("voutmax = 4.095\nvinmax = 10\noutmin0 = 0\noutmax0 = 10\n"));
     EXPECT_NE(run.out.find("\noutmin1 = 0.3\n"), std::string::npos);
     EXPECT_NE(run.out.find("\nouteinheit2 = \"mBar abs\"\n"), std::string::npos);
-    EXPECT_NE(run.out.find("\nineinheit1 = \"\xB5V\"\n"), std::string::npos);
+    // The file's Windows-1252 units reach the terminal as UTF-8.
+    EXPECT_NE(run.out.find("\nineinheit1 = \"µV\"\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\nouteinheit3 = \"€/°C\u0081\"\n"), std::string::npos);
     EXPECT_NE(run.out.find("\ninskalamin3 = -2.5e-07\n"), std::string::npos);
 }
 

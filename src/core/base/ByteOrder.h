@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <span>
 
-// Little-endian numbers of the program's own binary files, independent of the host's order.
+// Numbers in a fixed byte order, independent of the host's.
+
+// Little-endian numbers of the program's own binary files.
 namespace plv7::le {
 
 inline void putU32(std::span<std::uint8_t> out, std::size_t offset, std::uint32_t value) {
@@ -40,3 +42,17 @@ inline double getDouble(std::span<const std::uint8_t> in, std::size_t offset) {
 }
 
 }  // namespace plv7::le
+
+// Big-endian 16-bit numbers of the box's memory: the curve image and the characteristic blocks.
+namespace plv7::be {
+
+inline void putU16(std::span<std::uint8_t> out, std::size_t offset, std::uint32_t value) {
+    out[offset] = static_cast<std::uint8_t>(value >> 8);
+    out[offset + 1] = static_cast<std::uint8_t>(value);
+}
+
+inline std::uint16_t getU16(std::span<const std::uint8_t> in, std::size_t offset) {
+    return static_cast<std::uint16_t>(in[offset] << 8 | in[offset + 1]);
+}
+
+}  // namespace plv7::be

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-namespace plv7 {
+#include "base/Windows1252.h"
+
+namespace plv7::kennlinien {
 
 std::int64_t KennlinienPosition(const Kennlinie& kennlinie, std::size_t i) {
     std::int64_t x = 0;
@@ -41,8 +43,7 @@ Kennlinie KennlinieStandard() {
 
 std::string KommentarBegrenzen(std::string kommentar) {
     if (const auto nul = kommentar.find('\0'); nul != std::string::npos) kommentar.resize(nul);
-    if (kommentar.size() > kennlinie::kKommentarMax) kommentar.resize(kennlinie::kKommentarMax);
-    return kommentar;
+    return cp1252::fitToBytes(kommentar, kennlinie::kKommentarMax);
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace plv7::kennlinien {
+
 // A characteristic: the box's input 2 (X) mapped to its output 1 (Y), a polyline of points
 // joined by straight lines. Both axes hold raw 12-bit codes; every position and length is a
 // whole number of raster units (one raw code).
@@ -26,7 +28,7 @@ struct Kennlinie {
     int anzahl() const { return static_cast<int>(punkte.size()); }
 };
 
-namespace plv7::kennlinie {
+namespace kennlinie {
 
 inline constexpr int kRohMax = 4095;
 inline constexpr int kLaengsteGerade = 65535;
@@ -38,9 +40,7 @@ inline constexpr int kSlotGroesse = 3264;
 // The single point of a fresh characteristic: X 0, output 4095.
 inline constexpr Kennlinienpunkt kStandardpunkt{4095, 0, 0};
 
-}  // namespace plv7::kennlinie
-
-namespace plv7 {
+}  // namespace kennlinie
 
 // The X position of point i: the sum of the lengths before it. 64 bits, so that the lengths
 // of a corrupt file cannot overflow it.
@@ -59,7 +59,8 @@ double KennlinienSpeicherbedarf(int anzahl);
 // The default characteristic: one point at X 0 with output 4095, empty comment.
 Kennlinie KennlinieStandard();
 
-// The comment as the 1000-byte buffer keeps it: cut to 999 bytes and at the first NUL.
+// The comment as the 1000-byte buffer keeps it: cut at the first NUL and to 999 characters, one
+// byte each in the file.
 std::string KommentarBegrenzen(std::string kommentar);
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace plv7 {
+namespace plv7::kennlinien {
+
 namespace {
 
 constexpr int kRohMax = kennlinie::kRohMax;
@@ -73,4 +74,4 @@ void KennlinieZeichnen(const Kennlinie& kennlinie, const KennlinienAnsicht& ansi
     }
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

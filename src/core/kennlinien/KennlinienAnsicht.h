@@ -6,10 +6,11 @@
 #include "kennlinien/Kennlinie.h"
 #include "kennlinien/KennlinienEditor.h"
 
+namespace plv7::kennlinien {
+
 // The view of the characteristic window: the visible X window of the large graph (zoomed and
 // scrolled within 0..4095), the Y zoom and the display mode, and what the two graphs draw of a
 // characteristic. All in whole raw units.
-namespace plv7 {
 
 struct KennlinienAnsicht {
     Sichtfenster fenster{0, kennlinie::kRohMax - 1};
@@ -38,4 +39,4 @@ struct KennlinienZeichnung {
 void KennlinieZeichnen(const Kennlinie& kennlinie, const KennlinienAnsicht& ansicht,
                        KennlinienZeichnung& zeichnung);
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

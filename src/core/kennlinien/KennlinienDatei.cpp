@@ -5,9 +5,10 @@
 #include "base/AtomicWrite.h"
 #include "base/ByteOrder.h"
 #include "base/Dateiformat.h"
+#include "base/Windows1252.h"
 #include "konfig/KonfigUmrechnung.h"
 
-namespace plv7 {
+namespace plv7::kennlinien {
 
 using namespace kennlinien_datei;
 using dateiformat::kPunktGroesse;
@@ -32,11 +33,6 @@ bool punkteGueltig(const std::vector<Kennlinienpunkt>& punkte) {
     return position <= kennlinie::kRohMax;
 }
 
-std::string kommentarAus(std::span<const std::uint8_t> feld) {
-    std::string text(feld.begin(), feld.end());
-    return KommentarBegrenzen(std::move(text));
-}
-
 }  // namespace
 
 std::string KennlinienDateiUnvollstaendigText(const std::filesystem::path& pfad) {
@@ -51,8 +47,8 @@ std::vector<std::uint8_t> KennlinienDateiBild(const Kennlinie& kennlinie,
                                               double zeitkonstante) {
     std::vector<std::uint8_t> bild(kKopfGroesse + kPunktGroesse * kennlinie.punkte.size(), 0);
     DateikopfSchreiben(bild, kKennung);
-    const std::string kommentar = KommentarBegrenzen(kennlinie.kommentar);
-    std::ranges::copy(kommentar, bild.begin() + kKommentarOffset);
+    cp1252::writeTextField(kennlinie.kommentar,
+                           std::span(bild).subspan(kKommentarOffset, kKommentarBreite));
     KonfigurationInBild(konfig,
                         std::span(bild).subspan(kKonfigOffset).first<konfig_bild::kGroesse>());
     le::putI32(bild, kAnzahlOffset, kennlinie.anzahl());
@@ -88,7 +84,8 @@ int KennlinienDateiBildLesen(std::span<const std::uint8_t> bytes, KennlinienDate
         }
         if (!punkteGueltig(inhalt.kennlinie.punkte)) return kFehlerPunkteUngueltig;
     }
-    inhalt.kennlinie.kommentar = kommentarAus(bytes.subspan(kKommentarOffset, kKommentarBreite));
+    inhalt.kennlinie.kommentar =
+        cp1252::readCommentField(bytes.subspan(kKommentarOffset, kKommentarBreite));
     inhalt.konfig =
         KonfigurationAusBild(bytes.subspan(kKonfigOffset).first<konfig_bild::kGroesse>());
     inhalt.ausgang2Roh = le::getDouble(bytes, kAusgang2Offset);
@@ -155,4 +152,4 @@ int KennlinieLaden(const std::filesystem::path& pfad, KennlinienZustand& zustand
     return 0;
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -11,10 +11,11 @@
 #include "kennlinien/KennlinienZustand.h"
 #include "konfig/Konfiguration.h"
 
+namespace plv7::kennlinien {
+
 // The characteristic file ".ple": a 1424-byte header (identifier, version 2, comment, the
 // scaling record, point count, output-2 value as an unrounded raw code of the input-2 scaling,
 // time constant in seconds) followed by the points, 12 bytes each; little-endian.
-namespace plv7 {
 
 namespace kennlinien_datei {
 inline constexpr std::size_t kKopfGroesse = 1424;
@@ -87,4 +88,4 @@ int KennlinieSpeichern(const std::filesystem::path& pfad, KennlinienZustand& zus
 int KennlinieLaden(const std::filesystem::path& pfad, KennlinienZustand& zustand,
                    const Konfiguration& aktuell, KennlinienDateiInhalt& datei);
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

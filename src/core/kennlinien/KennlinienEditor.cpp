@@ -4,7 +4,8 @@
 #include <cmath>
 #include <limits>
 
-namespace plv7 {
+namespace plv7::kennlinien {
+
 namespace {
 
 using namespace kennlinien_editor;
@@ -243,4 +244,4 @@ void DigitaleStufen(double x0, double y0, double x1, double y1, std::vector<doub
     }
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -10,11 +10,12 @@
 #include "kennlinien/Kennlinie.h"
 #include "kennlinien/KennlinienRaster.h"
 
+namespace plv7::kennlinien {
+
 // The mouse edits of the characteristic editor, on raw coordinates: nearest point, marking,
 // appending, moving, the coordinates dialog, deleting and splitting. Every edit that changes
 // the characteristic calls `vorAenderung` once, just before it changes anything (the window
 // records its undo snapshot there), and a refusal returns the text for the "Fehler" box.
-namespace plv7 {
 
 using VorAenderung = std::function<void()>;
 
@@ -102,4 +103,4 @@ inline constexpr const char* kNichtTeilbar =
     "Rastereinheit hat.";
 }  // namespace kennlinien_editor
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -6,7 +6,8 @@
 #include "kennlinien/Kennlinie.h"
 #include "konfig/KonfigUmrechnung.h"
 
-namespace plv7 {
+namespace plv7::kennlinien {
+
 namespace {
 
 bool brauchbar(double schritt) {
@@ -64,4 +65,4 @@ int LetzteRasterlinie(const KennlinienRaster& raster, double b) {
     return begrenztGerundet(std::floor(std::floor((b - 1.0) / g) * g + 0.5));
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

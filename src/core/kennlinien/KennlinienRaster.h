@@ -2,9 +2,10 @@
 
 #include "konfig/Konfiguration.h"
 
+namespace plv7::kennlinien {
+
 // The X and Y grids of the characteristic editor, in raw codes. The operator types the grid
 // steps in user units; the window turns them into raw steps once and snaps with these.
-namespace plv7 {
 
 struct KennlinienRaster {
     // Raw X step (input channel 2); 0 means no X grid.
@@ -28,4 +29,4 @@ int NaechsteRasterlinie(const KennlinienRaster& raster, double a);
 // The last grid line before position b; without grid b itself (limited and rounded).
 int LetzteRasterlinie(const KennlinienRaster& raster, double b);
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

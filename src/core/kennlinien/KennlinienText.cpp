@@ -8,7 +8,7 @@
 #include "base/AtomicWrite.h"
 #include "base/NumberText.h"
 
-namespace plv7 {
+namespace plv7::kennlinien {
 
 using namespace kennlinien_text;
 
@@ -187,4 +187,4 @@ int KennlinieImportieren(const std::filesystem::path& pfad, std::vector<Kennlini
     return importAbschliessen(import, code, punkte, meldung);
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -8,9 +8,10 @@
 
 #include "kennlinien/Kennlinie.h"
 
+namespace plv7::kennlinien {
+
 // The characteristic as tab-separated text in percent: X % = 100 * position / 4095 and
 // Y % = 100 * y / 4095, two decimals, lines ending in CR LF.
-namespace plv7 {
 
 namespace kennlinien_text {
 inline constexpr std::size_t kZeileMax = 95;  // characters of a line the import reads
@@ -71,4 +72,4 @@ int KennlinienTextImportieren(std::string_view text, std::vector<Kennlinienpunkt
 int KennlinieImportieren(const std::filesystem::path& pfad, std::vector<Kennlinienpunkt>& punkte,
                          std::string& meldung);
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

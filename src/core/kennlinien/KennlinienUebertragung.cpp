@@ -8,7 +8,7 @@
 #include "link/Rahmenformat.h"
 #include "link/plv7Funktionen.h"
 
-namespace plv7 {
+namespace plv7::kennlinien {
 
 using namespace kennlinien_uebertragung;
 
@@ -172,4 +172,4 @@ void KennlinieAuswaehlen(const KennlinienGeraet& geraet, int kurvenNr) {
                                               static_cast<double>(kurvenNr)));
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

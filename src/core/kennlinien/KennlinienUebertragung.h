@@ -7,6 +7,8 @@
 #include "kennlinien/KennlinienZustand.h"
 #include "konfig/Konfiguration.h"
 
+namespace plv7::kennlinien {
+
 // Writing the characteristic into one of the box's ten slots, reading it back, and selecting
 // a slot over output 4. The area holds characteristics when mode bit 0x02 is set and 0x04
 // clear; every write ends by clearing 0x04 and setting 0x02.
@@ -14,7 +16,6 @@
 // Each operation returns the code the window shows in its error box (0 when there is none);
 // device failures go to the error fields through KennlinienGeraet::fehlerAnzeigen instead,
 // as the windows show them.
-namespace plv7 {
 
 namespace kennlinien_uebertragung {
 inline constexpr int kFehlerKurvenNrSchreiben = -1024508;
@@ -57,4 +58,4 @@ int KennlinieLesen(const KennlinienGeraet& geraet, int kurvenNr, KennlinienZusta
 // nothing is returned for an error box.
 void KennlinieAuswaehlen(const KennlinienGeraet& geraet, int kurvenNr);
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

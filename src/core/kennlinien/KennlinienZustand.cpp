@@ -2,14 +2,14 @@
 
 #include "konfig/KonfigUmrechnung.h"
 
+namespace plv7::kennlinien {
+
 void KennlinieNeu(KennlinienZustand& zustand, const Konfiguration& konfig) {
-    zustand.kennlinie = plv7::KennlinieStandard();
+    zustand.kennlinie = KennlinieStandard();
     zustand.ausgang2 = plv7::EingangCodeInEinheit(konfig, 1, 0.0);
     zustand.zeitkonstante = 0.0;
     zustand.pfad.clear();
 }
-
-namespace plv7 {
 
 std::string KennlinienTitel(const std::filesystem::path& pfad) {
     if (pfad.empty()) return "Kennlinienregler";
@@ -17,4 +17,4 @@ std::string KennlinienTitel(const std::filesystem::path& pfad) {
     return "Kennlinienregler - " + std::string(name.begin(), name.end());
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

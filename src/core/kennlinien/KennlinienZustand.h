@@ -5,6 +5,8 @@
 #include "kennlinien/Kennlinie.h"
 #include "konfig/Konfiguration.h"
 
+namespace plv7::kennlinien {
+
 // What the characteristic window holds of its characteristic besides the view: the
 // characteristic, the two parameters that travel with it to files and to the box, the modified
 // flag and the file it belongs to.
@@ -23,9 +25,7 @@ struct KennlinienZustand {
 // modified flag stays as it is.
 void KennlinieNeu(KennlinienZustand& zustand, const Konfiguration& konfig);
 
-namespace plv7 {
-
 // The window title: "Kennlinienregler", or "Kennlinienregler - <file name>" with a file.
 std::string KennlinienTitel(const std::filesystem::path& pfad);
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -2,24 +2,15 @@
 
 #include <algorithm>
 
+#include "base/ByteOrder.h"
 #include "konfig/KonfigUmrechnung.h"
 
-namespace plv7 {
+namespace plv7::kennlinien {
 
 using namespace kennlinien_block;
 
-namespace {
-
-void putU16(std::span<std::uint8_t> out, std::size_t offset, std::uint32_t value) {
-    out[offset] = static_cast<std::uint8_t>(value >> 8);
-    out[offset + 1] = static_cast<std::uint8_t>(value);
-}
-
-std::uint16_t getU16(std::span<const std::uint8_t> in, std::size_t offset) {
-    return static_cast<std::uint16_t>(in[offset] << 8 | in[offset + 1]);
-}
-
-}  // namespace
+using be::getU16;
+using be::putU16;
 
 long KennlinienSlotAdresse(int kurvenNr) {
     return static_cast<long>(kurvenNr - 1) * static_cast<long>(kSlotGroesse);
@@ -107,4 +98,4 @@ int KennlinienblockDekodieren(std::span<const std::uint8_t> block,
     return 0;
 }
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

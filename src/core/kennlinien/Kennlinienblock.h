@@ -9,11 +9,12 @@
 #include "kennlinien/Kennlinie.h"
 #include "konfig/Konfiguration.h"
 
+namespace plv7::kennlinien {
+
 // A characteristic as the box keeps it at the start of one of its ten slots in memory area 4;
 // big-endian 16-bit words. Header: checksum (1 + every byte from offset 2 on, modulo 65536),
 // point count, output-2 code, time constant in ms, 24 reserved bytes. Then per point its
 // absolute X position and its output code.
-namespace plv7 {
 
 namespace kennlinien_block {
 inline constexpr std::size_t kKopf = 32;
@@ -72,4 +73,4 @@ int KennlinienblockErzeugen(const Kennlinie& kennlinie, std::uint16_t ausgang2Co
 int KennlinienblockDekodieren(std::span<const std::uint8_t> block,
                               std::vector<Kennlinienpunkt>& punkte);
 
-}  // namespace plv7
+}  // namespace plv7::kennlinien

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/ByteOrder.h"
+#include "base/Windows1252.h"
 
 namespace {
 
@@ -124,8 +125,18 @@ void EinheitSetzen(Konfiguration::Einheit& einheit, std::string_view text) {
     einheit[text.size()] = '\0';
 }
 
+std::string EinheitAlsUtf8(const Konfiguration::Einheit& einheit) {
+    return cp1252::toUtf8(EinheitText(einheit));
+}
+
+void EinheitAusUtf8(Konfiguration::Einheit& einheit, std::string_view utf8) {
+    std::array<std::uint8_t, std::tuple_size_v<Konfiguration::Einheit>> feld{};
+    cp1252::writeTextField(utf8, feld);
+    EinheitSetzen(einheit, std::string(feld.begin(), std::ranges::find(feld, std::uint8_t{0})));
+}
+
 bool EinheitZeichenTauglich(char32_t zeichen) {
-    return zeichen >= 0x20 && zeichen <= 0xFF && !(zeichen >= 0x7F && zeichen <= 0x9F);
+    return zeichen >= 0x20 && zeichen != 0x7F && cp1252::encode(zeichen);
 }
 
 void KonfigurationInBild(const Konfiguration& konfig, Bild bild) {

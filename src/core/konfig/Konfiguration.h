@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 
 // The channel-scaling record: for each of the four outputs and inputs a voltage interval that
@@ -57,8 +58,13 @@ void setKonfigAnzeige(std::function<void()> anzeigen);
 std::string_view EinheitText(const Konfiguration::Einheit& einheit);
 // Stores text as unit text, cut to 8 characters, with its NUL; bytes behind stay as they were.
 void EinheitSetzen(Konfiguration::Einheit& einheit, std::string_view text);
-// Whether a typed character can stand in a unit text: the record keeps units as Latin-1 bytes,
-// and control characters (C0, DEL, C1) would garble the files and the displays.
+// The record keeps a unit as the Windows-1252 bytes of its files; these two convert to and from
+// the UTF-8 that windows and plv7ctl show. Characters the code page cannot hold are left out.
+std::string EinheitAlsUtf8(const Konfiguration::Einheit& einheit);
+void EinheitAusUtf8(Konfiguration::Einheit& einheit, std::string_view utf8);
+// Whether a character can stand in a unit text: the code page holds it, and it is no C0 control
+// character or DEL, which would break the settings file's lines. The five bytes the code page
+// leaves undefined (C1 code points here) pass, so that a unit read from a file stays whole.
 bool EinheitZeichenTauglich(char32_t zeichen);
 
 // The record's 352-byte file image: little-endian IEEE doubles, 9-byte unit fields.

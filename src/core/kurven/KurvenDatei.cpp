@@ -1,11 +1,11 @@
 #include "kurven/KurvenDatei.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "base/AtomicWrite.h"
 #include "base/ByteOrder.h"
 #include "base/Dateiformat.h"
+#include "base/Windows1252.h"
 
 namespace plv7::kurven {
 
@@ -16,11 +16,6 @@ namespace {
 
 constexpr Dateiart kArt{kKennung, kKopf, kFehlerKopfKurz, kFehlerKeineKurvendatei,
                         kFehlerFalscheVersion};
-
-std::string kommentarLesen(std::span<const std::uint8_t> feld) {
-    const auto nul = std::ranges::find(feld.first(kKommentarMax), std::uint8_t{0});
-    return std::string(feld.begin(), nul);
-}
 
 std::size_t kurvenIndex(int k) {
     return static_cast<std::size_t>(k);
@@ -35,9 +30,9 @@ std::vector<std::uint8_t> KurvenDateiErzeugen(const Kurvenmodell& modell,
     std::vector<std::uint8_t> datei(kKopf + punkteGesamt * kPunktGroesse, 0);
     DateikopfSchreiben(datei, kKennung);
     for (std::size_t k = 0; k < kKurvenAnzahl; ++k) {
-        const auto& kommentar = modell.kurven[k].kommentar;
-        const auto laenge = std::min(kommentar.size(), kKommentarMax);
-        std::memcpy(datei.data() + kKommentare + k * kKommentarBreite, kommentar.data(), laenge);
+        cp1252::writeTextField(
+            modell.kurven[k].kommentar,
+            std::span(datei).subspan(kKommentare + k * kKommentarBreite, kKommentarBreite));
         le::putI32(datei, kZyklen + 4 * k, modell.einstellungen[k].zyklen);
         le::putI32(datei, kRuhewerte + 4 * k, modell.einstellungen[k].ruhewert);
         le::putI32(datei, kBeschreibungen + kBeschreibungBreite * k,
@@ -63,8 +58,8 @@ int KurvenDateiLesen(std::span<const std::uint8_t> bytes, KurvenDateiInhalt& zie
         const auto i = kurvenIndex(k);
         anzahlen[i] = le::getI32(bytes, kBeschreibungen + kBeschreibungBreite * i);
         if (anzahlen[i] < 0) return kFehlerPunktanzahl;
-        inhalt.kommentare[i] =
-            kommentarLesen(bytes.subspan(kKommentare + i * kKommentarBreite, kKommentarBreite));
+        inhalt.kommentare[i] = cp1252::readCommentField(
+            bytes.subspan(kKommentare + i * kKommentarBreite, kKommentarBreite));
         inhalt.zyklen[i] = le::getI32(bytes, kZyklen + 4 * i);
         inhalt.ruhewerte[i] = le::getI32(bytes, kRuhewerte + 4 * i);
     }

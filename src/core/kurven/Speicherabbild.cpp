@@ -2,22 +2,16 @@
 
 #include <algorithm>
 
+#include "base/ByteOrder.h"
 #include "kurven/Zeitbasis.h"
 
 namespace plv7::kurven {
 
 using namespace abbild;
+using be::getU16;
+using be::putU16;
 
 namespace {
-
-void putU16(std::vector<std::uint8_t>& bild, std::size_t offset, std::uint32_t wert) {
-    bild[offset] = static_cast<std::uint8_t>(wert >> 8);
-    bild[offset + 1] = static_cast<std::uint8_t>(wert);
-}
-
-std::uint32_t getU16(std::span<const std::uint8_t> bild, std::size_t offset) {
-    return (std::uint32_t{bild[offset]} << 8) | bild[offset + 1];
-}
 
 bool punktDarstellbar(const Kurvenpunkt& p) {
     return p.wert >= 0 && p.wert <= kWertMax && p.laenge >= 1 && p.laenge <= kLaengeMax &&
@@ -148,6 +142,9 @@ long AbbildLetztesByte(std::span<const std::uint8_t> kopf) {
 int SpeicherabbildDekodieren(std::span<const std::uint8_t> bild, Kurvendaten& ziel) {
     if (bild.size() < kKopf) return kFehlerEndeUngueltig;
     const long letztes = AbbildLetztesByte(bild);
+    // A last byte inside the header (an all-zero image among them) leaves no room for the
+    // checksum and the ranges that are read next: curve 4 would end before curve 1 starts.
+    if (letztes < static_cast<long>(kKopf)) return kFehlerStartUngueltig;
     if (letztes + 1 > static_cast<long>(std::min(bild.size(), kPuffer)))
         return kFehlerEndeUngueltig;
     const auto inhalt = bild.first(static_cast<std::size_t>(letztes) + 1);

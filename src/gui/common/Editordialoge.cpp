@@ -5,6 +5,10 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "base/Windows1252.h"
+#include "common/Zeichenhinweis.h"
 
 namespace plv7::gui {
 
@@ -17,14 +21,7 @@ QPushButton* okKnopf(QDialog* dialog, const QString& name) {
 }
 
 QString aufBytesGekuerzt(const QString& text, std::size_t bytes) {
-    const auto hoechstens = static_cast<qsizetype>(bytes);
-    if (text.toUtf8().size() <= hoechstens) return text;
-    // Every character takes at least one byte: a long paste is cut in one go first.
-    QString gekuerzt = text.left(hoechstens);
-    if (!gekuerzt.isEmpty() && gekuerzt.back().isHighSurrogate()) gekuerzt.chop(1);
-    while (gekuerzt.toUtf8().size() > hoechstens)
-        gekuerzt.chop(gekuerzt.size() > 1 && gekuerzt.back().isLowSurrogate() ? 2 : 1);
-    return gekuerzt;
+    return QString::fromStdString(cp1252::fitToBytes(text.toStdString(), bytes));
 }
 
 Kommentardialog::Kommentardialog(QWidget* parent, std::size_t hoechstBytes)
@@ -49,11 +46,21 @@ QString Kommentardialog::kommentar() const {
 
 void Kommentardialog::begrenzen() {
     const QString text = text_->toPlainText();
-    const QString gekuerzt = aufBytesGekuerzt(text, hoechstBytes_);
+    QString entfernt;
+    const QString darstellbar = nurDarstellbare(text, entfernt);
+    const QString gekuerzt = aufBytesGekuerzt(darstellbar, hoechstBytes_);
     if (gekuerzt == text) return;
-    const QSignalBlocker sperre(text_);
-    text_->setPlainText(gekuerzt);
-    text_->moveCursor(QTextCursor::End);
+    // The cursor stays where the refused characters were typed.
+    const int position =
+        text_->textCursor().position() - static_cast<int>(text.size() - darstellbar.size());
+    {
+        const QSignalBlocker sperre(text_);
+        text_->setPlainText(gekuerzt);
+        QTextCursor cursor = text_->textCursor();
+        cursor.setPosition(std::clamp(position, 0, static_cast<int>(gekuerzt.size())));
+        text_->setTextCursor(cursor);
+    }
+    if (!entfernt.isEmpty()) zeichenHinweisZeigen(text_, entfernt);
 }
 
 }  // namespace plv7::gui

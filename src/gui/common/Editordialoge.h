@@ -11,11 +11,13 @@ namespace plv7::gui {
 // The OK button of the editor windows' small dialogs: default button, accepts the dialog.
 QPushButton* okKnopf(QDialog* dialog, const QString& name);
 
-// The longest front of `text` that fits into `bytes` bytes of UTF-8, cut between characters.
+// The longest front of `text` that fits into `bytes` bytes of the files' Windows code page (one
+// byte a character), cut between characters.
 QString aufBytesGekuerzt(const QString& text, std::size_t bytes);
 
 // KOMM1PNL, the comment of a curve or a characteristic. The files keep a comment in a fixed
-// number of bytes, so the text box takes no more than `hoechstBytes` bytes of UTF-8.
+// number of bytes of the Windows code page, so the text box takes no more than `hoechstBytes`
+// characters, and refuses a character the code page cannot hold with a hint.
 class Kommentardialog : public QDialog {
 public:
     Kommentardialog(QWidget* parent, std::size_t hoechstBytes);

@@ -261,9 +261,8 @@ void DirektGrafik::skalieren() {
         const double wert = direkt::einheitProDiv(lo, hi, prozentProDiv_->ganzzahl());
         einheitProDiv_[k]->setText(
             QString::fromStdString(zahlFuerAnzeige(wert, direkt::Nachkommastellen(lo, hi), 12)));
-        // The unit is stored as Latin-1 bytes.
-        einheitProDivText_[k]->setText(QString::fromLatin1(
-            direkt::einheitProDivText(std::string(EinheitText(gKonfig.ineinheit[k])))));
+        einheitProDivText_[k]->setText(QString::fromStdString(
+            direkt::einheitProDivText(EinheitAlsUtf8(gKonfig.ineinheit[k]))));
     }
 }
 

@@ -15,6 +15,8 @@
 #include "kennlinien/KennlinienUebertragung.h"
 
 namespace plv7::gui {
+
+using namespace kennlinien;
 namespace {
 
 using Result = Dialoge::FileAnswer::Result;

@@ -18,7 +18,7 @@ namespace plv7::gui {
 class KennlinienBedienung {
 public:
     // `fenster` is the parent of the progress dialog.
-    KennlinienBedienung(KennlinienZustand& zustand, QWidget* fenster);
+    KennlinienBedienung(kennlinien::KennlinienZustand& zustand, QWidget* fenster);
 
     // Called before the import replaces the points: the editor records its undo snapshot.
     void setVorAenderung(std::function<void()> vorAenderung) {
@@ -35,7 +35,7 @@ public:
     int speichern(bool dialogErzwingen, bool& abgebrochen);
     int importieren();
     // An import's points replace the characteristic's: one undo step, and unsaved work.
-    void punkteUebernehmen(std::vector<Kennlinienpunkt> punkte);
+    void punkteUebernehmen(std::vector<kennlinien::Kennlinienpunkt> punkte);
     int exportieren();
 
     // "zur PLV-7 schreiben", "von PLV-7 lesen" (which always leaves the characteristic
@@ -49,7 +49,7 @@ public:
     QString titel() const;
 
 private:
-    KennlinienZustand& zustand_;
+    kennlinien::KennlinienZustand& zustand_;
     QWidget* fenster_;
     std::function<void()> vorAenderung_;
 };

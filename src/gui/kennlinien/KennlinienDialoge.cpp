@@ -13,6 +13,8 @@
 #include "kennlinien/Kennlinie.h"
 
 namespace plv7::gui {
+
+using namespace kennlinien;
 Kennlinienpunktdialog::Kennlinienpunktdialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("KEPUNKTPNL"));
     setWindowTitle(QStringLiteral("Punkt"));

@@ -3,6 +3,8 @@
 #include <cmath>
 
 namespace plv7::gui {
+
+using namespace kennlinien;
 namespace {
 
 constexpr double kRohMax = 4095.0;

@@ -33,7 +33,8 @@ class KennlinienGrafik : public QCustomPlot {
 public:
     explicit KennlinienGrafik(QWidget* parent = nullptr);
 
-    void zeichnen(const KennlinienZeichnung& zeichnung, const KennlinienAnsicht& ansicht);
+    void zeichnen(const kennlinien::KennlinienZeichnung& zeichnung,
+                  const kennlinien::KennlinienAnsicht& ansicht);
     void markierungZeigen(bool sichtbar, double start, double ende);
     // The preview: a red polyline through the points and a marker on `punkt`.
     void vorschauZeigen(const std::vector<QPointF>& linie, QPointF punkt);
@@ -67,7 +68,8 @@ class KennlinienUebersicht : public QCustomPlot {
 public:
     explicit KennlinienUebersicht(QWidget* parent = nullptr);
 
-    void zeichnen(const KennlinienZeichnung& zeichnung, const KennlinienAnsicht& ansicht);
+    void zeichnen(const kennlinien::KennlinienZeichnung& zeichnung,
+                  const kennlinien::KennlinienAnsicht& ansicht);
     void markierungZeigen(bool sichtbar, double start, double ende);
 
 private:

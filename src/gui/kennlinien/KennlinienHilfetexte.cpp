@@ -3,6 +3,8 @@
 #include "kennlinien/KennlinienPanel.h"
 
 namespace plv7::gui {
+
+using namespace kennlinien;
 namespace {
 
 struct Hilfe {

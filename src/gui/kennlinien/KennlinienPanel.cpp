@@ -26,6 +26,8 @@
 #include "konfig/Konfiguration.h"
 
 namespace plv7::gui {
+
+using namespace kennlinien;
 namespace {
 
 constexpr int kKoordinatenStellen = 3;
@@ -35,8 +37,7 @@ QString zahl(double wert, int stellen = kKoordinatenStellen) {
 }
 
 QString einheit(const Konfiguration::Einheit& e) {
-    const std::string_view text = EinheitText(e);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromStdString(EinheitAlsUtf8(e));
 }
 
 void fehlerZeigen(const std::string& text) {

@@ -61,9 +61,9 @@ public:
         return bedienung_.AbbruchWeilKennlinieNichtGespeichert();
     }
 
-    KennlinienZustand& zustand() { return zustand_; }
+    kennlinien::KennlinienZustand& zustand() { return zustand_; }
     KennlinienBedienung& bedienung() { return bedienung_; }
-    const KennlinienAnsicht& ansicht() const { return ansicht_; }
+    const kennlinien::KennlinienAnsicht& ansicht() const { return ansicht_; }
     const Markierung& markierung() const { return markierung_; }
     Modus modus() const { return modus_; }
     KennlinienGrafik* grafik() const { return grafik_; }
@@ -93,9 +93,9 @@ private:
     void loslassen(QPointF roh, QPoint pixel);
     void punktkoordinatenDialog(QPointF roh, QPoint pixel);
     std::size_t naechsterPunkt(QPointF roh) const;
-    KennlinienRaster raster() const;
+    kennlinien::KennlinienRaster raster() const;
     void koordinatenAnzeigen(double x, double y);
-    void ergebnis(const Bearbeitung& bearbeitung);
+    void ergebnis(const kennlinien::Bearbeitung& bearbeitung);
     void vorAenderung();
 
     // Commands.
@@ -121,13 +121,13 @@ private:
     void uebertragen(bool schreiben);
     void pinbelegung();
 
-    KennlinienZustand zustand_;
+    kennlinien::KennlinienZustand zustand_;
     KennlinienBedienung bedienung_;
-    Rueckgaengigring<std::vector<Kennlinienpunkt>> rueckgaengig_;
-    KennlinienAnsicht ansicht_;
+    Rueckgaengigring<std::vector<kennlinien::Kennlinienpunkt>> rueckgaengig_;
+    kennlinien::KennlinienAnsicht ansicht_;
     Markierung markierung_;
     Modus modus_ = Modus::Zeichnen;
-    KennlinienZeichnung zeichnung_;
+    kennlinien::KennlinienZeichnung zeichnung_;
 
     // The gesture on the large graph.
     bool geste_ = false;

@@ -31,6 +31,8 @@
 #include "shell/Programmaktionen.h"
 
 namespace plv7::gui {
+
+using namespace kennlinien;
 namespace {
 
 constexpr int kFeldabstand = 10;

@@ -2,18 +2,36 @@
 
 #include <QValidator>
 
+#include "common/Zeichenhinweis.h"
+
 namespace plv7::gui {
 namespace {
 
-class Latin1Validator : public QValidator {
+// Refuses an edit that brings in a character the code page cannot hold, with a hint, and drops
+// control characters (a pasted tab) as before.
+class EinheitValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    explicit EinheitValidator(QLineEdit* feld) : QValidator(feld), feld_(feld) {}
     State validate(QString& input, int& pos) const override {
-        const QString vorher = input.left(pos);
-        input = EinheitTauglich(input);
-        pos = static_cast<int>(EinheitTauglich(vorher).size());
+        QString entfernt;
+        nurDarstellbare(input, entfernt);
+        if (!entfernt.isEmpty()) {
+            zeichenHinweisZeigen(feld_, entfernt);
+            return Invalid;
+        }
+        const auto tauglich = [](const QString& text) {
+            QString ergebnis;
+            for (const char32_t zeichen : text.toUcs4())
+                if (EinheitZeichenTauglich(zeichen)) ergebnis += QString::fromUcs4(&zeichen, 1);
+            return ergebnis;
+        };
+        pos = static_cast<int>(tauglich(input.left(pos)).size());
+        input = tauglich(input);
         return Acceptable;
     }
+
+private:
+    QLineEdit* feld_;
 };
 
 }  // namespace
@@ -21,7 +39,7 @@ public:
 EinheitFeld::EinheitFeld(const QString& objectName, QWidget* parent) : QLineEdit(parent) {
     setObjectName(objectName);
     setMaxLength(8);
-    setValidator(new Latin1Validator(this));
+    setValidator(new EinheitValidator(this));
 }
 
 QSize EinheitFeld::sizeHint() const {
@@ -30,24 +48,12 @@ QSize EinheitFeld::sizeHint() const {
     return groesse;
 }
 
-QString EinheitTauglich(const QString& text) {
-    QString ergebnis;
-    ergebnis.reserve(text.size());
-    for (const QChar c : text) {
-        if (EinheitZeichenTauglich(c.unicode())) ergebnis += c;
-    }
-    return ergebnis;
-}
-
 QString EinheitAlsText(const Konfiguration::Einheit& einheit) {
-    const std::string_view text = EinheitText(einheit);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromStdString(EinheitAlsUtf8(einheit));
 }
 
 void EinheitAusText(Konfiguration::Einheit& einheit, const QString& text) {
-    const QByteArray bytes = EinheitTauglich(text).left(8).toLatin1();
-    EinheitSetzen(einheit,
-                  std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    EinheitAusUtf8(einheit, text.toStdString());
 }
 
 }  // namespace plv7::gui

@@ -6,20 +6,17 @@
 
 namespace plv7::gui {
 
-// A unit text field: at most 8 characters, and only characters the record's 8-bit unit text
-// can carry (Latin-1, no control characters); others are dropped as they are typed or pasted.
+// A unit text field: at most 8 characters, and only characters the files' Windows code page
+// holds, without control characters. A typed or pasted text with another character is refused
+// with a hint beneath the field.
 class EinheitFeld : public QLineEdit {
 public:
     explicit EinheitFeld(const QString& objectName, QWidget* parent = nullptr);
     QSize sizeHint() const override;
 };
 
-// A unit text of the record as text, byte by byte as Latin-1 (a 'µ' is one byte).
+// A unit text of the record (Windows-1252 bytes) as text, and back.
 QString EinheitAlsText(const Konfiguration::Einheit& einheit);
-// Stores a text as unit text: characters Latin-1 cannot carry and control characters are left
-// out, the rest cut to 8 bytes.
 void EinheitAusText(Konfiguration::Einheit& einheit, const QString& text);
-// The text without the characters a unit text cannot carry.
-QString EinheitTauglich(const QString& text);
 
 }  // namespace plv7::gui

@@ -196,8 +196,8 @@ void KurvenGraph::wertachseSkalieren(const Kurvenmodell& modell) {
         achse->setRange(e.yMin, e.yMax);
         achse->setRangeReversed(false);
     }
-    const std::string_view einheit = EinheitText(gKonfig.outeinheit[static_cast<std::size_t>(c)]);
-    achse->setLabel(QString::fromLatin1(einheit.data(), static_cast<qsizetype>(einheit.size())));
+    achse->setLabel(
+        QString::fromStdString(EinheitAlsUtf8(gKonfig.outeinheit[static_cast<std::size_t>(c)])));
 }
 
 void KurvenGraph::zeitbasisMarkenZeichnen() {

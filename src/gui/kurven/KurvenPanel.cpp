@@ -30,8 +30,8 @@ using namespace plv7::kurven;
 namespace {
 
 QString einheitDerKurve(int kurve) {
-    const std::string_view e = EinheitText(gKonfig.outeinheit[static_cast<std::size_t>(kurve)]);
-    return QString::fromLatin1(e.data(), static_cast<qsizetype>(e.size()));
+    return QString::fromStdString(
+        EinheitAlsUtf8(gKonfig.outeinheit[static_cast<std::size_t>(kurve)]));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "kennlinien/KennlinienAnsicht.h"
 
 using namespace plv7;
+using namespace plv7::kennlinien;
 
 TEST(KennlinienAnsicht, YZoomRefusesAnEmptyRange) {
     KennlinienAnsicht a;

@@ -12,7 +12,8 @@
 #include "konfig/KonfigUmrechnung.h"
 
 using namespace plv7;
-namespace kd = plv7::kennlinien_datei;
+using namespace plv7::kennlinien;
+namespace kd = plv7::kennlinien::kennlinien_datei;
 
 namespace {
 

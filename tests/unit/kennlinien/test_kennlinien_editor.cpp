@@ -6,7 +6,8 @@
 #include "konfig/KonfigUmrechnung.h"
 
 using namespace plv7;
-namespace ke = plv7::kennlinien_editor;
+using namespace plv7::kennlinien;
+namespace ke = plv7::kennlinien::kennlinien_editor;
 
 namespace {
 

@@ -9,7 +9,8 @@
 #include "kennlinien/KennlinienText.h"
 
 using namespace plv7;
-namespace kt = plv7::kennlinien_text;
+using namespace plv7::kennlinien;
+namespace kt = plv7::kennlinien::kennlinien_text;
 
 namespace {
 

@@ -2,23 +2,30 @@
 // simulated box: the mode-bit protocol, the pieces, every check of reading.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "kennlinien/KennlinienUebertragung.h"
 #include "kennlinien/Kennlinienblock.h"
 #include "kennlinien/SofortBox.h"
 #include "konfig/KonfigUmrechnung.h"
 
 using namespace plv7;
-namespace ku = plv7::kennlinien_uebertragung;
+using namespace plv7::kennlinien;
+namespace ku = plv7::kennlinien::kennlinien_uebertragung;
 
 namespace {
 
 class Protokoll : public Fortschritt {
 public:
     void beginnen(std::string_view titel) override { ereignisse.push_back(std::string(titel)); }
-    void setzen(int prozent) override { prozente.push_back(prozent); }
+    void setzen(int prozent) override {
+        prozente.push_back(prozent);
+        if (nachStueck) nachStueck();
+    }
     void beenden() override { ereignisse.push_back("zu"); }
     std::vector<std::string> ereignisse;
     std::vector<int> prozente;
+    std::function<void()> nachStueck;  // runs after each piece the dialog counts
 };
 
 struct Uebertragung : ::testing::Test {
@@ -195,6 +202,39 @@ TEST_F(Uebertragung, ReadingRefusesAnAreaWithoutCharacteristicsAndMissingPorts) 
     EXPECT_EQ(anzeigen.back(), -122512);
     KennlinieAuswaehlen(geraet, 3);
     EXPECT_EQ(anzeigen.back(), -122550);
+}
+
+// Every piece of a read asks for the port and the mode again: a port closed or curves written
+// into the area between two pieces stops the read there, and nothing is taken.
+TEST_F(Uebertragung, EveryPieceOfAReadChecksPortAndModeAgain) {
+    ASSERT_EQ(KennlinieSchreiben(geraet, mitPunkten(100), 4, konfig), 0);
+    struct Fall {
+        const char* was;
+        std::function<void()> stoeren;
+        int anzeige;
+    };
+    const std::vector<Fall> faelle = {
+        {"port closed", [this] { geraet.port = -1; }, ku::kFehlerKeinPortLesen},
+        {"curves stored", [this] { sim.box->setMode(0x04); }, ku::kFehlerKeineKennlinienMehr},
+        {"both flags", [this] { sim.box->setMode(0x06); }, ku::kFehlerKeineKennlinienMehr},
+    };
+    for (const auto& f : faelle) {
+        geraet.port = 1;
+        sim.box->setMode(0x02);
+        fortschritt.prozente.clear();
+        fortschritt.nachStueck = [&] {
+            f.stoeren();
+            fortschritt.nachStueck = nullptr;
+        };
+        KennlinienZustand z = mitPunkten(2);
+        const KennlinienZustand vorher = z;
+        anzeigen.clear();
+        EXPECT_EQ(KennlinieLesen(geraet, 4, z, konfig), 0) << f.was;
+        EXPECT_EQ(anzeigen.back(), f.anzeige) << f.was;
+        EXPECT_EQ(fortschritt.prozente, std::vector<int>{16}) << f.was;  // 64 of 400 bytes
+        EXPECT_EQ(z.kennlinie.punkte, vorher.kennlinie.punkte) << f.was;
+        EXPECT_EQ(z.ausgang2, vorher.ausgang2) << f.was;
+    }
 }
 
 TEST_F(Uebertragung, SelectionOfSlot3SetsOutput4To3Volts) {

@@ -8,7 +8,8 @@
 #include "konfig/KonfigUmrechnung.h"
 
 using namespace plv7;
-namespace kb = plv7::kennlinien_block;
+using namespace plv7::kennlinien;
+namespace kb = plv7::kennlinien::kennlinien_block;
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "kennlinien/Kennlinienblock.h"
 
 using namespace plv7;
+using namespace plv7::kennlinien;
 using namespace plv7::sim;
 
 namespace {

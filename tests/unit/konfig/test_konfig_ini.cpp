@@ -155,6 +155,12 @@ TEST(KonfigIniLesen, RoundTripOfEveryItem) {
     plv7::KonfigIniLesen(s.quelle(), gelesen);
     EXPECT_EQ(KonfigurationenVergleichen(c, gelesen), 1);
     EXPECT_EQ(plv7::EinheitText(gelesen.outeinheit[2]), "Ausg2xyz");
+
+    // Units are the settings file's Windows-1252 bytes, the undefined ones among them.
+    plv7::EinheitSetzen(c.ineinheit[3], "\x80/\xB0" "C\x81\x9D");
+    plv7::KonfigIniLesen(ausEintraegen(c).quelle(), gelesen);
+    EXPECT_EQ(plv7::EinheitText(gelesen.ineinheit[3]), "\x80/\xB0" "C\x81\x9D");
+    EXPECT_EQ(plv7::EinheitAlsUtf8(gelesen.ineinheit[3]), "€/°C\u0081\u009D");
 }
 
 }  // namespace

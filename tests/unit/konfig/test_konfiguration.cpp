@@ -116,11 +116,12 @@ TEST(Einheit, SetCutsToEightAndKeepsBytesBehind) {
     EXPECT_EQ(plv7::EinheitText(e), "ab");
 }
 
-TEST(Einheit, OnlyPrintableLatin1CharactersAreTaken) {
-    for (const char32_t c : {U' ', U'm', U'~', U'\u00A0', U'\u00B5', U'\u00FF'}) {
+TEST(Einheit, OnlyPrintableCharactersOfTheCodePageAreTaken) {
+    for (const char32_t c :
+         {U' ', U'm', U'~', U'\u00A0', U'\u00B5', U'\u00FF', U'\u20AC', U'\u2030', U'\u0081'}) {
         EXPECT_TRUE(plv7::EinheitZeichenTauglich(c)) << static_cast<unsigned>(c);
     }
-    for (const char32_t c : {U'\t', U'\x1F', U'\x7F', U'\u0080', U'\u009F', U'\u0100', U'\u20AC'}) {
+    for (const char32_t c : {U'\t', U'\x1F', U'\x7F', U'\u0080', U'\u009F', U'\u0100', U'\u2192'}) {
         EXPECT_FALSE(plv7::EinheitZeichenTauglich(c)) << static_cast<unsigned>(c);
     }
 }

@@ -80,6 +80,9 @@ TEST(KurvenText, EveryRefusalNamesItsLineAndChangesNothing) {
         {"0\t0\t1sek\t1\n1.5\t0\t10ms\t1\n", kFehlerZeitbasisRaster,
          z + "2:\nZeitunterschied von 1.500 Sekunden läßt sich nicht\ndurch die Zeitbasis 1sek "
              "ausdrücken."},
+        // Two microseconds in hours: on the grid (within a millionth), but no whole tick.
+        {"0\t0\t1std\t1\n0.000002\t0\t10ms\t1\n", kFehlerAbschnittNull,
+         z + "2:\nZeitunterschied zwischen zwei Punkten muß größer Null sein."},
         {"# nichts\n\n", kFehlerKeineDaten, "Keine Kurvendaten gefunden."},
     };
     for (const auto& f : faelle) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -9,6 +10,7 @@
 #include "Line.h"
 #include "SimulatedPort.h"
 #include "kurven/KurvenUebertragung.h"
+#include "link/MitschneidenderPort.h"
 #include "link/PortTable.h"
 #include "link/plv7Funktionen.h"
 
@@ -23,13 +25,17 @@ struct KurvenUebertragungTest : ::testing::Test, Geraetezugang, Fortschritt {
     sim::Box* box = nullptr;
     int port = 1;
     std::vector<std::string> dialog;
+    std::function<void()> nachBlock;  // runs after each block the dialog counts
 
     int offenerPort() override { return port; }
     char adresse() override { return '1'; }
     void beginnen(std::string_view titel) override {
         dialog.push_back("auf " + std::string(titel));
     }
-    void setzen(int prozent) override { dialog.push_back(std::to_string(prozent)); }
+    void setzen(int prozent) override {
+        dialog.push_back(std::to_string(prozent));
+        if (nachBlock) nachBlock();
+    }
     void beenden() override { dialog.push_back("zu"); }
 
     void SetUp() override {
@@ -135,6 +141,62 @@ TEST_F(KurvenUebertragungTest, ALinkFailureClosesTheDialogAndLeavesTheModeAlone)
     EXPECT_EQ(SpeicherabbildSenden(*this, *this, abbild(m)), -402127);
     EXPECT_EQ(dialog, (std::vector<std::string>{"auf Daten senden", "zu"}));
     EXPECT_EQ(box->mode(), 0);
+}
+
+// Every block of a read asks for the port and the mode again: a port closed or a memory
+// overwritten with characteristics between two blocks stops the read there.
+TEST_F(KurvenUebertragungTest, EveryBlockOfAReadChecksPortAndModeAgain) {
+    Kurvenmodell m;
+    m.kurven[0].punkte.assign(40, {1, 2, 1});
+    ASSERT_EQ(SpeicherabbildSenden(*this, *this, abbild(m)), 0);
+    struct Fall {
+        const char* was;
+        std::function<void(KurvenUebertragungTest&)> stoeren;
+        int code;
+    };
+    const std::vector<Fall> faelle = {
+        {"port closed", [](KurvenUebertragungTest& t) { t.port = -1; }, kFehlerKeinPortBlock},
+        {"characteristics stored", [](KurvenUebertragungTest& t) { t.box->setMode(0x06); },
+         kFehlerKeineKurvenBlock},
+        {"curves flag gone", [](KurvenUebertragungTest& t) { t.box->setMode(0x00); },
+         kFehlerKeineKurvenBlock},
+    };
+    for (const auto& f : faelle) {
+        port = 1;
+        box->setMode(0x04);
+        dialog.clear();
+        nachBlock = [this, &f] {
+            f.stoeren(*this);
+            nachBlock = nullptr;
+        };
+        Kurvendaten daten;
+        daten.zyklen = {9, 9, 9, 9};
+        const Kurvendaten vorher = daten;
+        const auto ergebnis = SpeicherabbildLesen(*this, *this, daten);
+        EXPECT_EQ(ergebnis.code, f.code) << f.was;
+        EXPECT_EQ(ergebnis.anzeige, Fehleranzeige::Fehlerfelder) << f.was;
+        EXPECT_EQ(dialog, (std::vector<std::string>{"auf Daten lesen", "29", "zu"})) << f.was;
+        EXPECT_EQ(daten, vorher) << f.was;
+    }
+}
+
+// The box must never see curves marked while characteristics are still marked: the
+// characteristics flag goes first, then the curves flag is set.
+TEST_F(KurvenUebertragungTest, SendingClearsTheCharacteristicsFlagBeforeMarkingCurves) {
+    std::vector<std::string> gesendet;
+    setSerialPortFactory([l = line, &gesendet](int) {
+        return std::make_unique<plv7::test::MitschneidenderPort>(
+            std::make_unique<sim::SimulatedPort>(l), gesendet);
+    });
+    closeAllPorts();
+    ASSERT_EQ(ORVPLV7_Open(1, 115200), 0);
+    box->setMode(0x82);
+    ASSERT_EQ(SpeicherabbildSenden(*this, *this, abbild(Kurvenmodell{})), 0);
+    std::vector<std::string> modus;
+    for (const auto& frame : gesendet)
+        if (frame.find("M1") != std::string::npos) modus.push_back(frame.substr(frame.find("M1")));
+    EXPECT_EQ(modus, (std::vector<std::string>{"M1C02\r", "M1S04\r"}));
+    EXPECT_EQ(box->mode(), 0x84);
 }
 
 TEST(KurvenUebertragung, LengthWarningListsCurvesOfMoreThanOnePoint) {

@@ -11,6 +11,14 @@ namespace {
 
 using Punkte = std::vector<Kurvenpunkt>;
 
+const std::string kUngleicheZeitbasen =
+    "Punkt kann nicht gelöscht werden, da die beiden angrenzenden \nGeraden unterschiedliche "
+    "Zeitbasen haben. \nWandeln Sie die Zeitbasis von einer der Geraden in die der anderen um.";
+const std::string kAufloesenZuLang =
+    "Punkt kann nicht gelöscht werden, da die resultierende \nGerade zu lang währe. \nWandeln Sie "
+    "die Geraden in eine größere Zeitbasis um.";
+const std::string kUnvorhergesehen = "Unvorhergesehene Operation.";
+
 class KurvenWerkzeuge : public ::testing::Test {
 protected:
     void SetUp() override { KonfigurationStandardwerte(); }
@@ -73,6 +81,70 @@ TEST_F(KurvenWerkzeuge, MoveSnapsToTheCoarserNeighbourAndKeepsTheDuration) {
     EXPECT_EQ(m.rueckgaengigSchritte(0), schritte);
 }
 
+TEST_F(KurvenWerkzeuge, MovingAnInnerPointSetsBothNeighbourLengthsAndKeepsTheDuration) {
+    struct Fall {
+        const char* was;
+        Punkte vorher;
+        double x;
+        std::string meldung;
+        Punkte nachher;
+    };
+    const std::vector<Fall> faelle = {
+        // 0 ─10×10ms→ 100 ─2×100ms→ 300: the coarser right grid, counted back from 300
+        {"right grid",
+         {{0, 10, 1}, {100, 2, 2}, {200, 1, 1}},
+         190.0,
+         "",
+         {{0, 20, 1}, {55, 1, 2}, {200, 1, 1}}},
+        // 0 ─2×100ms→ 200 ─30×10ms→ 500: the coarser left grid, counted from 0
+        {"left grid",
+         {{0, 2, 2}, {100, 30, 1}, {0, 1, 1}},
+         340.0,
+         "",
+         {{0, 3, 2}, {55, 20, 1}, {0, 1, 1}}},
+        // 60000 ticks of 10 ms, then 2 minutes: one minute less gives 66000 ticks
+        {"left neighbour too long",
+         {{0, 60000, 1}, {5, 2, 5}, {0, 1, 1}},
+         700000.0,
+         "Resultierende Gerade ist zu lang!",
+         {{0, 60000, 1}, {5, 2, 5}, {0, 1, 1}}},
+    };
+    for (const auto& f : faelle) {
+        Kurvenmodell m = mit(f.vorher);
+        EXPECT_EQ(PunktVerschieben(m, 1, f.x, 55), f.meldung) << f.was;
+        EXPECT_EQ(m.aktuell().punkte, f.nachher) << f.was;
+        EXPECT_EQ(Kurvendauer(m.aktuell().punkte), Kurvendauer(f.vorher)) << f.was;
+        EXPECT_EQ(m.rueckgaengigSchritte(0), f.meldung.empty() ? 1 : 0) << f.was;
+    }
+}
+
+// The sum check guards the duration: whatever the two time bases and wherever the point is
+// dragged, a move that is taken leaves the curve exactly as long as before.
+TEST_F(KurvenWerkzeuge, NoInnerMoveChangesTheDuration) {
+    for (std::uint8_t links = 1; links <= 6; ++links) {
+        for (std::uint8_t rechts = 1; rechts <= 6; ++rechts) {
+            const Punkte vorher{{0, 3, links}, {9, 4, rechts}, {0, 1, 1}};
+            const std::int64_t dauer = Kurvendauer(vorher);
+            for (int schritt = 0; schritt <= 40; ++schritt) {
+                Kurvenmodell m = mit(vorher);
+                const double x = static_cast<double>(dauer) * schritt / 40.0;
+                const std::string meldung = PunktVerschieben(m, 1, x, 9);
+                const auto& p = m.aktuell().punkte;
+                EXPECT_EQ(Kurvendauer(p), dauer) << int{links} << int{rechts} << " " << x;
+                if (meldung.empty()) {
+                    EXPECT_GE(p[0].laenge, 1);
+                    EXPECT_GE(p[1].laenge, 1);
+                } else {
+                    EXPECT_EQ(p, vorher);
+                    EXPECT_TRUE(meldung == kUnvorhergesehen ||
+                                meldung == "Resultierende Gerade ist zu lang!")
+                        << meldung;
+                }
+            }
+        }
+    }
+}
+
 struct KoordinatenFall {
     const char* name;
     std::size_t punkt;
@@ -123,9 +195,9 @@ TEST_F(KurvenWerkzeuge, DissolveKeepsTheDurationAndRefusesWhatItCannotJoin) {
     EXPECT_EQ(m.aktuell().punkte, (Punkte{{0, 7, 1}, {9, 1, 1}}));
 
     m = mit({{0, 3, 1}, {50, 4, 2}, {9, 1, 1}});
-    EXPECT_NE(PunktAufloesen(m, 1), "");
+    EXPECT_EQ(PunktAufloesen(m, 1), kUngleicheZeitbasen);
     m = mit({{0, 65535, 1}, {50, 1, 1}, {9, 1, 1}});
-    EXPECT_NE(PunktAufloesen(m, 1), "");
+    EXPECT_EQ(PunktAufloesen(m, 1), kAufloesenZuLang);
     EXPECT_EQ(m.aktuell().punkte.size(), 3u);
     EXPECT_FALSE(m.RueckgaengigMoeglich());
 }
@@ -134,7 +206,9 @@ TEST_F(KurvenWerkzeuge, SplitPlacesThePointOnTheLine) {
     Kurvenmodell m = mit({{0, 3, 3}, {3000, 1, 3}});
     EXPECT_EQ(GeradeTeilen(m, 2000.0), "");
     EXPECT_EQ(m.aktuell().punkte, (Punkte{{0, 2, 3}, {2000, 1, 3}, {3000, 1, 3}}));
-    EXPECT_NE(GeradeTeilen(m, 2100.0), "");  // one tick long
+    EXPECT_EQ(GeradeTeilen(m, 2100.0),  // one tick long
+              "Gerade kann nicht geteilt werden, da sie eine Länge \n von nur einer Zeiteinheit "
+              "hat.");
     EXPECT_EQ(GeradeTeilen(m, 3500.0), "");  // the closing segment is not split
     EXPECT_EQ(m.aktuell().punkte.size(), 3u);
 }
@@ -158,7 +232,8 @@ TEST_F(KurvenWerkzeuge, LengthChangeInTheSegmentsOwnTicks) {
     EXPECT_EQ(GeradenlaengeAendern(m, 0, 250),
               "Die Länge der Geraden muß durch ihre Zeitbasis teilbar sein.");
     EXPECT_EQ(GeradenlaengeAendern(m, 0, 0), "Die neue Länge der Geraden ist zu klein.");
-    EXPECT_NE(GeradenlaengeAendern(m, 0, 6553600), "");
+    EXPECT_EQ(GeradenlaengeAendern(m, 0, 6553600),
+              "Die neue Länge der Geraden ist zu groß. \nWählen Sie eine größere Zeitbasis.");
     EXPECT_EQ(GeradenlaengeAendern(m, 0, 700), "");
     EXPECT_EQ(m.aktuell().punkte.front().laenge, 7);
     EXPECT_EQ(GeradenlaengeAendern(m, 1, 700), "");  // the closing segment stays
@@ -172,7 +247,7 @@ TEST_F(KurvenWerkzeuge, PointsReadAsStoredWithoutATimeBaseAreRefusedNotBroken) {
     EXPECT_EQ(PunktVerschieben(m, 1, 50.0, 10), "Unvorhergesehene Operation.");
     EXPECT_EQ(PunktKoordinatenSetzen(m, 1, 100, 0.0).substr(0, 30),
               "Die angegebene Zeitkoordinate ");
-    EXPECT_NE(PunktAufloesen(m, 2), "");  // 0 + 70000 ticks
+    EXPECT_EQ(PunktAufloesen(m, 2), kAufloesenZuLang);  // 0 + 70000 ticks
     EXPECT_EQ(m.aktuell().punkte, vorher);
 }
 

@@ -152,6 +152,16 @@ TEST(Speicherabbild, DecodingFailuresLeaveTheTargetAlone) {
         {"the end lies beyond the bytes", [](Bytes& b) { b[9] = 60; },
          abbild::kFehlerEndeUngueltig},
         {"a header cut short", [](Bytes& b) { b.resize(20); }, abbild::kFehlerEndeUngueltig},
+        // A box whose mode says curves but whose memory holds none.
+        {"an all-zero image", [](Bytes& b) { std::ranges::fill(b, std::uint8_t{0}); },
+         abbild::kFehlerStartUngueltig},
+        {"the last byte on the header's last byte",
+         [](Bytes& b) {
+             b.resize(abbild::kKopf);
+             b[8] = 0;
+             b[9] = 31;
+         },
+         abbild::kFehlerStartUngueltig},
     };
     for (const auto& f : faelle) {
         Bytes bild = gut;
