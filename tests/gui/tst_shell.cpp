@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(gInfopanel->findChild<QLabel*>("INFOPNL_DATUM")->text(),
                  QStringLiteral("11/2007"));
         QCOMPARE(gInfopanel->findChild<QLabel*>("INFOPNL_LIZENZ")->text(),
-                 QStringLiteral("Freie Software unter der GNU GPL, Version 3 oder später"));
+                 QStringLiteral("Lizenz: GNU GPL, Version 3 oder später"));
     }
 
     void aCancelledEndWritesNothing() {

@@ -11,8 +11,7 @@ inline const QString kProgrammVersion =
     QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size()));
 inline const QString kProgrammDatum =
     QString::fromUtf8(kVersionMonat.data(), static_cast<qsizetype>(kVersionMonat.size()));
-inline const QString kProgrammLizenz =
-    QStringLiteral("Freie Software unter der GNU GPL, Version 3 oder später");
+inline const QString kProgrammLizenz = QStringLiteral("Lizenz: GNU GPL, Version 3 oder später");
 
 // The info window: program title, version, date, a picture and the licence, closed with OK.
 class InfoPanel : public QDialog {
