@@ -1,19 +1,23 @@
 // The characteristic window with an 807-point characteristic (the most a box slot takes):
 // the time to redraw the window in each display mode and the time a drag preview costs a
-// mouse event, against what keeps every edit immediate for the operator.
+// mouse event, against what keeps every edit immediate for the operator; and the import of a
+// table of a row for every input code, thinned to fit a slot, against a prompt answer.
 //
 //   build/bench/bench_kennlinien [repetitions]   (default 50)
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "FensterBench.h"
 #include "hilfe/Dialoge.h"
 #include "kennlinien/KennlinienGrafik.h"
 #include "kennlinien/KennlinienPanel.h"
+#include "kennlinien/KennlinienTabelle.h"
 #include "konfig/Konfiguration.h"
 
 using namespace plv7;
@@ -25,6 +29,7 @@ namespace {
 
 constexpr double kZielNeuzeichnenMs = 16.0;
 constexpr double kZielVorschauMs = 2.0;
+constexpr double kZielTabelleMs = 100.0;
 constexpr int kPunkte = 807;
 
 Kennlinie zickzack() {
@@ -115,6 +120,20 @@ int main(int argc, char** argv) {
                        }),
                 kZielVorschauMs);
         fenster.zustand().geaendert = false;
+    }
+    {
+        // A sine over every input code in volts with a decimal comma: 4096 rows to thin.
+        std::string tabelle = "X;Y\n";
+        for (int x = 0; x <= 4095; ++x) {
+            const double y = 5.0 + 4.8 * std::sin(x / 300.0);
+            tabelle += std::to_string(x * 10.0 / 4095.0) + ";" + std::to_string(y) + "\n";
+        }
+        for (char& c : tabelle) c = c == '.' ? ',' : c;
+        kennlinien::Tabellenimport ergebnis;
+        drucken("Tabelle importieren, 4096 Zeilen",
+                messen(wiederholungen,
+                       [&](int) { kennlinien::KennlinieAusTabelle(tabelle, gKonfig, ergebnis); }),
+                kZielTabelleMs);
     }
     setDialoge(nullptr);
     return 0;

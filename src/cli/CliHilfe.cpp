@@ -56,6 +56,11 @@ constexpr CommandHelp kCommands[] = {
     {"kennlinie-block FILE.ple",
      "prints the block \"zur PLV-7 schreiben\" would send for the file,\n"
      "as upper-case hex digits without separators"},
+    {"characteristic-table TABLE.txt FILE.ple",
+     "reads a table of two columns (X in the unit of input 2, Y in the\n"
+     "unit of output 1; tabs, semicolons, commas or blanks; decimal point\n"
+     "or comma) as \"Tabelle importieren\" does and saves it as a\n"
+     "characteristic file; notices on stderr (no port)"},
     {"kennlinie-write FILE.ple SLOT", "writes the characteristic into slot 1..10 of the box"},
     {"kennlinie-read SLOT FILE.ple", "reads slot 1..10 of the box into a new characteristic file"},
     {"kennlinie-select SLOT", "sets output 4 to the selection voltage of slot 1..10"},

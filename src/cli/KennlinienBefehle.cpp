@@ -5,6 +5,7 @@
 #include "CliGemeinsam.h"
 #include "base/NumberText.h"
 #include "kennlinien/KennlinienDatei.h"
+#include "kennlinien/KennlinienTabelle.h"
 #include "kennlinien/KennlinienText.h"
 #include "kennlinien/KennlinienUebertragung.h"
 #include "kennlinien/Kennlinienblock.h"
@@ -50,6 +51,23 @@ CommandOutcome importieren(const Args& a) {
         return fehler(code, meldung.empty() ? std::string() : meldung + "\n");
     const int code = KennlinieSpeichern(a[1], zustand, konfig);
     return code == 0 ? erfolg({}) : fehler(code);
+}
+
+// "Tabelle importieren…" into a fresh characteristic, saved as a characteristic file. What the
+// import added, merged or thinned goes to stderr; a refusal's line and text come before its
+// "Fehler #" line.
+CommandOutcome tabelle(const Args& a) {
+    const Konfiguration konfig = aktuelleKonfiguration();
+    kennlinien::Tabellenimport import;
+    if (const int code = kennlinien::KennlinieAusTabellendatei(a[0], konfig, import))
+        return fehler(code, import.meldung.empty() ? std::string() : import.meldung + "\n");
+    std::string hinweise;
+    for (const std::string& h : import.hinweise) hinweise += h + "\n";
+    KennlinienZustand zustand;
+    KennlinieNeu(zustand, konfig);
+    zustand.kennlinie.punkte = std::move(import.punkte);
+    const int code = KennlinieSpeichern(a[1], zustand, konfig);
+    return code == 0 ? erfolg({}, hinweise) : fehler(code, hinweise);
 }
 
 CommandOutcome block(const Args& a) {
@@ -153,6 +171,7 @@ const std::map<std::string, DateiBefehl>& dateiBefehle() {
         {"kennlinie-export", {2, exportieren}},
         {"kennlinie-import", {2, importieren}},
         {"kennlinie-block", {1, block}},
+        {"characteristic-table", {2, tabelle}},
     };
     return table;
 }

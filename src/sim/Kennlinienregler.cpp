@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Box.h"
+#include "kennlinien/KennlinienArbeitspunkt.h"
 #include "kennlinien/Kennlinienblock.h"
 #include "link/Rahmenformat.h"
 
@@ -30,18 +31,7 @@ int auswahl(int millivolt) {
 }  // namespace
 
 int kennlinienWert(const std::vector<Kennlinienpunkt>& punkte, int x) {
-    if (punkte.empty()) return 0;
-    long x0 = 0;
-    for (std::size_t i = 0; i + 1 < punkte.size(); ++i) {
-        const long x1 = x0 + punkte[i].laenge;
-        if (x < x1 && x1 > x0) {
-            const double y0 = punkte[i].y;
-            const double y1 = punkte[i + 1].y;
-            return static_cast<int>(std::floor(y0 + (y1 - y0) * (x - x0) / (x1 - x0) + 0.5));
-        }
-        x0 = x1;
-    }
-    return punkte.back().y;
+    return kennlinien::KennlinienWert(punkte, x);
 }
 
 const Kennlinienregler::Slot& Kennlinienregler::slot(const Box& box, int nummer) {

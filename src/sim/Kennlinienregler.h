@@ -37,9 +37,8 @@ private:
     Slot slot_;
 };
 
-// The output code of a characteristic at input code x, as the box's steps give it: on a line
-// from (x0, y0) to (x1, y1) floor(y0 + (y1 - y0) * (x - x0) / (x1 - x0) + 0.5); flat at the
-// last point's output beyond it.
+// The output code of a characteristic at input code x, as the box's steps give it (the same
+// value the window shows as its operating point).
 int kennlinienWert(const std::vector<Kennlinienpunkt>& punkte, int x);
 
 }  // namespace plv7::sim

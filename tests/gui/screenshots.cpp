@@ -4,9 +4,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <cmath>
 
 #include "Box.h"
 #include "GuiTestSupport.h"
@@ -77,6 +79,42 @@ void kurvenfensterMitKurve() {
     panel->modellZeigen();
 }
 
+// A heater's power over temperature imported from a German spreadsheet's table, with the
+// operating point where input 2 stands.
+void kennlinienfensterMitArbeitspunkt(test::ProgramFixture& fixture, const QString& folder) {
+    auto* kennlinien = static_cast<KennlinienPanel*>(gKennlinienpanel);
+    const Konfiguration vorher = gKonfig;
+    gKonfig.inskalamax[1] = 200.0;
+    plv7::EinheitSetzen(gKonfig.ineinheit[1], "°C");
+    gKonfig.outskalamax[0] = 5.0;
+    plv7::EinheitSetzen(gKonfig.outeinheit[0], "kW");
+    kennlinien->Kennlinienpanel_SkaliereYAchse();
+    const QString pfad = QDir(folder).filePath(QStringLiteral("heizung.csv"));
+    QFile tabelle(pfad);
+    tabelle.open(QIODevice::WriteOnly);
+    tabelle.write("Temperatur [°C];Leistung [kW]\r\n");
+    for (int t = 20; t <= 180; t += 2) {
+        const double p = 0.2 + 4.3 / (1.0 + std::exp((t - 100) / 15.0));
+        tabelle.write(QString::asprintf("%d;%.3f\r\n", t, p).replace('.', ',').toUtf8());
+    }
+    tabelle.close();
+    fixture.dialogs->fileAnswers.push_back({Dialoge::FileAnswer::Result::Chosen, pfad});
+    test::menuAktion(kennlinien, QStringLiteral("KENNLI_ZOOMVOLL"))->trigger();
+    kennlinien->findChild<Zahlenfeld*>(QStringLiteral("KENNLPNL_YZOOMMAX"))->setValue(5.0);
+    test::menuAktion(kennlinien, QStringLiteral("KENNLI_TABELLE"))->trigger();
+    // Input 2 follows output 2 again, at 90 °C.
+    fixture.line->box('1')->setInputSource(2, {});
+    fixture.line->box('1')->setOutputMillivolts(2, 4500);
+    test::menuAktion(kennlinien, QStringLiteral("KENNLI_ARBEITSPUNKT"))->trigger();
+    QApplication::processEvents();
+    save(gMainpanel, folder, QStringLiteral("KENNLPNL_ARBEITSPUNKT"));
+    test::menuAktion(kennlinien, QStringLiteral("KENNLI_ARBEITSPUNKT"))->trigger();
+    QFile::remove(pfad);
+    gKonfig = vorher;
+    kennlinien->Kennlinienpanel_SkaliereYAchse();
+    kennlinien->zustand().geaendert = false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,7 +155,7 @@ int main(int argc, char** argv) {
         ->setValue(plv7::AusgangCodeInEinheit(gKonfig, 0, 40.5));
     QApplication::processEvents();
     save(gMainpanel, folder, QStringLiteral("KENNLPNL_GEZOOMT"));
-    kennlinien->zustand().geaendert = false;
+    kennlinienfensterMitArbeitspunkt(fixture, folder);
     gInfopanel->show();
     save(gInfopanel, folder, QStringLiteral("INFOPNL"));
     gInfopanel->hide();

@@ -47,12 +47,15 @@ version=${version#plv7ctl }
 metainfo="$top/share/metainfo/org.example.plv7steuerung.metainfo.xml"
 date=$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9-]*\)\".*/\1/p" "$metainfo")
 [[ $date =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}$ ]] || fail "the AppStream metadata has no release $version"
+# Outputs are taken whole before grep -q looks at them: it stops reading at the first match,
+# and a writer with more to write would then die of SIGPIPE, which pipefail counts as failure.
 for program in plv7steuerung plv7ctl plv7-sim; do
-    gzip -dc "$top/share/man/man1/$program.1.gz" |
-        grep -q "^\.TH .* \"$date\" \"$program $version\"" ||
+    page=$(gzip -dc "$top/share/man/man1/$program.1.gz")
+    grep -q "^\.TH .* \"$date\" \"$program $version\"" <<<"$page" ||
         fail "manual page of $program lacks its title, date $date or version $version"
 done
-"$top/bin/plv7ctl" --help | grep -q '^usage: plv7ctl' || fail "plv7ctl --help prints no usage"
+ctl_usage=$("$top/bin/plv7ctl" --help)
+grep -q '^usage: plv7ctl' <<<"$ctl_usage" || fail "plv7ctl --help prints no usage"
 
 # The desktop entry's command is an installed program with an installed icon.
 entry="$top/share/applications/plv7steuerung.desktop"

@@ -150,5 +150,35 @@ TEST(KennlinienDateien, ImportErrorsAndCutFilesAreReported) {
               "Standardpunkt geladen.\n");
 }
 
+TEST(KennlinienDateien, ACharacteristicFromATableWithItsNoticesAndRefusals) {
+    QTemporaryDir ordner;
+    const std::string txt = ordner.filePath("ventil.csv").toStdString();
+    const std::string ple = ordner.filePath("ventil.ple").toStdString();
+    const std::string export_ = ordner.filePath("ventil.txt").toStdString();
+    std::ofstream(txt, std::ios::binary) << "0;0\n5;5\nfuenf;6\n";
+    const auto abgelehnt = plv7ctl({"characteristic-table", txt, ple});
+    EXPECT_EQ(abgelehnt.exitCode, 1) << abgelehnt;
+    EXPECT_EQ(abgelehnt.out, "");
+    EXPECT_EQ(abgelehnt.err,
+              "Fehler in Zeile 3:\n\"fuenf;6\"\nDie Zeile enthält nicht zwei Zahlen (X und Y).\n" +
+                  failureLine(312554, "Eine Zeile der Tabelle enthält nicht zwei Zahlen."));
+    EXPECT_FALSE(std::filesystem::exists(ple));
+
+    // Volts on both channels with the defaults: 1 V is code 410, where two rows merge.
+    std::ofstream(txt, std::ios::binary | std::ios::trunc)
+        << "Spannung;Durchfluss\r\n1,0;2,0\r\n1,0002;4\r\n10;10\r\n";
+    const auto tabelle = plv7ctl({"characteristic-table", txt, ple});
+    EXPECT_EQ(tabelle.exitCode, 0) << tabelle;
+    EXPECT_EQ(tabelle.out, "");
+    EXPECT_EQ(tabelle.err,
+              "1 Punkt lag weniger als einen Rohwert neben dem vorigen und wurde mit ihm "
+              "zusammengefasst.\nDie Tabelle beginnt erst bei X = 1.001 V; davor wurde ein "
+              "waagrechtes Stück mit dem ersten Y-Wert ergänzt.\n");
+    EXPECT_PRINTS(plv7ctl({"kennlinie-export", ple, export_}), "");
+    EXPECT_NE(inhalt(export_).find("0.00\t30.01\r\n10.01\t30.01\r\n100.00\t100.00\r\n"),
+              std::string::npos)
+        << inhalt(export_);
+}
+
 }  // namespace
 }  // namespace plv7::testing

@@ -75,6 +75,35 @@ constexpr Message kMessages[] = {
     {-1026, "Im PLV-7 sind keine Kennlinien gespeichert.", "There are no curves in PLV-7 memory."},
 };
 
+// Codes whose refusal says more than its class: one row per code, looked up before the class.
+struct CodeMessage {
+    int code;
+    const char* german;
+    const char* english;
+};
+
+constexpr CodeMessage kCodeMessages[] = {
+    // The characteristic from a table ("Tabelle importieren…", plv7ctl characteristic-table).
+    {-308552, "Die Tabelle kann nicht geöffnet werden.", "Cannot open the table."},
+    {-304553, "Fehler beim Lesen der Tabelle.", "Error reading the table."},
+    {-312554, "Eine Zeile der Tabelle enthält nicht zwei Zahlen.",
+     "A line of the table does not hold two numbers."},
+    {-312555, "Die X-Werte der Tabelle steigen nicht.", "The table's X values do not rise."},
+    {-312556, "Ein X-Wert der Tabelle liegt außerhalb des Bereichs von Eingang 2.",
+     "An X value of the table lies outside the range of input 2."},
+    {-312557, "Ein Y-Wert der Tabelle liegt außerhalb des Bereichs von Ausgang 1.",
+     "A Y value of the table lies outside the range of output 1."},
+    {-312558, "Die Tabelle enthält keine Zeile mit zwei Zahlen.",
+     "The table holds no line of two numbers."},
+    {-1011559, "Die Tabelle hat auch ausgedünnt zu viele Punkte für die PLV-7.",
+     "Even thinned, the table has too many points for the PLV-7."},
+    {-510560,
+     "Die Tabelle kann nicht umgerechnet werden: die Skalierung von Eingang 2 oder Ausgang 1 "
+     "ist ungültig.",
+     "The table cannot be converted: the scaling of input 2 or output 1 is invalid."},
+    {-312561, "Die Tabelle ist zu groß.", "The table is too large."},
+};
+
 constexpr Message kUnknown = {1, "Ein unbekannter Fehler ist aufgetreten",
                               "A unknown error occured"};
 
@@ -86,7 +115,10 @@ int sgSprache = 1;
 std::string sgText;
 plv7::MessageBoxPresenter sgPresenter;
 
-const Message& messageFor(int code) {
+Message messageFor(int code) {
+    for (const CodeMessage& m : kCodeMessages) {
+        if (m.code == code) return {ORV_Fehlerklasse(code), m.german, m.english};
+    }
     const int errorClass = ORV_Fehlerklasse(code);
     for (const Message& m : kMessages) {
         if (m.errorClass == errorClass) return m;
@@ -114,7 +146,7 @@ int ORV_Fehlerklasse(int code) {
 }
 
 const char* ORV_Fehlermeldung(int code) {
-    const Message& m = messageFor(code);
+    const Message m = messageFor(code);
     sgText = sgSprache == kEnglish ? m.english : m.german;
     return sgText.c_str();
 }

@@ -148,10 +148,14 @@ int KennlinienBedienung::importieren() {
         }
         return code;
     }
+    punkteUebernehmen(std::move(punkte));
+    return 0;
+}
+
+void KennlinienBedienung::punkteUebernehmen(std::vector<Kennlinienpunkt> punkte) {
     if (vorAenderung_) vorAenderung_();
     zustand_.geaendert = true;
     zustand_.kennlinie.punkte = std::move(punkte);
-    return 0;
 }
 
 int KennlinienBedienung::exportieren() {

@@ -32,6 +32,8 @@ public:
     int laden();
     int speichern(bool dialogErzwingen);
     int importieren();
+    // An import's points replace the characteristic's: one undo step, and unsaved work.
+    void punkteUebernehmen(std::vector<Kennlinienpunkt> punkte);
     int exportieren();
 
     // "zur PLV-7 schreiben", "von PLV-7 lesen" (which always leaves the characteristic

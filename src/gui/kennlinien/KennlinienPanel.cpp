@@ -17,8 +17,10 @@
 #include "common/Zahlenfeld.h"
 #include "hilfe/Dialoge.h"
 #include "hilfe/Direkthilfe.h"
+#include "kennlinien/Arbeitspunktanzeige.h"
 #include "kennlinien/KennlinienDialoge.h"
 #include "kennlinien/KennlinienGrafik.h"
+#include "kennlinien/KennlinienTabelleImport.h"
 #include "konfig/KonfigUmrechnung.h"
 #include "konfig/Konfiguration.h"
 
@@ -50,6 +52,8 @@ KennlinienPanel::KennlinienPanel(QWidget* parent)
     bedienung_.setVorAenderung([this] { vorAenderung(); });
     NeuskalierungAnmelden(this, [this] { Kennlinienpanel_SkaliereYAchse(); });
     baueAktionen();
+    tabelleImport_ = new KennlinienTabelleImport(*this);
+    arbeitspunkt_ = new Arbeitspunktanzeige(*this);
     baueMenues();
     // The title beside the tool bar names the file the characteristic belongs to.
     auto* kopf = new QHBoxLayout;
@@ -67,6 +71,7 @@ KennlinienPanel::KennlinienPanel(QWidget* parent)
     mitte->addWidget(baueGrafikbereich(), 1);
     mitte->addWidget(baueSeitenleiste());
     content()->addLayout(mitte, 1);
+    content()->addWidget(arbeitspunkt_->beschriftung());
     content()->addWidget(baueFusszeile());
     punktdialog_ = new Kennlinienpunktdialog(this);
     kommentardialog_ = new Kommentardialog(this, kennlinie::kKommentarMax);

@@ -21,7 +21,9 @@ class QToolBar;
 
 namespace plv7::gui {
 
+class Arbeitspunktanzeige;
 class KennlinienGrafik;
+class KennlinienTabelleImport;
 class KennlinienUebersicht;
 class Kommentardialog;
 class Kennlinienpunktdialog;
@@ -65,6 +67,7 @@ public:
     const Markierung& markierung() const { return markierung_; }
     Modus modus() const { return modus_; }
     KennlinienGrafik* grafik() const { return grafik_; }
+    KennlinienUebersicht* uebersicht() const { return uebersicht_; }
 
     // Draws both graphs anew from the characteristic and the view.
     void neuZeichnen();
@@ -180,6 +183,8 @@ private:
     std::array<QAction*, 3> darstellungAktion_{};  // Linien + Stufen, Linien, Stufen
     QActionGroup* darstellungGruppe_ = nullptr;
     QAction* pinbelegung_ = nullptr;
+    KennlinienTabelleImport* tabelleImport_ = nullptr;
+    Arbeitspunktanzeige* arbeitspunkt_ = nullptr;
 };
 
 }  // namespace plv7::gui

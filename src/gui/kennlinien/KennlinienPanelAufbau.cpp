@@ -23,8 +23,10 @@
 #include "common/StatusLamps.h"
 #include "common/Zahlenfeld.h"
 #include "hilfe/Direkthilfe.h"
+#include "kennlinien/Arbeitspunktanzeige.h"
 #include "kennlinien/KennlinienGrafik.h"
 #include "kennlinien/KennlinienPanel.h"
+#include "kennlinien/KennlinienTabelleImport.h"
 #include "shell/Fenster.h"
 #include "shell/Programmaktionen.h"
 
@@ -132,7 +134,8 @@ void KennlinienPanel::baueMenues() {
     Programmaktionen& programm = Programmaktionen::instance();
 
     QMenu* datei = leiste->addMenu(QStringLiteral("Datei"));
-    datei->addActions({neu_, laden_, speichern_, speichernUnter_, import_, export_});
+    datei->addActions(
+        {neu_, laden_, speichern_, speichernUnter_, import_, tabelleImport_->aktion(), export_});
     datei->addSeparator();
     datei->addAction(programm.beenden());
 
@@ -147,6 +150,7 @@ void KennlinienPanel::baueMenues() {
     QMenu* darstellung = ansicht->addMenu(QStringLiteral("Kurvendarstellung"));
     darstellung->setObjectName(QStringLiteral("KENNLI_DARSTELLUNG"));
     for (QAction* a : darstellungAktion_) darstellung->addAction(a);
+    ansicht->addAction(arbeitspunkt_->aktion());
 
     QMenu* fenster = leiste->addMenu(QStringLiteral("Fenster"));
     static Panel* const kHauptfenster = nullptr;

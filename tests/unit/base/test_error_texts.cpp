@@ -86,4 +86,23 @@ TEST_F(ErrorTexts, EveryDriverClassHasItsOwnText) {
     }
 }
 
+TEST_F(ErrorTexts, TheTableRefusalsSayWhatWentWrongAndKeepTheirClass) {
+    // The class text stays for every other code of the class.
+    EXPECT_STREQ(ORV_Fehlermeldung(-312541),
+                 "Aus Datei gelesene Daten haben nicht das erwartete Format");
+    EXPECT_STREQ(ORV_Fehlermeldung(-312554), "Eine Zeile der Tabelle enthält nicht zwei Zahlen.");
+    for (int code : {-308552, -304553, -312554, -312555, -312556, -312557, -312558, -1011559,
+                     -510560, -312561}) {
+        ORV_Fehlersprache(1);
+        const std::string deutsch = ORV_Fehlermeldung(code);
+        EXPECT_NE(deutsch.find("Tabelle"), std::string::npos) << code;
+        ORV_Fehlersprache(2);
+        EXPECT_NE(std::string(ORV_Fehlermeldung(code)), deutsch) << code;
+    }
+    ORV_Fehlersprache(1);
+    ORV_Fehlerpopup(-312556);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].title, "Fehler #312556");
+}
+
 }  // namespace
