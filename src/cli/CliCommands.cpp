@@ -2,6 +2,8 @@
 
 #include "KennlinienBefehle.h"
 #include "KurvenBefehle.h"
+#include "KurvenErzeugung.h"
+#include "PortBefehle.h"
 
 #include <array>
 #include <map>
@@ -94,9 +96,12 @@ Prepared scan(const Args&, std::string&) {
                          probe.id + "\n";
             }
         };
-        scanLine(c.port, callbacks);
-        // A port that cannot be reopened at some rate is a link failure, not a silent line.
-        return reopenFailure != 0 ? failure(reopenFailure) : success(lines);
+        int lost = 0;
+        scanLine(c.port, callbacks, &lost);
+        // A port that cannot be reopened at some rate, or whose device went, is a link
+        // failure, not a silent line.
+        if (reopenFailure != 0) return failure(reopenFailure);
+        return lost != 0 ? failure(lost) : success(lines);
     };
 }
 
@@ -262,7 +267,8 @@ PreparedCommand prepareCommand(const std::string& command,
 
 bool isFileCommand(const std::string& command) {
     return command == "config-show" || isKennlinienDateiBefehl(command) ||
-           isKurvenDateiBefehl(command);
+           isKurvenDateiBefehl(command) || isKurvenErzeugungBefehl(command) ||
+           isPortBefehl(command);
 }
 
 CommandOutcome runFileCommand(const std::string& command, const std::vector<std::string>& arguments,
@@ -271,6 +277,9 @@ CommandOutcome runFileCommand(const std::string& command, const std::vector<std:
         return runKennlinienDateiBefehl(command, arguments, usage, usageError);
     if (isKurvenDateiBefehl(command))
         return runKurvenDateiBefehl(command, arguments, usage, usageError);
+    if (isKurvenErzeugungBefehl(command))
+        return runKurvenErzeugungBefehl(command, arguments, usage, usageError);
+    if (isPortBefehl(command)) return runPortBefehl(arguments, usage, usageError);
     usageError = command != "config-show" || arguments.size() != 1;
     if (usageError) {
         usage = "config-show needs exactly one FILE";

@@ -21,6 +21,10 @@ struct CommandHelp {
 
 // One entry a command, in the order the text lists them.
 constexpr CommandHelp kCommands[] = {
+    {"ports",
+     "lists the PC's serial devices, one a line: device, description,\n"
+     "maker, serial number and stable path (/dev/serial/by-id/...),\n"
+     "separated by tabs; unknown fields stay empty (opens no port)"},
     {"id", "prints the identification text"},
     {"scan",
      "scans addresses 1..9 at 9600, 19200, 38400, 57600, 115200 as the\n"
@@ -49,6 +53,14 @@ constexpr CommandHelp kCommands[] = {
     {"curves-image FILE.plr", "prints the curves' memory image as upper-case hex digits (no port)"},
     {"curves-write FILE.plr", "writes a curve file's curves into the box"},
     {"curves-read FILE.plr", "reads the box's curves into a new curve file"},
+    {"curves-generate FILE.plr N SHAPE AMPLITUDE OFFSET PERIOD PERIODS [PHASE [DUTY]]",
+     "sets curve N (1..4) of FILE.plr to the function (SHAPE: sine,\n"
+     "triangle, square, sawtooth; values in output N's units, PERIOD in\n"
+     "seconds, PHASE in degrees, DUTY in %); the other curves of an\n"
+     "existing FILE are kept, a missing FILE is created"},
+    {"curves-from-log LOG.txt COLUMN N FILE.plr [TOLERANCE]",
+     "sets curve N of FILE.plr from column COLUMN (Eing1..Ausg4) of the\n"
+     "last acquisition in LOG.txt; TOLERANCE in raw codes (default 2)"},
     {"kennlinie-export FILE.ple FILE.txt", "writes the text export of the file's characteristic"},
     {"kennlinie-import FILE.txt FILE.ple",
      "imports the text into a fresh characteristic and saves it as a\n"
@@ -68,15 +80,19 @@ constexpr CommandHelp kCommands[] = {
 
 constexpr std::string_view kFooter =
     "Numbers are decimal or 0x-prefixed hex. A successful command prints its result on stdout and\n"
-    "nothing else. Exit status 0 on success; 1 on a device or link failure, with exactly one line\n"
-    "on stderr: \"Fehler #<number without sign>: <German text of the code>\"; 2 on a usage error.\n"
+    "nothing else. Exit status 0 on success; 1 on a device or link failure, and the last line on\n"
+    "stderr is \"Fehler #<number without sign>: <German text of the code>\"; where the system\n"
+    "told why (a port without access for the user, held by another program, or not plugged in)\n"
+    "the reason and what to do come on the line before it; 2 on a usage error.\n"
     "Volts are always written with a dot as decimal separator, whatever the locale.\n"
     "Curve files are written with the configuration of the settings file in the current folder\n"
     "(the defaults without one); warnings go to stderr and do not change the exit status.\n"
     "Characteristic files are read as \"Kennlinie laden\" reads them, taking the file's\n"
     "configuration; they are written with the configuration of the settings file in the current\n"
     "folder (the defaults without one). A file cut inside its points is loaded as the single\n"
-    "default point, with a notice on stderr.\n";
+    "default point, with a notice on stderr.\n"
+    "curves-generate and curves-from-log print the curve's number of points, its time base and\n"
+    "the memory need of the whole image; they choose the finest time base whose image fits.\n";
 
 constexpr std::size_t kDescriptionColumn = 26;
 

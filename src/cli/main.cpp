@@ -10,6 +10,7 @@
 #include "KennlinienBefehle.h"
 #include "Line.h"
 #include "PortMap.h"
+#include "base/Fehlergrund.h"
 #include "base/NumberText.h"
 #include "base/ORV_errorV3ibox.h"
 #include "base/Version.h"
@@ -109,7 +110,12 @@ int selectPort(const QString& port, plv7::PortMap& map) {
     return 1;
 }
 
+// The reason the system gave comes on a line of its own, so that the last line stays the
+// code's for scripts that read it.
 int deviceFailure(int code) {
+    if (const std::string grund = plv7::fehlergrund(code); !grund.empty()) {
+        std::cerr << grund << "\n";
+    }
     std::cerr << "Fehler #" << -static_cast<long long>(code) << ": " << ORV_Fehlermeldung(code)
               << "\n";
     return 1;

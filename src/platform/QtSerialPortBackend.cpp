@@ -30,7 +30,11 @@ bool isPseudoTerminal(const QString& device) {
 
 bool QtSerialPortBackend::open(long baud) {
     lost_ = false;
-    if (!port_.open(QIODevice::ReadWrite)) return false;
+    failure_ = {};
+    if (!port_.open(QIODevice::ReadWrite)) {
+        failure_ = portGrundErmitteln(device_.toStdString());
+        return false;
+    }
     bool configured = port_.setBaudRate(static_cast<qint32>(baud)) &&
                       port_.setStopBits(QSerialPort::OneStop) &&
                       port_.setFlowControl(QSerialPort::NoFlowControl);
@@ -60,19 +64,27 @@ bool QtSerialPortBackend::setReadTimeout(double seconds) {
     return true;
 }
 
-bool QtSerialPortBackend::usable() const {
-    return port_.isOpen() && !lost_ && port_.error() != QSerialPort::ResourceError;
+bool QtSerialPortBackend::usable() {
+    if (!port_.isOpen() || lost_) return false;
+    // A pulled USB adapter shows as a resource error on the next read or write.
+    if (port_.error() == QSerialPort::ResourceError) lost_ = true;
+    return !lost_;
+}
+
+bool QtSerialPortBackend::failed() {
+    if (hungUp()) lost_ = true;
+    return false;
 }
 
 bool QtSerialPortBackend::flushInput() {
     if (!usable()) return false;
     port_.readAll();
-    return port_.clear(QSerialPort::Input);
+    return port_.clear(QSerialPort::Input) || failed();
 }
 
 bool QtSerialPortBackend::flushOutput() {
     if (!usable()) return false;
-    return port_.clear(QSerialPort::Output);
+    return port_.clear(QSerialPort::Output) || failed();
 }
 
 long QtSerialPortBackend::write(const std::uint8_t* data, std::size_t length) {
@@ -81,6 +93,7 @@ long QtSerialPortBackend::write(const std::uint8_t* data, std::size_t length) {
         port_.write(reinterpret_cast<const char*>(data), static_cast<qint64>(length));
     // Hand the bytes to the system at once rather than on the next event-loop turn.
     port_.flush();
+    if (accepted < 0) failed();
     return static_cast<long>(accepted);
 }
 

@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QSerialPort>
 #include <QString>
+#include <atomic>
 
 #include "link/SerialPort.h"
 
@@ -22,21 +23,27 @@ public:
     long write(const std::uint8_t* data, std::size_t length) override;
     long outputQueueLength() override;
     int readByte() override;
+    PortGrund openFailure() const override { return failure_; }
+    bool lost() const override { return lost_; }
 
 private:
     // Bytes handed to the operating system that have not left the line yet.
     long systemOutputQueue() const;
-    bool usable() const;
+    bool usable();
     // Waits for received bytes until the deadline; false when none came. Marks the port lost
     // when the line has hung up.
     bool waitForInput(const QDeadlineTimer& deadline);
     // Whether the line has hung up: the device behind the port is gone.
     bool hungUp() const;
+    // A failed operation: marks the port lost when the line has hung up; always false.
+    bool failed();
 
     QString device_;
     QSerialPort port_;
     int timeoutMs_ = 500;
-    bool lost_ = false;  // the device behind the port has gone away
+    // The device behind the port has gone away; read by other threads.
+    std::atomic<bool> lost_ = false;
+    PortGrund failure_;
 };
 
 }  // namespace plv7

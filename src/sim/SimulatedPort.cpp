@@ -27,13 +27,16 @@ double SimulatedPort::now() {
     return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
 }
 
-bool SimulatedPort::usable(double seconds) const {
-    return open_ && line_ != nullptr && !line_->vanished(seconds);
+bool SimulatedPort::usable(double seconds) {
+    if (!open_ || line_ == nullptr) return false;
+    if (line_->vanished(seconds)) lost_ = true;
+    return !lost_;
 }
 
 bool SimulatedPort::open(long baud) {
     if (line_ == nullptr || line_->vanished(now()) || baud <= 0) return false;
     open_ = true;
+    lost_ = false;
     baud_ = baud;
     queuedUntil_.clear();
     return true;

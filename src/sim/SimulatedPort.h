@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <deque>
 #include <memory>
@@ -26,6 +27,8 @@ public:
     long write(const std::uint8_t* data, std::size_t length) override;
     long outputQueueLength() override;
     int readByte() override;
+    // Noticed by the port's own operations, so that another thread may ask.
+    bool lost() const override { return lost_; }
 
     bool isOpen() const { return open_; }
     long baud() const { return baud_; }
@@ -36,11 +39,12 @@ public:
     static double now();
 
 private:
-    bool usable(double seconds) const;
+    bool usable(double seconds);
     void dropSent(double seconds);
 
     std::shared_ptr<Line> line_;
     bool open_ = false;
+    std::atomic<bool> lost_ = false;
     long baud_ = 0;
     double readTimeout_ = kDefaultReadTimeout;
     std::deque<double> queuedUntil_;  // when each byte still in the output queue has left

@@ -15,6 +15,7 @@
 
 #include "Line.h"
 #include "PortMap.h"
+#include "SerialDeviceList.h"
 #include "hilfe/Dialoge.h"
 #include "ini/IniStore.h"
 #include "shell/Fenster.h"
@@ -85,6 +86,13 @@ public:
     }
 };
 
+// The PC's serial devices as a test plugs them in and out.
+class ScriptedSerialDevices : public SerialDeviceList {
+public:
+    std::vector<SerialDevice> list;
+    std::vector<SerialDevice> devices() const override { return list; }
+};
+
 // A command of a window's menus by its object name, the program-wide ones ("BEENDEN", "INFO",
 // "DIREKTHILFE") included.
 inline QAction* menuAktion(const QWidget* window, const QString& name) {
@@ -115,11 +123,13 @@ public:
         setDialoge(std::move(scripted));
         portMap() = PortMap();
         portMap().setDevice(1, PortMap::kSimulated);
+        setSerialDeviceList(devices);
     }
     ~ProgramFixture() {
         program.reset();
         setDialoge(nullptr);
         portMap() = PortMap();
+        setSerialDeviceList(nullptr);
     }
 
     QString iniPath() const { return folder.filePath(QStringLiteral("plv7rs232bSteuerung.ini")); }
@@ -151,6 +161,8 @@ public:
 
     QTemporaryDir folder;
     std::shared_ptr<sim::Line> line;
+    // No adapters until a test plugs some in: the windows never depend on the test machine.
+    std::shared_ptr<ScriptedSerialDevices> devices = std::make_shared<ScriptedSerialDevices>();
     ScriptedDialoge* dialogs = nullptr;
     std::unique_ptr<Programm> program;
 };

@@ -1,4 +1,5 @@
 // Renders every window of the program, as the operator sees it on a simulated box, to PNG.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -6,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <cmath>
@@ -16,6 +18,7 @@
 #include "common/ConnectionPicture.h"
 #include "common/Zahlenfeld.h"
 #include "direkt/DirektPanel.h"
+#include "direkt/Protokoll.h"
 #include "direkt/Streifenschreiber.h"
 #include "kennlinien/KennlinienPanel.h"
 #include "konfig/KonfigUmrechnung.h"
@@ -79,6 +82,97 @@ void kurvenfensterMitKurve() {
     panel->modellZeigen();
 }
 
+// "Kurve erzeugen" over the window after it made a sine of 2 V around 5 V at 0.5 Hz for ten
+// periods: the dialog is pictured where it opens, with the curve it made behind it.
+void kurveErzeugenMitSinus(const QString& folder) {
+    ZeigeChildpanel(gKurvenpanel);
+    auto* panel = qobject_cast<KurvenPanel*>(gKurvenpanel);
+    panel->findChild<QAction*>(QStringLiteral("KURVEN_BEARBEITEN_KURVE_K3"))->trigger();
+    auto* erzeugen = panel->findChild<QAction*>(QStringLiteral("KURVEN_BEARBEITEN_ERZEUGEN"));
+    erzeugen->trigger();
+    auto* dialog = panel->findChild<QDialog*>(QStringLiteral("KERZEUGENPNL"));
+    const auto feld = [dialog](const char* name) {
+        return dialog->findChild<Zahlenfeld*>(QStringLiteral("KERZEUGENPNL_") +
+                                              QLatin1String(name));
+    };
+    dialog->findChild<QComboBox*>(QStringLiteral("KERZEUGENPNL_FORM"))->setCurrentIndex(0);
+    feld("AMPLITUDE")->setValue(2.0);
+    feld("OFFSET")->setValue(5.0);
+    feld("PERIODE")->setValue(2.0);
+    feld("PERIODEN")->setValue(10);
+    dialog->accept();
+    panel->modell().GanzeKurveZeigen();
+    panel->modellZeigen();
+    erzeugen->trigger();
+    QApplication::processEvents();
+    QPixmap bild = gMainpanel->grab();
+    const QPixmap vorne = dialog->grab();
+    QPainter maler(&bild);
+    const QPoint ecke((bild.width() - vorne.width()) / 2, (bild.height() - vorne.height()) / 2);
+    maler.drawPixmap(ecke, vorne);
+    maler.setPen(QColor(0x40, 0x40, 0x40));
+    maler.drawRect(QRect(ecke, vorne.size()).adjusted(-1, -1, 0, 0));
+    maler.end();
+    bild.save(QDir(folder).filePath(QStringLiteral("KERZEUGENPNL_SINUS.png")));
+    dialog->reject();
+}
+
+// "Aufzeichnung übernehmen" for a log of two acquisitions, opened on the last one.
+void aufzeichnungDialog(test::ScriptedDialoge& dialoge, const QString& folder) {
+    namespace d = plv7::direkt;
+    d::Protokollkopf kopf;
+    for (auto& kanal : kopf.eingaenge) kanal = {0.0, 10.0, 3, "V"};
+    for (auto& kanal : kopf.ausgaenge) kanal = {0.0, 10.0, 3, "V"};
+    kopf.eingaenge[1] = {0.0, 250.0, 1, "bar"};
+    std::string text;
+    for (const int n : {40, 400}) {
+        text += d::startzeile(d::Protokollart::Datenerfassung) +
+                d::bereichszeilen("Eingang", kopf.eingaenge) +
+                d::bereichszeilen("Ausgang", kopf.ausgaenge) + d::spaltenkopf(kopf);
+        for (int i = 0; i < n; ++i) {
+            const double v = 5.0 + 3.0 * std::sin(i / 30.0);
+            d::Protokollzeile z{"12-08-2026", "13:20:00", i * 0.05, {v, 25 * v, 0, 0}, {}};
+            text += d::zeitspalten(z) + d::wertspalten(z.eingaenge, kopf.eingaenge, false) +
+                    d::wertspalten(z.ausgaenge, kopf.ausgaenge, true);
+        }
+        text += d::kDatenerfassungBeendet;
+    }
+    const QString pfad = QDir(folder).filePath(QStringLiteral("messung.txt"));
+    QFile datei(pfad);
+    datei.open(QIODevice::WriteOnly);
+    datei.write(text.data(), static_cast<qint64>(text.size()));
+    datei.close();
+    dialoge.fileAnswers.push_back({Dialoge::FileAnswer::Result::Chosen, pfad});
+    gKurvenpanel->findChild<QAction*>(QStringLiteral("KURVEN_DATEI_AUFZEICHNUNG"))->trigger();
+    QFile::remove(pfad);
+    auto* dialog = gKurvenpanel->findChild<QDialog*>(QStringLiteral("KAUFZEICHNUNGPNL"));
+    QApplication::processEvents();
+    save(dialog, folder, dialog->objectName());
+    dialog->reject();
+// The serial-port window with its device choice open on a PC with three adapters; the open
+// list is a window of its own, painted over the window where it stands.
+void geraeteauswahlOffen(test::ProgramFixture& fixture, const QString& folder) {
+    fixture.devices->list = {{"/dev/ttyS0", "", "", "", ""},
+                             {"/dev/ttyUSB0", "FT232R USB UART", "FTDI", "A10K3XYZ",
+                              "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K3XYZ-if00-port0"},
+                             {"/dev/ttyUSB1", "USB Serial", "QinHeng", "", ""},
+                             {"/dev/ttyACM0", "USB-RS232 Kabel", "Prolific", "0042",
+                              "/dev/serial/by-id/usb-Prolific_USB-RS232_Kabel_0042-if00"}};
+    ZeigeChildpanel(gCompanel);
+    auto* geraet = gCompanel->findChild<QComboBox*>(QStringLiteral("COMPNL_GERAET"));
+    geraet->showPopup();
+    QApplication::processEvents();
+    QPixmap bild = gMainpanel->grab();
+    QWidget* liste = geraet->view()->window();
+    {
+        QPainter maler(&bild);
+        maler.drawPixmap(gMainpanel->mapFromGlobal(liste->mapToGlobal(QPoint(0, 0))),
+                         liste->grab());
+    }
+    bild.save(QDir(folder).filePath(QStringLiteral("COMPNL_GERAET.png")));
+    geraet->hidePopup();
+}
+
 // A heater's power over temperature imported from a German spreadsheet's table, with the
 // operating point where input 2 stands.
 void kennlinienfensterMitArbeitspunkt(test::ProgramFixture& fixture, const QString& folder) {
@@ -138,11 +232,15 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         save(gMainpanel, folder, panel->objectName());
     }
+    geraeteauswahlOffen(fixture, folder);
     // The curve window with its time-base markers.
     ZeigeChildpanel(gKurvenpanel);
     gKurvenpanel->findChild<QAction*>(QStringLiteral("KURVEN_BEARBEITEN_ZEITBASISZEIG"))->trigger();
     QApplication::processEvents();
     save(gMainpanel, folder, QStringLiteral("KURVENPNL_ZEITBASIS"));
+    gKurvenpanel->findChild<QAction*>(QStringLiteral("KURVEN_BEARBEITEN_ZEICHNEN"))->trigger();
+    kurveErzeugenMitSinus(folder);
+    aufzeichnungDialog(*fixture.dialogs, folder);
     // The characteristic window zoomed into a few short lines, so that the stored lines, the
     // digitised steps and the completion piece show side by side.
     auto* kennlinien = static_cast<KennlinienPanel*>(gKennlinienpanel);

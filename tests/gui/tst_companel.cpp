@@ -154,8 +154,12 @@ private slots:
         for (ErrorIndicator* indicator : allIndicators()) {
             QVERIFY(indicator->lampOn());
             QCOMPARE(indicator->number(), QStringLiteral("100003"));
+            // The code's text, then why the port did not open.
             QCOMPARE(indicator->text(),
-                     QStringLiteral("Fehler beim öffnen der seriellen Schnittstelle"));
+                     QStringLiteral("Fehler beim öffnen der seriellen Schnittstelle: "
+                                    "/nonexistent/plv7-port ist nicht vorhanden: der Adapter "
+                                    "ist nicht eingesteckt. Adapter einstecken oder ein "
+                                    "anderes Gerät wählen."));
         }
         QCOMPARE(fixture.dialogs->count("message"), 0);
 

@@ -9,30 +9,10 @@
 #include <thread>
 
 #include "CtlRun.h"
+#include "KurvenOrdner.h"
 
 namespace plv7::testing {
 namespace {
-
-// A folder of its own for the files of one test.
-class CurveFiles : public ::testing::Test {
-protected:
-    std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("plv7_curves_" + std::to_string(::getpid()));
-    void SetUp() override { std::filesystem::create_directories(folder); }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string file(const std::string& name, const std::string& content = {}) {
-        const auto path = (folder / name).string();
-        if (!content.empty()) std::ofstream(path, std::ios::binary) << content;
-        return path;
-    }
-    // A curve file made from text through curves-import.
-    std::string curves(const std::string& name, const std::string& text) {
-        const auto plr = file(name);
-        EXPECT_PRINTS(plv7ctl({"curves-import", file(name + ".txt", text), plr}), "");
-        return plr;
-    }
-};
 
 const std::string kDreiKurven =
     "0\t0\t10ms\t1\n0.03\t100\t10ms\t1\n0.04\t1\t10ms\t1\n0.05\t2\t10ms\t1\n"

@@ -1,5 +1,7 @@
 #include "base/ORV_errorV3ibox.h"
 
+#include "base/Fehlergrund.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -141,6 +143,17 @@ void present(const std::string& title, const std::string& text) {
 
 }  // namespace
 
+namespace {
+
+// The class text, and on a paragraph of its own the reason the failure left.
+std::string meldungMitGrund(int code) {
+    std::string text = ORV_Fehlermeldung(code);
+    if (const std::string grund = plv7::fehlergrund(code); !grund.empty()) text += "\n\n" + grund;
+    return text;
+}
+
+}  // namespace
+
 int ORV_Fehlerklasse(int code) {
     return code / 1000;
 }
@@ -154,12 +167,12 @@ const char* ORV_Fehlermeldung(int code) {
 void ORV_Fehlerpopup(int code) {
     if (ORV_Fehlerklasse(code) == kSilentClass) return;
     const std::string title = plv7::errorBoxTitle(code);
-    present(title, ORV_Fehlermeldung(code));
+    present(title, meldungMitGrund(code));
 }
 
 void ORV_Fehlerpopup2(int code, const char* title) {
     if (ORV_Fehlerklasse(code) == kSilentClass) return;
-    present(std::string(title ? title : "") + " #" + absoluteNumber(code), ORV_Fehlermeldung(code));
+    present(std::string(title ? title : "") + " #" + absoluteNumber(code), meldungMitGrund(code));
 }
 
 int* ORV_Fehlersprache(int language) {

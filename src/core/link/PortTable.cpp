@@ -9,6 +9,7 @@ namespace {
 struct Table {
     SerialPortFactory factory;
     std::array<std::unique_ptr<SerialPort>, kLastPort + 1> ports;
+    std::array<std::string, kLastPort + 1> failures;
 };
 
 Table& table() {
@@ -31,7 +32,12 @@ bool openPort(int port, long baud) {
     if (!validPort(port) || !table().factory) return false;
     closePort(port);
     auto backend = table().factory(port);
-    if (!backend || !backend->open(baud)) return false;
+    table().failures[port].clear();
+    if (!backend) return false;
+    if (!backend->open(baud)) {
+        table().failures[port] = portGrundText(backend->openFailure());
+        return false;
+    }
     table().ports[port] = std::move(backend);
     return true;
 }
@@ -41,6 +47,15 @@ bool closePort(int port) {
     const bool closed = table().ports[port]->close();
     table().ports[port].reset();
     return closed;
+}
+
+std::string openFailureReason(int port) {
+    return validPort(port) ? table().failures[port] : std::string();
+}
+
+bool portLost(int port) {
+    const SerialPort* open = openedPort(port);
+    return open && open->lost();
 }
 
 SerialPort* openedPort(int port) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "link/SerialPort.h"
 
 namespace plv7 {
@@ -14,10 +16,14 @@ void setSerialPortFactory(SerialPortFactory factory);
 // Creates and opens the backend for a port, replacing one that was open. False when the
 // factory has no backend for it or the backend's open fails.
 bool openPort(int port, long baud);
+// Why the last openPort of the port failed: the reason and what to do, or empty.
+std::string openFailureReason(int port);
 // Closes and forgets the port; false when the backend's close fails or it was not open.
 bool closePort(int port);
 // The open backend of a port number, or nullptr.
 SerialPort* openedPort(int port);
+// Whether the open port's device has gone away (false when the port is not open).
+bool portLost(int port);
 // Closes every port (end of program, test tear-down).
 void closeAllPorts();
 

@@ -28,6 +28,9 @@ struct ScanCallbacks {
 
 // Sweeps the addresses '1'..'9' at 9600, 19200, 38400, 57600 and 115200 baud in this order
 // and stops after the first sweep in which any device answered. Returns every probe.
-std::vector<ScanProbe> scanLine(int port, const ScanCallbacks& callbacks);
+// A port that is gone ends the scan at once rather than probing on through every rate: one
+// that could not be reopened (the caller's openAt knows why), or one whose device was lost
+// during a probe; `lostCode` then receives that probe's failure.
+std::vector<ScanProbe> scanLine(int port, const ScanCallbacks& callbacks, int* lostCode = nullptr);
 
 }  // namespace plv7

@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "link/PortGrund.h"
+
 namespace plv7 {
 
 // The box's line: 7 data bits, odd parity, one stop bit, no flow control, 512-byte queues.
@@ -31,6 +33,13 @@ public:
     // One received byte (0..255), waiting at most the read time-out; negative on failure or
     // time-out.
     virtual int readByte() = 0;
+
+    // Why the last open failed, where the backend can tell.
+    virtual PortGrund openFailure() const { return {}; }
+    // Whether the device behind the open port has gone (an adapter pulled): every operation
+    // fails from then on, and only closing and opening again can help. Safe to ask from
+    // another thread than the one using the port.
+    virtual bool lost() const { return false; }
 };
 
 // Creates the backend for port number 1..8; nullptr when the port does not exist.

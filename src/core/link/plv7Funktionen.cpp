@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#include "base/Fehlergrund.h"
 #include "base/NumberText.h"
 #include "link/PortTable.h"
 #include "link/Rahmenformat.h"
@@ -177,7 +178,10 @@ bool isOneOf(long value, const auto& allowed) {
 int ORVPLV7_Open(int port, long baud) {
     if (!isOneOf(baud, kPortBaudRates)) return -125001;
     if (port < kFirstPort || port > kLastPort) return -100002;
-    if (!openPort(port, baud)) return -100003;
+    if (!openPort(port, baud)) {
+        setFehlergrund(-100003, openFailureReason(port));
+        return -100003;
+    }
     return 0;
 }
 

@@ -30,6 +30,9 @@ void ComHilfetexteEintragen() {
     add(QStringLiteral("COMPNL_ZURUECK"), "Zurück zum Hauptfenster.");
     add(QStringLiteral("COMPNL_PORT"),
         "Die Serielle Schnittstelle, an die die PLV-7\nangeschlossen ist.");
+    add(QStringLiteral("COMPNL_GERAET"),
+        "Das Gerät, für das der COM-Port steht: die serielle\nSchnittstelle des PCs oder ein "
+        "USB-Adapter.\nEin Adapter mit Seriennummer wird auch nach dem\nUmstecken wiedergefunden.");
     add(QStringLiteral("COMPNL_BAUDRATE"), "Stellt die Baudrate der Seriellen\nSchnittstelle in.");
     add(QStringLiteral("COMPNL_ADRESSE"),
         "Die Geräteadresse des angeschlossenen\nPLV-7 Geräts (ist normalerweise 1).");

@@ -16,6 +16,7 @@
 
 #include "PortMap.h"
 #include "com/ComPort.h"
+#include "com/GeraeteAuswahl.h"
 #include "com/PortBeschriftung.h"
 #include "common/ConnectionPicture.h"
 #include "common/EingabeSperre.h"
@@ -100,10 +101,13 @@ ComPanel::ComPanel(QWidget* parent)
         if (sgComPanel) sgComPanel->ComPicture_Callback();
     });
     connect(&statusTimer_, &QTimer::timeout, this, [this] { StatusAbfragen(); });
+    connect(&geraeteTimer_, &QTimer::timeout, this, [this] { GeraeteBeobachten(); });
+    geraeteTimer_.start(kGeraeteTakt);
 }
 
 ComPanel::~ComPanel() {
     statusTimer_.stop();
+    geraeteTimer_.stop();
     ConnectionPicture::setClickHandler(nullptr);
     if (sgComPanel == this) sgComPanel = nullptr;
 }
@@ -128,12 +132,15 @@ void ComPanel::baueMenues() {
 
 QWidget* ComPanel::baueVerbindung() {
     auto* group = new QGroupBox(QStringLiteral("Verbindung"), this);
+    geraet_ = new GeraeteAuswahl(group);
+    befehlVerbinden(geraet_, &QComboBox::activated, this, [this] { GeraetAuswahl_Callback(); });
+    geraetLabel_ = new QLabel(group);
     port_ = new QComboBox(group);
     port_->setObjectName(QStringLiteral("COMPNL_PORT"));
     port_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    port_->addItem(portBeschriftung(kKeinPort), kKeinPort);
+    port_->addItem(portBeschriftung(kKeinPort, geraet_->geraete()), kKeinPort);
     for (int port = kFirstPort; port <= kLastPort; ++port) {
-        port_->addItem(portBeschriftung(port), port);
+        port_->addItem(portBeschriftung(port, geraet_->geraete()), port);
     }
     befehlVerbinden(port_, &QComboBox::activated, this, [this] { PortSelect_Callback(); });
 
@@ -151,6 +158,8 @@ QWidget* ComPanel::baueVerbindung() {
     auto* form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     form->addRow(QStringLiteral("COM-Port"), port_);
+    form->addRow(geraetLabel_, geraet_);
+    geraetZeigen();
     form->addRow(QStringLiteral("Baudrate"), baud_);
     form->addRow(QStringLiteral("Geräteadresse"), adresse_);
     return group;
@@ -224,9 +233,13 @@ void ComPanel::ReadIniCompanel(const IniStore& store) {
     setBaudAuswahl(settings.baudrate);
     sgLetzterPort = settings.letzterPort;
     setPortAuswahl(settings.port);
+    if (portAuswahl() != kKeinPort) geraetePort_ = portAuswahl();
+    // A remembered adapter that is missing keeps its mapping: it reports why and is found
+    // again once plugged in.
     ComFehlerSetzen(ComPortOeffnen());
     setPortAuswahl(sgComPort);
     PictureRingsAktualisieren();
+    geraetZeigen();
 }
 
 void ComPanel::WriteIniCompanel(IniStore& store) const {
@@ -295,7 +308,9 @@ void ComPanel::oeffnenUndAnzeigen() {
 }
 
 void ComPanel::PortSelect_Callback() {
+    if (portAuswahl() != kKeinPort) geraetePort_ = portAuswahl();
     oeffnenUndAnzeigen();
+    geraetZeigen();
 }
 
 void ComPanel::Baudrate_Callback() {
@@ -313,6 +328,7 @@ void ComPanel::ComPicture_Callback() {
     }
     setPortAuswahl(sgComPort);
     PictureRingsAktualisieren();
+    geraetZeigen();
 }
 
 void ComPanel::IDLesen_Callback() {
@@ -334,13 +350,28 @@ void ComPanel::Scann_Callback() {
         ComFehlerSetzen(kScanOhnePort);
         return;
     }
-    const ComLeitungBelegt belegt;
-    const EingabeSperre gesperrt;
+    int fehler = 0;
+    {
+        const ComLeitungBelegt belegt;
+        const EingabeSperre gesperrt;
+        fehler = scannen();
+    }
+    verlorenenPortSchliessen();
+    // A reopen at some rate may have failed: show what is open now.
+    setPortAuswahl(sgComPort);
+    PictureRingsAktualisieren();
+    ComFehlerSetzen(fehler);
+}
+
+int ComPanel::scannen() {
     idString_->clear();
+    int reopenFehler = 0;
     ScanCallbacks callbacks;
-    callbacks.openAt = [this](long baud) {
+    callbacks.openAt = [this, &reopenFehler](long baud) {
         setBaudAuswahl(baud);
-        ComPortOeffnen();
+        if (const int result = ComPortOeffnen(); result != 0 && reopenFehler == 0) {
+            reopenFehler = result;
+        }
     };
     callbacks.beforeProbe = [this](char address, long baud) {
         statuszeileZeigen(
@@ -360,12 +391,10 @@ void ComPanel::Scann_Callback() {
             lamp->setOn(true);
         }
     };
-    scanLine(sgComPort, callbacks);
+    int verloren = 0;
+    scanLine(sgComPort, callbacks, &verloren);
     text_->clear();
-    // A reopen at some rate may have failed: show what is open now.
-    setPortAuswahl(sgComPort);
-    PictureRingsAktualisieren();
-    ComFehlerSetzen(0);
+    return reopenFehler != 0 ? reopenFehler : verloren;
 }
 
 void ComPanel::statuszeileZeigen(const QString& text) {
@@ -431,18 +460,6 @@ char ComPanel::adressAuswahl() const {
 
 void ComPanel::setAdressAuswahl(char address) {
     selectData(adresse_, int(address));
-}
-
-void ComPanel::portBeschriftungenAktualisieren() {
-    for (int i = 0; i < port_->count(); ++i) {
-        port_->setItemText(i, portBeschriftung(port_->itemData(i).toInt()));
-    }
-}
-
-void ComPanel::showEvent(QShowEvent* event) {
-    Panel::showEvent(event);
-    // Adapters come and go while the program runs.
-    portBeschriftungenAktualisieren();
 }
 
 void CompanelInit() {

@@ -3,14 +3,17 @@
 #include <QTimer>
 #include <array>
 
+#include "link/PortTable.h"
 #include "shell/Panel.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace plv7::gui {
 
+class GeraeteAuswahl;
 class Lamp;
 
 // The serial-port window: it owns the one connection to the box. Choosing a port or a rate
@@ -20,6 +23,7 @@ class ComPanel : public Panel {
 public:
     static constexpr int kKeinPort = -1;
     static constexpr double kLeseTimeout = 0.5;
+    static constexpr int kGeraeteTakt = 1000;  // ms between looks at the device list
 
     explicit ComPanel(QWidget* parent = nullptr);
     ~ComPanel() override;
@@ -67,14 +71,29 @@ public:
     // Relabels the port selector with the devices the ports stand for now.
     void portBeschriftungenAktualisieren();
 
+    // Maps the port the "Gerät" choice stands for to the chosen device and connects it.
+    void GeraetAuswahl_Callback();
+    // The port the "Gerät" choice maps: the selected one, or the last one when none is.
+    int geraetePort() const;
+    // Closes the open port when its device has gone (an adapter pulled), unless an exchange
+    // still runs on it; true when it did.
+    bool verlorenenPortSchliessen();
+    // The device timer's tick: a lost port is closed, and while the window is shown the
+    // device list follows adapters being plugged in and out.
+    void GeraeteBeobachten();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void baueMenues();
     QWidget* baueVerbindung();
+    // The "Gerät" row with its label naming the port it maps.
+    void geraetZeigen();
     QWidget* baueScan();
     QWidget* baueMeldungen();
+    // The scan's sweep: 0, or why it ended early (a port that would not reopen or was lost).
+    int scannen();
     // The port and rate callbacks' common end: open, report, show.
     void oeffnenUndAnzeigen();
     // Lets the window paint the status line during a long exchange.
@@ -83,8 +102,11 @@ private:
     int sgComPort = kKeinPort;
     long sgBaudrate = 0;
     int sgLetzterPort = kKeinPort;
+    int geraetePort_ = kFirstPort;  // the port last chosen, even when it would not open
 
     QComboBox* port_ = nullptr;
+    GeraeteAuswahl* geraet_ = nullptr;
+    QLabel* geraetLabel_ = nullptr;
     QComboBox* baud_ = nullptr;
     QComboBox* adresse_ = nullptr;
     std::array<Lamp*, 9> scanLamps_{};
@@ -93,6 +115,9 @@ private:
     QPushButton* scann_ = nullptr;
     QPushButton* idLesen_ = nullptr;
     QTimer statusTimer_;
+    // Cheap enough to run always: the lost-port check reads a flag, and the device list is
+    // read only while the window is shown.
+    QTimer geraeteTimer_;
 };
 
 // Start-up and shut-down steps of the window (after the settings are read; before the end).

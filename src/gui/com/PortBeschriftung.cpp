@@ -1,17 +1,15 @@
 #include "com/PortBeschriftung.h"
 
-#include <QSerialPortInfo>
-
 #include "PortMap.h"
 
 namespace plv7::gui {
 namespace {
 
-QString description(const QString& device) {
+QString description(const QString& device, const std::vector<SerialDevice>& devices) {
     if (device == PortMap::kSimulated) return QStringLiteral("simuliertes Gerät");
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        if (info.systemLocation() == device || info.portName() == device) {
-            return info.description().trimmed();
+    for (const SerialDevice& known : devices) {
+        if (mapsTo(device.toStdString(), known)) {
+            return QString::fromStdString(known.description);
         }
     }
     return {};
@@ -19,13 +17,13 @@ QString description(const QString& device) {
 
 }  // namespace
 
-QString portBeschriftung(int port) {
+QString portBeschriftung(int port, const std::vector<SerialDevice>& devices) {
     const QString device = portMap().device(port);
     if (device.isEmpty()) return QStringLiteral("kein Port");
     QString label = QStringLiteral("COM%1").arg(port);
     // On Windows the default device is the port's own name: no need to say it twice.
     if (device != label) label += QStringLiteral("  ") + device;
-    if (const QString text = description(device); !text.isEmpty()) {
+    if (const QString text = description(device, devices); !text.isEmpty()) {
         label += QStringLiteral(" — ") + text;
     }
     return label;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <cstdlib>
 
+#include "base/Fehlergrund.h"
 #include "base/ORV_errorV3ibox.h"
 #include "common/Lamp.h"
 
@@ -34,9 +35,16 @@ ErrorIndicator::ErrorIndicator(const QString& panelPrefix, QWidget* parent)
 
 void ErrorIndicator::show(int code) {
     lamp_->setOn(code != 0);
-    // Multi-line texts show on one line in the field.
-    text_->setText(code == 0 ? QString()
-                             : QString::fromUtf8(ORV_Fehlermeldung(code)).replace('\n', ' '));
+    // Multi-line texts show on one line in the field, the system's reason after the code's
+    // text; the tool tip holds it all where the field is too short.
+    QString text;
+    if (code != 0) {
+        text = QString::fromUtf8(ORV_Fehlermeldung(code)).replace('\n', ' ');
+        if (const std::string grund = fehlergrund(code); !grund.empty()) {
+            text += QStringLiteral(": ") + QString::fromStdString(grund);
+        }
+    }
+    text_->setText(text);
     text_->setCursorPosition(0);
     text_->setToolTip(text_->text());
     number_->setText(QString::number(std::llabs(static_cast<long long>(code))));

@@ -21,6 +21,7 @@
 #include "kurven/KurvenAblage.h"
 #include "kurven/KurvenBearbeitung.h"
 #include "kurven/KurvenDialoge.h"
+#include "kurven/KurvenErzeugenAktionen.h"
 #include "kurven/KurvenPanel.h"
 #include "kurven/Zeitbasis.h"
 #include "shell/Fenster.h"
@@ -222,6 +223,7 @@ void KurvenPanel::baueMenues() {
         if (i == 2 || i == 5) datei->addSeparator();
         datei->addAction(dateiAktionen_[i]);
     }
+    datei->addAction(aufzeichnungUebernehmenAktion(*this));
     datei->addSeparator();
     datei->addAction(programm.beenden());
 
@@ -233,6 +235,7 @@ void KurvenPanel::baueMenues() {
         if (i == 5 || i == 7) bearbeiten->addSeparator();
         bearbeiten->addAction(befehle_[i]);
     }
+    bearbeiten->addAction(kurveErzeugenAktion(*this));
     bearbeiten->addSeparator();
     QMenu* kurve = bearbeiten->addMenu(QStringLiteral("Kurve bearbeiten"));
     kurve->setObjectName(QStringLiteral("KURVEN_BEARBEITEN_KURVE"));
@@ -299,6 +302,7 @@ void KurvenPanel::baueWerkzeugleiste() {
         if (i == 5 || i == 7) werkzeugleiste_->addSeparator();
         werkzeugleiste_->addAction(befehle_[i]);
     }
+    werkzeugleiste_->addAction(kurveErzeugenAktion(*this));
     werkzeugleiste_->addSeparator();
     for (QAction* a : kurvenWahl_) werkzeugleiste_->addAction(a);
     werkzeugleiste_->addSeparator();

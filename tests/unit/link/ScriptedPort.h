@@ -27,6 +27,8 @@ public:
     std::string written;              // every byte written, frames one after the other
     std::deque<std::string> replies;  // one per write, in order
     std::string input;                // bytes waiting to be read
+    PortGrund openReason;             // what a failed open reports
+    bool gone = false;                // the device has gone away
     long openedBaud = 0;
     double timeout = -1;
     int reads = 0;
@@ -58,11 +60,13 @@ public:
     long outputQueueLength() override { return fail.queueLength; }
     int readByte() override {
         ++reads;
-        if (input.empty()) return -1;
+        if (input.empty() || gone) return -1;
         const auto byte = static_cast<std::uint8_t>(input.front());
         input.erase(0, 1);
         return byte;
     }
+    PortGrund openFailure() const override { return openReason; }
+    bool lost() const override { return gone; }
 };
 
 // Installs one scripted port behind port number 1 (and every other number) for a test.
@@ -90,6 +94,8 @@ private:
         long write(const std::uint8_t* d, std::size_t n) override { return target_->write(d, n); }
         long outputQueueLength() override { return target_->outputQueueLength(); }
         int readByte() override { return target_->readByte(); }
+        PortGrund openFailure() const override { return target_->openFailure(); }
+        bool lost() const override { return target_->lost(); }
 
     private:
         std::shared_ptr<ScriptedPort> target_;
