@@ -149,6 +149,8 @@ void aufzeichnungDialog(test::ScriptedDialoge& dialoge, const QString& folder) {
     QApplication::processEvents();
     save(dialog, folder, dialog->objectName());
     dialog->reject();
+}
+
 // The serial-port window with its device choice open on a PC with three adapters; the open
 // list is a window of its own, painted over the window where it stands.
 void geraeteauswahlOffen(test::ProgramFixture& fixture, const QString& folder) {
