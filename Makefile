@@ -1,12 +1,13 @@
 # The two commands a new machine needs: `make demo` and `make test`.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
 RELEASE_BUILD ?= build-release
 FUZZ_SECONDS ?= 15
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build demo test unit-unprivileged unit-asan fuzz package package-check bench \
+.PHONY: all deps build demo test unit-unprivileged unit-asan unit-tsan fuzz package package-check bench \
 	screenshots clean format
 
 all: build
@@ -26,6 +27,7 @@ test: build
 	$(MAKE) --no-print-directory unit-unprivileged
 	$(MAKE) --no-print-directory fuzz
 	$(MAKE) --no-print-directory unit-asan
+	$(MAKE) --no-print-directory unit-tsan
 	$(MAKE) --no-print-directory package-check
 
 # The unit tests once more as an unprivileged user when run as root, so that the permission
@@ -38,6 +40,14 @@ unit-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLV7_WITH_QT=OFF -DPLV7_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The unit tests once more, under ThreadSanitizer: the direct window's acquisition thread and
+# its hand-over run there with the rest of the Qt-free core.
+unit-tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLV7_WITH_QT=OFF -DPLV7_TSAN=ON
+	cmake --build $(TSAN_BUILD) -j $(JOBS)
+	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+		ctest --test-dir $(TSAN_BUILD) --output-on-failure -j $(JOBS)
 
 # Every fuzz target for a short, bounded time.
 fuzz: deps
@@ -68,4 +78,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)

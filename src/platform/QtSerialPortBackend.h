@@ -10,7 +10,9 @@
 namespace plv7 {
 
 // A real serial port (or a pseudo-terminal) through Qt Serial Port, with the box's line
-// settings. Blocking calls only: the program waits for the box on the user-interface thread.
+// settings. Blocking calls only, from one thread at a time: the window's, or the direct window's
+// acquisition thread. Qt opens, configures and closes the port; on Unix the bytes go through its
+// descriptor directly, since Qt's own reads belong to one thread's event loop.
 class QtSerialPortBackend : public SerialPort {
 public:
     explicit QtSerialPortBackend(QString deviceName);
@@ -27,16 +29,12 @@ public:
     bool lost() const override { return lost_; }
 
 private:
-    // Bytes handed to the operating system that have not left the line yet.
-    long systemOutputQueue() const;
     bool usable();
-    // Waits for received bytes until the deadline; false when none came. Marks the port lost
-    // when the line has hung up.
-    bool waitForInput(const QDeadlineTimer& deadline);
-    // Whether the line has hung up: the device behind the port is gone.
-    bool hungUp() const;
-    // A failed operation: marks the port lost when the line has hung up; always false.
-    bool failed();
+    void takeIntoThisThread();
+    void releaseFromThread();
+#ifdef Q_OS_UNIX
+    int descriptor() const;
+#endif
 
     QString device_;
     QSerialPort port_;

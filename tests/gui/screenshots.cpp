@@ -52,7 +52,7 @@ void direktfensterMitBild(plv7::sim::Box& box) {
     panel->abfragenUmschalten(true);
     QElapsedTimer uhr;
     uhr.start();
-    const int bild = panel->erfassung().grafik().bildlaenge();
+    const int bild = panel->grafik().bildlaenge();
     const qint64 hoechstens = static_cast<qint64>(bild * kIntervall * 1000.0 * 3.0) + 1000;
     while (panel->erfassungLaeuft() && panel->streifenschreiber()->punkteInSpur(0) < bild &&
            uhr.elapsed() < hoechstens) {

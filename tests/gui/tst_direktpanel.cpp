@@ -199,12 +199,13 @@ private slots:
         QVERIFY(lamp(fixture, "DIREKTPNL_DATEISPEICHERNLED")->isOn());
         QTRY_VERIFY_WITH_TIMEOUT(panel()->taktkosten().takte >= 3, 3000);
 
-        // Every processed sample is in the file while it is still open.
+        // Every sample the window has shown is in the file while it is still open; the
+        // acquisition's thread may have logged the next one already.
         const long processed = panel()->taktkosten().takte;
         const QStringList whileOpen = lines(log);
         QCOMPARE(whileOpen.at(2), QStringLiteral("Datenerfassung gestartet"));
         QCOMPARE(whileOpen.at(11).left(14), QStringLiteral("Datum\tUhrzeit\t"));
-        QCOMPARE(whileOpen.size() - 13, processed);
+        QVERIFY(whileOpen.size() - 13 >= processed);
         QVERIFY(whileOpen.last().isEmpty());  // the last line is complete
         QVERIFY(whileOpen.at(12).contains(QStringLiteral("\t6.000\t")));
 
@@ -375,7 +376,7 @@ private slots:
         QCOMPARE(y.upper, 80.0);
         QCOMPARE(control<QLineEdit>(fixture, "DIREKTPNL_EINHEIT1PRODIV")->text(),
                  QStringLiteral("1.000"));
-        QCOMPARE(panel()->erfassung().grafik().bildlaenge(), 600);
+        QCOMPARE(panel()->grafik().bildlaenge(), 600);
         // The trigger line stands three divisions into the frame.
         QVERIFY(panel()->streifenschreiber()->strich()->visible());
         QCOMPARE(panel()->streifenschreiber()->strich()->point1->key(), 150.0);
@@ -405,7 +406,7 @@ private slots:
         QVERIFY(!control<QPushButton>(fixture, "DIREKTPNL_DATEISPEICHERN")->isEnabled());
         setSamplingInterval(fixture, 0.01);
         control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(panel()->erfassung().grafik().eingefroren(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(panel()->grafik().eingefroren(), 3000);
         QCOMPARE(panel()->streifenschreiber()->punkteInSpur(0), 12);
         const QString bild = fixture.folder.filePath(QStringLiteral("bild.txt"));
         fixture.dialogs->fileAnswers.push_back({Answer::Result::Chosen, bild});
@@ -549,7 +550,7 @@ private slots:
         control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
         QTRY_COMPARE_WITH_TIMEOUT(meter(fixture, "DIREKTPNL_EINGANG1")->wertText(),
                                   QStringLiteral("5.000"), 2000);
-        QCOMPARE(panel()->erfassung().pipeline().abfragebits(), 0b1101u);
+        QCOMPARE(panel()->abfragebits(), 0b1101u);
         QCOMPARE(meter(fixture, "DIREKTPNL_EINGANG2")->wertText(), QStringLiteral("0.000"));
         control<QPushButton>(fixture, "DIREKTPNL_ABFRAGEN")->click();
     }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <array>
+#include <atomic>
 #include <string>
 #include <thread>
 
@@ -121,6 +122,36 @@ TEST_F(DriverOnTerminal, LeftoversOfAnEarlierExchangeAreNotTakenAsTheAnswer) {
     std::string id;
     EXPECT_EQ(ORVPLV7_IDLesen(1, '1', id), 0);
     EXPECT_EQ(id, "ORV-PLV7RS232B-V1.00");
+}
+
+// The direct window exchanges from its acquisition thread while the window's thread runs its
+// event loop: no byte may be read by the loop, and Qt must have nothing to complain of.
+TEST_F(DriverOnTerminal, ExchangesFromAnotherThreadBesideARunningEventLoop) {
+    SimProcess sim({"--box", "1,baud=115200"});
+    ASSERT_SIM_READY(sim);
+    open(sim, 115200, 0.5);
+    static std::atomic<int> complaints = 0;
+    complaints = 0;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString&) { ++complaints; });
+    std::atomic<bool> done = false;
+    int failures = 0;
+    std::thread acquisition([&] {
+        for (int i = 0; i < 200; ++i) {
+            std::string id;
+            if (ORVPLV7_IDLesen(1, '1', id) != 0 || id != "ORV-PLV7RS232B-V1.00") ++failures;
+        }
+        done = true;
+    });
+    while (!done) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    acquisition.join();
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(complaints, 0);
+    // Back on this thread, the port still answers and closes.
+    std::string id;
+    EXPECT_EQ(ORVPLV7_IDLesen(1, '1', id), 0);
+    EXPECT_EQ(ORVPLV7_Close(1), 0);
 }
 
 TEST_F(DriverOnTerminal, VanishedTerminalFailsQuicklyEveryTime) {

@@ -1,5 +1,7 @@
 #include "direkt/Abtastzeitpunkt.h"
 
+#include <ctime>
+
 namespace plv7::direkt {
 
 Abtastzeitpunkt leseAbtastzeitpunkt(const std::function<std::string()>& datum,
@@ -15,6 +17,28 @@ Abtastzeitpunkt leseAbtastzeitpunkt(const std::function<std::string()>& datum,
         if (zeitpunkt.datum == vorher) break;
     }
     return zeitpunkt;
+}
+
+namespace {
+
+std::string ortszeit(const char* format) {
+    const std::time_t jetzt = std::time(nullptr);
+    std::tm teile{};
+#ifdef _WIN32
+    localtime_s(&teile, &jetzt);
+#else
+    localtime_r(&jetzt, &teile);
+#endif
+    char text[32] = {};
+    const std::size_t laenge = std::strftime(text, sizeof text, format, &teile);
+    return std::string(text, laenge);
+}
+
+}  // namespace
+
+Abtastzeitpunkt systemzeitpunkt() {
+    return leseAbtastzeitpunkt([] { return ortszeit("%m-%d-%Y"); },
+                               [] { return ortszeit("%H:%M:%S"); });
 }
 
 std::string datumTagMonatJahr(std::string_view monatTagJahr) {

@@ -18,6 +18,10 @@ struct Abtastzeitpunkt {
 Abtastzeitpunkt leseAbtastzeitpunkt(const std::function<std::string()>& datum,
                                     const std::function<std::string()>& uhrzeit);
 
+// Date and time of the system's clock in local time, read together as above; safe to call
+// from any thread.
+Abtastzeitpunkt systemzeitpunkt();
+
 // "03-17-2024" as "17.03.2024". A date not made of three parts comes back unchanged.
 std::string datumTagMonatJahr(std::string_view monatTagJahr);
 

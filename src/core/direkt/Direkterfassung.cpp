@@ -5,7 +5,6 @@ namespace plv7::direkt {
 Direkterfassung::Direkterfassung(Eingangsabfrage& abfrage) : pipeline_(abfrage, *this) {}
 
 void Direkterfassung::starten() {
-    grafik_.neustart();
     pipeline_.starten();
 }
 
@@ -20,27 +19,23 @@ void Direkterfassung::stoppen() {
     pipeline_.stoppen();
 }
 
-Direkterfassung::Takt Direkterfassung::takt(const Takteingabe& eingabe, const Kontext& kontext) {
+Taktergebnis Direkterfassung::takt(const Takteingabe& eingabe, const Kontext& kontext) {
     kontext_ = &kontext;
-    zeichnung_ = {};
-    Takt t;
-    t.ergebnis = pipeline_.takt(eingabe);
-    t.zeichnung = zeichnung_;
+    const Taktergebnis ergebnis = pipeline_.takt(eingabe);
     kontext_ = nullptr;
-    if (t.ergebnis.gestoppt) protokoll_.schliessen();
-    return t;
+    if (ergebnis.gestoppt) protokoll_.schliessen();
+    return ergebnis;
 }
 
-bool Direkterfassung::anzeigen(const Messwert& wert) {
-    if (!kontext_->grafikAktiv) return false;
-    Grafikwert g;
-    g.eingangProzent = wert.prozent;
-    g.ausgangProzent = kontext_->ausgangProzent;
-    g.datum = kontext_->zeitpunkt.datum;
-    g.uhrzeit = kontext_->zeitpunkt.uhrzeit;
-    g.laufzeit = wert.laufzeit;
-    zeichnung_ = grafik_.neuerWert(g);
-    return zeichnung_.ganzesBild;
+Taktergebnis Direkterfassung::antwortVorziehen() {
+    const Taktergebnis ergebnis = pipeline_.antwortVorziehen();
+    if (ergebnis.gestoppt) protokoll_.schliessen();
+    return ergebnis;
+}
+
+bool Direkterfassung::anzeigen(const Messwert&) {
+    // The window draws from its own thread; a whole frame no longer holds up the ticks.
+    return false;
 }
 
 int Direkterfassung::protokollieren(const Messwert& wert) {

@@ -3,13 +3,6 @@
 #include <algorithm>
 
 namespace plv7::direkt {
-namespace {
-
-constexpr long long kLaengstesWecken = 24LL * 3600 * 1000;
-constexpr auto kNeuWeckenAb = Taktraster::kVorlauf + std::chrono::milliseconds(5);
-
-}  // namespace
-
 void Taktraster::setIntervall(double sekunden) {
     intervall_ = sekunden;
     periode_ = std::chrono::duration_cast<Dauer>(std::chrono::duration<double>(sekunden));
@@ -23,19 +16,6 @@ double Taktraster::restBisFaellig(Zeitpunkt jetzt) const {
     return std::chrono::duration<double>(faellig_ - jetzt).count();
 }
 
-int Taktraster::weckenInMillisekunden(Zeitpunkt jetzt) const {
-    const auto rest = std::chrono::floor<std::chrono::milliseconds>(faellig_ - kVorlauf - jetzt);
-    return static_cast<int>(std::clamp<long long>(rest.count(), 0, kLaengstesWecken));
-}
-
-bool Taktraster::zuFruehGeweckt(Zeitpunkt jetzt) const {
-    return faellig_ - jetzt > kNeuWeckenAb;
-}
-
-Taktraster::Dauer Taktraster::schlafdauer(Zeitpunkt jetzt) const {
-    return std::max(Dauer::zero(), faellig_ - kAktiveStrecke - jetzt);
-}
-
 Taktraster::Zeitpunkt Taktraster::aktivesWartenBis(Zeitpunkt beginn) const {
     return std::min(faellig_, beginn + kAktivHoechstens);
 }
@@ -47,6 +27,16 @@ double Taktraster::getaktet(Zeitpunkt start) {
     }
     faellig_ += periode_;
     return spaet;
+}
+
+Weckvorlauf::Dauer Weckvorlauf::dauer() const {
+    return std::clamp(spitze_ + spitze_ / 2, kMindestens, kHoechstens);
+}
+
+void Weckvorlauf::geweckt(Zeitpunkt geplant, Zeitpunkt aufgewacht) {
+    const Dauer latenz = std::max(Dauer::zero(), aufgewacht - geplant);
+    if (latenz > kHoechstens) return;
+    spitze_ = std::max(latenz, spitze_ - spitze_ / 64);
 }
 
 }  // namespace plv7::direkt

@@ -4,23 +4,17 @@
 
 namespace plv7::direkt {
 
-// The deadlines of the sampling timer, without the timer. Each deadline is the previous one
-// plus the interval and lies on a whole millisecond, as far from the rounding edge of the
-// timing statistics as it can be. A coarse timer is armed to wake a lead before the deadline;
-// the rest is slept and the last fraction waited out actively. Every time comes from the
-// caller, so the grid is tested on a made-up clock.
+// The deadlines of the sampling ticks, without the thread that keeps them. Each deadline is
+// the previous one plus the interval and lies on a whole millisecond, as far from the rounding
+// edge of the timing statistics as it can be. The thread sleeps until the wake-up latency
+// before the deadline and waits the rest out actively. Every time comes from the caller, so
+// the grid is tested on a made-up clock.
 class Taktraster {
 public:
     using Clock = std::chrono::steady_clock;
     using Zeitpunkt = Clock::time_point;
     using Dauer = Clock::duration;
 
-    // The coarse timer is asked to fire this much before the deadline; its ticks wander by up
-    // to about a millisecond.
-    static constexpr Dauer kVorlauf = std::chrono::microseconds(2500);
-    // The last stretch before the deadline is waited out actively: sleeping overshoots by
-    // some tens of microseconds.
-    static constexpr Dauer kAktiveStrecke = std::chrono::microseconds(150);
     // The active wait never lasts longer than this, whatever the clock does.
     static constexpr Dauer kAktivHoechstens = std::chrono::milliseconds(2);
     // A tick later than this after its deadline moves the grid to itself.
@@ -34,13 +28,6 @@ public:
     Zeitpunkt faellig() const { return faellig_; }
     double restBisFaellig(Zeitpunkt jetzt) const;
 
-    // Milliseconds to arm the coarse timer with, so that it fires the lead before the deadline.
-    int weckenInMillisekunden(Zeitpunkt jetzt) const;
-    // A wake-up this early re-arms the timer: for long intervals it may be off by more than
-    // the lead.
-    bool zuFruehGeweckt(Zeitpunkt jetzt) const;
-    // How long to sleep before the active wait; zero inside the last stretch.
-    Dauer schlafdauer(Zeitpunkt jetzt) const;
     // Where the active wait that begins now ends.
     Zeitpunkt aktivesWartenBis(Zeitpunkt beginn) const;
 
@@ -53,6 +40,28 @@ private:
     Zeitpunkt faellig_{};
     Dauer periode_{};
     double intervall_ = 0.5;
+};
+
+// How long before a deadline the thread wakes from its sleep: the wake-up latency the kernel
+// has shown lately, so that only that stretch is waited out actively. A late wake-up raises
+// it at once; it comes down slowly, by 1/64 a tick. A wake-up later than the ceiling was
+// another process's turn on the processor, which waiting actively would not win back.
+class Weckvorlauf {
+public:
+    using Dauer = Taktraster::Dauer;
+    using Zeitpunkt = Taktraster::Zeitpunkt;
+
+    static constexpr Dauer kMindestens = std::chrono::microseconds(20);
+    static constexpr Dauer kHoechstens = std::chrono::microseconds(500);
+    static constexpr Dauer kAnfang = std::chrono::microseconds(100);
+
+    // The margin before the deadline: half as much again as the latency seen lately.
+    Dauer dauer() const;
+    // A sleep meant to end at `geplant` ended at `aufgewacht`.
+    void geweckt(Zeitpunkt geplant, Zeitpunkt aufgewacht);
+
+private:
+    Dauer spitze_ = kAnfang;
 };
 
 }  // namespace plv7::direkt

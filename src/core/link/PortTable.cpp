@@ -28,7 +28,13 @@ void setSerialPortFactory(SerialPortFactory factory) {
     table().factory = std::move(factory);
 }
 
+std::recursive_mutex& portSperre() {
+    static std::recursive_mutex sperre;
+    return sperre;
+}
+
 bool openPort(int port, long baud) {
+    const std::lock_guard sperre(portSperre());
     if (!validPort(port) || !table().factory) return false;
     closePort(port);
     auto backend = table().factory(port);
@@ -43,6 +49,7 @@ bool openPort(int port, long baud) {
 }
 
 bool closePort(int port) {
+    const std::lock_guard sperre(portSperre());
     if (!validPort(port) || !table().ports[port]) return false;
     const bool closed = table().ports[port]->close();
     table().ports[port].reset();

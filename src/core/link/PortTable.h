@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <mutex>
 
 #include "link/SerialPort.h"
 
@@ -26,5 +27,10 @@ SerialPort* openedPort(int port);
 bool portLost(int port);
 // Closes every port (end of program, test tear-down).
 void closeAllPorts();
+
+// Held by an exchange from another thread than the windows' (the direct window's
+// acquisition) for the length of the exchange; opening and closing a port take it too, so
+// that no port goes away under a running exchange.
+std::recursive_mutex& portSperre();
 
 }  // namespace plv7

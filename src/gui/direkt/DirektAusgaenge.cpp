@@ -17,6 +17,7 @@
 #include "hilfe/Direkthilfe.h"
 #include "konfig/KonfigFelder.h"
 #include "link/OhnePort.h"
+#include "link/PortTable.h"
 #include "link/plv7Funktionen.h"
 
 namespace plv7::gui {
@@ -185,8 +186,10 @@ int DirektAusgaenge::schreiben(int port, int k, double wert) {
     const direkt::Ausgangswert a =
         direkt::ausgangswert(ausgangEinheitInSpannung, k, wert, gKonfig.voutmax);
     prozent_[k] = a.prozent;
-    leitung_.antwortVorziehen();
-    const int code = ORVPLV7_AusgangSchreiben(port, adresse, kAusgangKanal[k], a.volts);
+    const int code = leitung_.ausgeben(k, a.prozent, [port, adresse, kanal = kAusgangKanal[k], a] {
+        const std::lock_guard sperre(portSperre());
+        return ORVPLV7_AusgangSchreiben(port, adresse, kanal, a.volts);
+    });
     if (code != 0) ComFehlerSetzen(code);
     return code;
 }

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <array>
+#include <functional>
 
 class QDial;
 class QLabel;
@@ -23,8 +24,10 @@ public:
     // The acquisition that shares the line with the outputs.
     class Leitung {
     public:
-        // Collects the answer the next tick expects before an output takes the line.
-        virtual void antwortVorziehen() = 0;
+        // Makes the write of output k (at `prozent` of full scale): while the acquisition
+        // runs, its thread makes it between two ticks and the code comes later to the error
+        // fields; otherwise at once. 0 or the code.
+        virtual int ausgeben(int k, double prozent, std::function<int()> schreiben) = 0;
 
     protected:
         ~Leitung() = default;

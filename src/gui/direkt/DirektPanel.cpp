@@ -86,13 +86,16 @@ void hilfetexteEintragen() {
          "Die Gesammtzahl der Fehlerhaften Abtastungen,\ndie in die Fehlerstatistik eingehen.");
 }
 
+// The window takes the acquisition's batches this often: more would not show more, since
+// the eye cannot follow it, but would take processor time from the acquisition.
+constexpr int kAbholAbstandMs = 15;
+
 }  // namespace
 
 DirektPanel::DirektPanel(QWidget* parent)
     : Panel(QStringLiteral("DIREKTPNL"), QStringLiteral("Ein-/Ausgabe"), parent),
-      abfrage_(boxabfrage()),
-      erfassung_(*abfrage_),
-      takt_([this] { abtasttakt(); }) {
+      erfassung_(abfrage_),
+      thread_(erfassung_) {
     // Numbers in every field use a dot, whatever the operator's locale.
     setLocale(QLocale::c());
     kontext_.eingangCodeInEinheit = eingangCodeInEinheit;
@@ -105,7 +108,7 @@ DirektPanel::DirektPanel(QWidget* parent)
     eingaengeGruppe_ = baueEingaenge();
     oben->addWidget(eingaengeGruppe_, 1);
     oben->addWidget(baueSteuerung());
-    grafik_ = new DirektGrafik(erfassung_.grafik(), this);
+    grafik_ = new DirektGrafik(chart_, this);
     ausgaenge_ = new DirektAusgaenge(*this, this);
     content()->addLayout(oben, 0);
     content()->addWidget(grafik_, 1);
@@ -116,10 +119,12 @@ DirektPanel::DirektPanel(QWidget* parent)
     new Begleitdialoge(this, {fehlerpnl_});
     verbindeSignale();
     hilfetexteEintragen();
+    abholen_.setInterval(kAbholAbstandMs);
+    connect(&abholen_, &QTimer::timeout, this, [this] { meldungenAbholen(); });
 }
 
 DirektPanel::~DirektPanel() {
-    takt_.stoppen();
+    thread_.stoppen();
     erfassung_.stoppen();
 }
 
@@ -274,10 +279,15 @@ void DirektPanel::verbindeSignale() {
         });
     befehlVerbinden(abtastzeit_, &Zahlenfeld::valueChanged, this,
                     [this] { abtastzeitUebernehmen(); });
-    befehlVerbinden(minMaxReset_, &QPushButton::clicked, this,
-                    [this] { erfassung_.pipeline().minMaxZuruecksetzen(); });
+    befehlVerbinden(minMaxReset_, &QPushButton::clicked, this, [this] {
+        if (laeuft_) {
+            thread_.minMaxZuruecksetzen();
+        } else {
+            erfassung_.pipeline().minMaxZuruecksetzen();
+        }
+    });
     befehlVerbinden(fehlerstatistikKnopf_, &QPushButton::clicked, this, [this] {
-        fehlerpnl_->zeige(erfassung_.pipeline().zeitstatistik().anzeigeText());
+        fehlerpnl_->zeige(statistik_.anzeigeText());
         fehlerpnl_->show();
         fehlerpnl_->raise();
     });
@@ -290,13 +300,13 @@ int DirektPanel::DirektpanelInit() {
     grafik_->setAbtastzeit(abtastzeit_->value());
     grafik_->init();
     for (int k = 0; k < 4; ++k) grafik_->setSpurSichtbar(k, plot_[k]->isChecked());
-    takt_.setIntervall(direkt::timerIntervall(abtastzeit_->value()));
+    intervall_ = direkt::timerIntervall(abtastzeit_->value());
     skaliereElemente();
     return 0;
 }
 
 void DirektPanel::skaliereElemente() {
-    const direkt::Messwert& m = erfassung_.pipeline().messwert();
+    const direkt::Messwert& m = messwert_;
     for (int k = 0; k < 4; ++k) {
         const direkt::Kanalanzeige ein =
             direkt::skaliereKanal(eingangCodeInEinheit, k, m.prozent[k]);
@@ -321,6 +331,7 @@ Streifenschreiber* DirektPanel::streifenschreiber() const {
 
 void DirektPanel::spurUmschalten(int k) {
     grafik_->setSpurSichtbar(k, plot_[k]->isChecked());
+    einstellungWeitergeben();
 }
 
 void DirektPanel::readIni(const IniStore& store) {

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QTimer>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "direkt/Anzeigeplanung.h"
+#include "direkt/Boxabfrage.h"
 #include "direkt/DirektAusgaenge.h"
 #include "direkt/Direkterfassung.h"
-#include "direkt/PraeziserTakt.h"
+#include "direkt/Erfassungsthread.h"
+#include "direkt/Grafik.h"
 #include "shell/Panel.h"
 
 class QCheckBox;
@@ -27,9 +31,9 @@ class Zeigerinstrument;
 
 // The direct input/output window ("Ein-/Ausgabe"): the four inputs sampled at a chosen
 // interval with meters, minimum and maximum, the timing statistics and a text log, composed
-// with the strip chart (DirektGrafik) and the four outputs (DirektAusgaenge). Everything the
-// tick decides is the core's acquisition; this window drives it with its timer and shows
-// what it says.
+// with the strip chart (DirektGrafik) and the four outputs (DirektAusgaenge). The acquisition
+// runs in the core's thread; this window starts and stops it, hands it settings and output
+// writes, and draws what it hands over.
 class DirektPanel : public Panel, private DirektAusgaenge::Leitung {
     Q_OBJECT
 
@@ -54,12 +58,20 @@ public:
     bool erfassungLaeuft() const;
 
     // The interval the sampling timer runs at.
-    double timerIntervall() const { return takt_.intervall(); }
-    direkt::Direkterfassung& erfassung() { return erfassung_; }
+    double timerIntervall() const { return intervall_; }
+    direkt::Grafik& grafik() { return chart_; }
     Streifenschreiber* streifenschreiber() const;
-    PraeziserTakt& takt() { return takt_; }
+    // The timing statistics as of the last tick handed over.
+    const direkt::Zeitstatistik& zeitstatistik() const { return statistik_; }
+    // The inputs the last tick requested (bit 0 = input 1).
+    unsigned abfragebits() const { return abfragebits_; }
+    // What waiting for the deadlines cost in the last acquisition; valid once it stopped.
+    const direkt::Wartekosten& wartekosten() const { return thread_.wartekosten(); }
+    // Whether the acquisition's thread runs with real-time priority.
+    bool echtzeit() const { return thread_.echtzeit(); }
 
-    // What the ticks cost: the work of a tick from its start to its end, without waiting.
+    // What the ticks cost: the work of a tick from its start to its end, without waiting, and
+    // the drawing of the chart.
     struct Taktkosten {
         long takte = 0;
         double summeSekunden = 0.0;
@@ -71,9 +83,6 @@ public:
     void taktkostenZuruecksetzen() { kosten_ = {}; }
 
 private:
-    // The sampling tick's access to the box (DirektPanelAbfrage.cpp).
-    static std::unique_ptr<direkt::Eingangsabfrage> boxabfrage();
-
     // Building the window (DirektPanel.cpp).
     QWidget* baueEingaenge();
     QWidget* baueSteuerung();
@@ -86,9 +95,12 @@ private:
     void stoppeTimerUndAnzeige();
     // Stops the acquisition after a failed step and shows its codes.
     void erfassungsfehler(const direkt::Taktergebnis& ergebnis);
-    // Collects the answer the next tick expects before another exchange takes the line.
-    void antwortVorziehen() override;
-    void abtasttakt();
+    int ausgeben(int k, double prozent, std::function<int()> schreiben) override;
+    direkt::Erfassungseinstellung erfassungseinstellung() const;
+    void einstellungWeitergeben();
+    // Takes what the acquisition handed over and shows it.
+    void meldungenAbholen();
+    void meldungZeigen(const direkt::Abtastmeldung& meldung);
     void zeigeMesswerte();
     void zeigeStatus(double jetzt);
     void abtastzeitUebernehmen();
@@ -114,10 +126,21 @@ private:
     QToolButton* hilfe_ = nullptr;
     Fehlerstatistik* fehlerpnl_ = nullptr;
 
-    std::unique_ptr<direkt::Eingangsabfrage> abfrage_;
+    Boxabfrage abfrage_;
     direkt::Direkterfassung erfassung_;
     direkt::Direkterfassung::Kontext kontext_;
-    PraeziserTakt takt_;
+    direkt::Erfassungsthread thread_;
+    direkt::Grafik chart_;
+    // Picks up the acquisition's batches while it runs.
+    QTimer abholen_;
+    std::vector<direkt::Abtastmeldung> vorrat_;
+    bool laeuft_ = false;
+    double intervall_ = 0.5;
+    // As of the last tick handed over.
+    direkt::Messwert messwert_;
+    direkt::Zeitstatistik statistik_;
+    unsigned abfragebits_ = 0;
+    bool protokollOffen_ = false;
     DirektGrafik* grafik_ = nullptr;
     DirektAusgaenge* ausgaenge_ = nullptr;
     direkt::Anzeigeplanung planung_;

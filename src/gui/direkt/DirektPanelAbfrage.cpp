@@ -1,17 +1,15 @@
-// The acquisition the direct window drives: starting and stopping it, the log, the sampling
-// tick and what the window shows of it.
-#include <QDate>
+// The acquisition the direct window drives: starting and stopping its thread, the log, and
+// what the window shows of the ticks it hands over.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTime>
 #include <algorithm>
 #include <string>
 
 #include "base/ORV_errorV3ibox.h"
 #include "com/ComPort.h"
-#include "common/Lamp.h"
 #include "common/ErrorIndicator.h"
+#include "common/Lamp.h"
 #include "common/Zahlenfeld.h"
 #include "common/Zeigerinstrument.h"
 #include "direkt/Bildexport.h"
@@ -24,36 +22,9 @@
 #include "link/plv7Funktionen.h"
 
 namespace plv7::gui {
-namespace {
-
-std::string plattformDatum() {
-    return QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")).toStdString();
-}
-std::string plattformUhrzeit() {
-    return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
-}
-
-// The short multi-input read of the driver on the port and address of the serial-port window.
-class Boxabfrage : public direkt::Eingangsabfrage {
-public:
-    int offenerPort() override { return OffenerComPort(); }
-    char adresse() override { return ComAdresse(); }
-    int senden(int port, char adresse, unsigned maske) override {
-        return ORVPLV7_EingaengeLesenKurz_Senden(port, adresse, maske);
-    }
-    int empfangen(int port, char adresse, unsigned maske, std::array<double, 4>& volts) override {
-        return ORVPLV7_EingaengeLesenKurz_Empfangen(port, adresse, maske, volts);
-    }
-};
-
-}  // namespace
-
-std::unique_ptr<direkt::Eingangsabfrage> DirektPanel::boxabfrage() {
-    return std::make_unique<Boxabfrage>();
-}
 
 bool DirektPanel::erfassungLaeuft() const {
-    return takt_.aktiv();
+    return laeuft_;
 }
 
 void DirektPanel::erfassungsfehler(const direkt::Taktergebnis& ergebnis) {
@@ -62,13 +33,32 @@ void DirektPanel::erfassungsfehler(const direkt::Taktergebnis& ergebnis) {
     for (int i = 0; i < ergebnis.anzahlFehler; ++i) ORV_Fehlerpopup(ergebnis.fehler[i]);
 }
 
-void DirektPanel::antwortVorziehen() {
-    if (!erfassungLaeuft()) return;
-    const direkt::Taktergebnis ergebnis = erfassung_.pipeline().antwortVorziehen();
-    if (ergebnis.gestoppt) erfassungsfehler(ergebnis);
+int DirektPanel::ausgeben(int k, double prozent, std::function<int()> schreiben) {
+    if (laeuft_ && thread_.ausgeben(k, prozent, schreiben)) return 0;
+    return schreiben();
+}
+
+direkt::Erfassungseinstellung DirektPanel::erfassungseinstellung() const {
+    direkt::Erfassungseinstellung e;
+    e.intervall = intervall_;
+    for (int k = 0; k < 4; ++k) e.plot[k] = plot_[k]->isChecked();
+    e.vinmax = gKonfig.vinmax;
+    return e;
+}
+
+void DirektPanel::einstellungWeitergeben() {
+    if (laeuft_) thread_.einstellen(erfassungseinstellung());
 }
 
 void DirektPanel::abfragenUmschalten(bool ein) {
+    // The outputs are written and the log ends with the thread stopped, in the order of a
+    // stop between two ticks.
+    if (!ein && laeuft_) {
+        thread_.stoppen();
+        meldungenAbholen();
+        // A failure in the last ticks has stopped it already and said why.
+        if (!laeuft_) return;
+    }
     for (int k = 0; k < 4; ++k) {
         if (ausgaenge_->AusgangSetzen(k) != 0) {
             AbfrageStoppen();
@@ -117,10 +107,12 @@ void DirektPanel::bildSpeichern() {
         return;
     }
     if (antwort.result != Dialoge::FileAnswer::Result::Chosen) return;
-    const int code = direkt::bildSpeichern(erfassung_.grafik(), erfassung_.protokoll(),
-                                           antwort.path.toStdString(), protokollkopf(),
-                                           eingangCodeInEinheit, ausgangCodeInEinheit);
-    dateiLed_->setOn(erfassung_.protokoll().offen());
+    // A file of its own: the acquisition's log belongs to its thread while it runs.
+    direkt::Protokoll datei;
+    const int code =
+        direkt::bildSpeichern(chart_, datei, antwort.path.toStdString(), protokollkopf(),
+                              eingangCodeInEinheit, ausgangCodeInEinheit);
+    dateiLed_->setOn(protokollOffen_);
     if (code != 0) ORV_Fehlerpopup(code);
 }
 
@@ -129,27 +121,45 @@ void DirektPanel::abfrageStarten() {
     ComFehlerSetzen(0);
     grafik_->neustart();
     erfassung_.starten();
+    abfrage_.festlegen(OffenerComPort(), ComAdresse());
     {
         const QSignalBlocker blocker(abfragen_);
         abfragen_->setChecked(true);
     }
     abfragen_->setText(QStringLiteral("Abfragen beenden"));
     dateiSpeichern_->setEnabled(false);
-    dateiLed_->setOn(erfassung_.protokoll().offen());
-    planung_.starten(PraeziserTakt::jetzt());
+    protokollOffen_ = erfassung_.protokoll().offen();
+    dateiLed_->setOn(protokollOffen_);
+    statistik_ = erfassung_.pipeline().zeitstatistik();
+    planung_.starten(direkt::monotoneSekunden());
     setAcquisitionRunning(true);
     grafik_->setErfassungLaeuft(true);
-    takt_.starten(direkt::timerIntervall(abtastzeit_->value()));
+    direkt::Erfassungsthread::Start start;
+    start.einstellung = erfassungseinstellung();
+    start.kontext = kontext_;
+    start.kontext.ausgangProzent = ausgaenge_->prozent();
+    start.echtzeit = true;
+    laeuft_ = true;
+    thread_.starten(start);
+    abholen_.start();
 }
 
 void DirektPanel::AbfrageStoppen() {
+    // The thread first: the log is its own until it stopped.
+    thread_.stoppen();
     erfassung_.stoppen();
     stoppeTimerUndAnzeige();
 }
 
 void DirektPanel::stoppeTimerUndAnzeige() {
-    const bool lief = takt_.aktiv();
-    takt_.stoppen();
+    const bool lief = laeuft_;
+    laeuft_ = false;
+    abholen_.stop();
+    thread_.stoppen();
+    // What the thread did before it stopped is shown and counted; a failure among it is
+    // reported from here.
+    if (lief) meldungenAbholen();
+    protokollOffen_ = erfassung_.protokoll().offen();
     grafik_->setErfassungLaeuft(false);
     {
         const QSignalBlocker blocker(abfragen_);
@@ -157,7 +167,7 @@ void DirektPanel::stoppeTimerUndAnzeige() {
     }
     abfragen_->setText(QStringLiteral("Eingänge abfragen"));
     dateiSpeichern_->setEnabled(!grafik_->einzelbild());
-    dateiLed_->setOn(erfassung_.protokoll().offen());
+    dateiLed_->setOn(protokollOffen_);
     zeitfehlerLed_->setOn(false);
     grafik_->triggertextLoeschen();
     if (lief) {
@@ -173,60 +183,67 @@ void DirektPanel::einzelbildUmgeschaltet(bool ein) {
     AbfrageStoppen();
 }
 
-void DirektPanel::abtasttakt() {
-    Streifenschreiber* chart = streifenschreiber();
-    const double jetzt = PraeziserTakt::jetzt();
-    kontext_.zeitpunkt = direkt::leseAbtastzeitpunkt(plattformDatum, plattformUhrzeit);
-    kontext_.ausgangProzent = ausgaenge_->prozent();
-    kontext_.grafikAktiv = grafik_->grafikAktiv();
-    direkt::Takteingabe eingabe;
-    eingabe.jetzt = jetzt;
-    eingabe.intervall = takt_.intervall();
-    for (int k = 0; k < 4; ++k) eingabe.plot[k] = plot_[k]->isChecked();
-    eingabe.vinmax = gKonfig.vinmax;
+void DirektPanel::meldungenAbholen() {
+    // A failure among the batch stops the acquisition, which takes the rest itself.
+    std::vector<direkt::Abtastmeldung> stapel = std::move(vorrat_);
+    thread_.abholen(stapel);
+    for (const direkt::Abtastmeldung& meldung : stapel) meldungZeigen(meldung);
+    vorrat_ = std::move(stapel);
+    if (!laeuft_) return;
 
-    const direkt::Direkterfassung::Takt t = erfassung_.takt(eingabe, kontext_);
-    grafik_->uebernimmZeichnung(t.zeichnung);
-    if (t.ergebnis.verarbeitet) {
-        planung_.neuerMesswert();
-        const direkt::Messwert& m = erfassung_.pipeline().messwert();
-        for (std::size_t k = 0; k < 4; ++k) {
-            minimumOffen_[k] = minimumOffen_[k] || m.neuesMinimum[k];
-            maximumOffen_[k] = maximumOffen_[k] || m.neuesMaximum[k];
-        }
-    }
-
-    if (t.zeichnung.ganzesBild) {
-        // The whole frame is drawn while no sample is due; the timing starts anew after it.
-        kosten_.zeichnenSekunden += chart->jetztZeichnen();
-        ++kosten_.zeichnungen;
-        takt_.neuStarten();
-    }
+    const double jetzt = direkt::monotoneSekunden();
     zeigeStatus(jetzt);
-
-    if (t.ergebnis.gestoppt) {
-        erfassungsfehler(t.ergebnis);
-        return;
-    }
-
-    const double nachher = PraeziserTakt::jetzt();
-    const double dauer = nachher - jetzt;
-    ++kosten_.takte;
-    kosten_.summeSekunden += dauer;
-    kosten_.hoechstensSekunden = std::max(kosten_.hoechstensSekunden, dauer);
-
-    if (planung_.messwerteZeigen(nachher)) zeigeMesswerte();
-    if (chart->veraendert() && isVisible() &&
-        planung_.grafikZeichnen(nachher, takt_.restBisFaellig(),
-                                chart->geschaetzteZeichendauer())) {
+    if (planung_.messwerteZeigen(jetzt)) zeigeMesswerte();
+    Streifenschreiber* chart = streifenschreiber();
+    if (chart->veraendert() && isVisible() && planung_.grafikZeichnen(jetzt)) {
         kosten_.zeichnenSekunden += chart->jetztZeichnen();
         ++kosten_.zeichnungen;
-        planung_.grafikGezeichnet(PraeziserTakt::jetzt());
+        planung_.grafikGezeichnet(direkt::monotoneSekunden());
     }
 }
 
+void DirektPanel::meldungZeigen(const direkt::Abtastmeldung& meldung) {
+    statistik_ = meldung.statistik;
+    protokollOffen_ = meldung.protokollOffen;
+    if (meldung.art == direkt::Abtastmeldung::Art::Ausgabe) {
+        if (meldung.ergebnis.gestoppt) erfassungsfehler(meldung.ergebnis);
+        if (meldung.ausgabeCode != 0) ComFehlerSetzen(meldung.ausgabeCode);
+        return;
+    }
+    abfragebits_ = meldung.abfragebits;
+    if (meldung.ergebnis.verarbeitet) {
+        messwert_ = meldung.messwert;
+        if (grafik_->grafikAktiv()) {
+            direkt::Grafikwert g;
+            g.eingangProzent = meldung.messwert.prozent;
+            g.ausgangProzent = meldung.ausgangProzent;
+            g.datum = meldung.zeitpunkt.datum;
+            g.uhrzeit = meldung.zeitpunkt.uhrzeit;
+            g.laufzeit = meldung.messwert.laufzeit;
+            const direkt::Zeichnung z = chart_.neuerWert(g);
+            grafik_->uebernimmZeichnung(z);
+            if (z.ganzesBild) {
+                kosten_.zeichnenSekunden += streifenschreiber()->jetztZeichnen();
+                ++kosten_.zeichnungen;
+            }
+        }
+        planung_.neuerMesswert();
+        for (std::size_t k = 0; k < 4; ++k) {
+            minimumOffen_[k] = minimumOffen_[k] || messwert_.neuesMinimum[k];
+            maximumOffen_[k] = maximumOffen_[k] || messwert_.neuesMaximum[k];
+        }
+    }
+    if (meldung.ergebnis.gestoppt) {
+        erfassungsfehler(meldung.ergebnis);
+        return;
+    }
+    ++kosten_.takte;
+    kosten_.summeSekunden += meldung.dauer;
+    kosten_.hoechstensSekunden = std::max(kosten_.hoechstensSekunden, meldung.dauer);
+}
+
 void DirektPanel::zeigeMesswerte() {
-    const direkt::Messwert& m = erfassung_.pipeline().messwert();
+    const direkt::Messwert& m = messwert_;
     for (int k = 0; k < 4; ++k) {
         const int stellen = eingang_[k]->nachkommastellen();
         eingang_[k]->setWert(::EingangSpannungInEinheit(k, m.volts[k]));
@@ -240,27 +257,18 @@ void DirektPanel::zeigeMesswerte() {
         }
         minimumOffen_[k] = maximumOffen_[k] = false;
     }
-    // Painted now, right after the tick, rather than whenever the event loop gets to it,
-    // which may be just before the next deadline.
-    if (!takt_.aktiv() || !planung_.sofortMalen(takt_.restBisFaellig())) return;
-    const double beginn = PraeziserTakt::jetzt();
-    // One repaint of the whole group: every repaint ends in a flush of the window, which
-    // costs about as much as the painting itself.
-    eingaengeGruppe_->repaint();
-    planung_.gemalt(PraeziserTakt::jetzt() - beginn);
 }
 
 void DirektPanel::zeigeStatus(double jetzt) {
-    const direkt::Zeitstatistik& statistik = erfassung_.pipeline().zeitstatistik();
-    const bool led = statistik.zeitfehlerLed(jetzt);
+    const bool led = statistik_.zeitfehlerLed(jetzt);
     if (zeitfehlerLed_->isOn() != led) zeitfehlerLed_->setOn(led);
-    const bool offen = erfassung_.protokoll().offen();
-    if (dateiLed_->isOn() != offen) dateiLed_->setOn(offen);
-    if (fehlerpnl_->isVisible()) fehlerpnl_->zeige(statistik.anzeigeText());
+    if (dateiLed_->isOn() != protokollOffen_) dateiLed_->setOn(protokollOffen_);
+    if (fehlerpnl_->isVisible()) fehlerpnl_->zeige(statistik_.anzeigeText());
 }
 
 void DirektPanel::abtastzeitUebernehmen() {
-    takt_.setIntervall(direkt::timerIntervall(abtastzeit_->value()));
+    intervall_ = direkt::timerIntervall(abtastzeit_->value());
+    einstellungWeitergeben();
     grafik_->setAbtastzeit(abtastzeit_->value());
     grafik_->neustart();
     abtastzeit_->setFocus();

@@ -1,0 +1,101 @@
+#include "direkt/Echtzeit.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <pthread.h>
+#include <sched.h>
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
+namespace plv7::direkt::echtzeit {
+
+#ifdef _WIN32
+
+void schlafenBis(Clock::time_point zeitpunkt) {
+    const auto rest = zeitpunkt - Clock::now();
+    if (rest <= Clock::duration::zero()) return;
+    // A relative due time in 100 ns steps, negative; the timer is the high-resolution one
+    // where the system has it.
+    HANDLE timer = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
+                                          TIMER_ALL_ACCESS);
+    if (!timer) timer = CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS);
+    if (!timer) return;
+    LARGE_INTEGER faellig;
+    faellig.QuadPart = -std::chrono::duration_cast<std::chrono::nanoseconds>(rest).count() / 100;
+    if (SetWaitableTimer(timer, &faellig, 0, nullptr, nullptr, FALSE))
+        WaitForSingleObject(timer, INFINITE);
+    CloseHandle(timer);
+}
+
+bool echtzeitAnfordern() {
+    return SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL) != 0;
+}
+
+bool speicherSperren() {
+    return false;
+}
+
+void speicherFreigeben() {}
+
+#else
+
+namespace {
+
+// High enough to pass every normal process, well below the kernel's own threads.
+constexpr int kPrioritaet = 20;
+
+bool speicherGesperrt = false;
+
+}  // namespace
+
+void schlafenBis(Clock::time_point zeitpunkt) {
+    // The steady clock is CLOCK_MONOTONIC.
+    const auto seit =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(zeitpunkt.time_since_epoch());
+    timespec ziel{};
+    ziel.tv_sec = static_cast<time_t>(seit.count() / 1'000'000'000);
+    ziel.tv_nsec = static_cast<long>(seit.count() % 1'000'000'000);
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ziel, nullptr) == EINTR) {
+    }
+}
+
+bool echtzeitAnfordern() {
+    int prioritaet = kPrioritaet;
+    if (geteuid() != 0) {
+        // Without privileges the soft limit of RLIMIT_RTPRIO is the highest priority allowed.
+        rlimit grenze{};
+        if (getrlimit(RLIMIT_RTPRIO, &grenze) != 0 || grenze.rlim_cur == 0) return false;
+        if (grenze.rlim_cur != RLIM_INFINITY && grenze.rlim_cur < static_cast<rlim_t>(prioritaet))
+            prioritaet = static_cast<int>(grenze.rlim_cur);
+    }
+    sched_param parameter{};
+    parameter.sched_priority = prioritaet;
+    // Processes the program starts do not inherit the priority.
+    return pthread_setschedparam(pthread_self(), SCHED_FIFO | SCHED_RESET_ON_FORK, &parameter) == 0;
+}
+
+bool speicherSperren() {
+    // Only where no limit applies: under a limit the lock fails or takes memory from the
+    // rest of the program. Pages are locked as they are touched, not all brought in now.
+    rlimit grenze{};
+    const bool erlaubt = geteuid() == 0 || (getrlimit(RLIMIT_MEMLOCK, &grenze) == 0 &&
+                                            grenze.rlim_cur == RLIM_INFINITY);
+    if (!erlaubt) return false;
+    speicherGesperrt = mlockall(MCL_CURRENT | MCL_ONFAULT) == 0;
+    return speicherGesperrt;
+}
+
+void speicherFreigeben() {
+    if (speicherGesperrt) munlockall();
+    speicherGesperrt = false;
+}
+
+#endif
+
+}  // namespace plv7::direkt::echtzeit
