@@ -169,8 +169,8 @@ private slots:
         QCOMPARE(fenster().markierung().start, 1000);
         QCOMPARE(fenster().markierung().ende, 2000);
         aktion("ZOOMMARK")->trigger();
-        QCOMPARE(fenster().ansicht().links, 1000);
-        QCOMPARE(fenster().ansicht().rechts, 1999);
+        QCOMPARE(fenster().ansicht().fenster.min, std::int64_t{1000});
+        QCOMPARE(fenster().ansicht().fenster.max, std::int64_t{1999});
         aktion("ALLESMARK")->trigger();
         modus("ZEICHNEN");
         QVERIFY(!fenster().markierung().vorhanden);
@@ -240,14 +240,14 @@ private slots:
 
     void zoomScrollBarAndYZoom() {
         for (int i = 0; i < 3; ++i) aktion("ZOOMPLUS")->trigger();
-        QCOMPARE(fenster().ansicht().breite(), 1213);
+        QCOMPARE(fenster().ansicht().fenster.breite(), std::int64_t{1213});
         auto* bar = control<QScrollBar>("SCROLLBAR");
         QVERIFY(bar->isEnabled());
         bar->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(fenster().ansicht().rechts, 4094);
-        QCOMPARE(fenster().ansicht().breite(), 1213);
+        QCOMPARE(fenster().ansicht().fenster.max, std::int64_t{4094});
+        QCOMPARE(fenster().ansicht().fenster.breite(), std::int64_t{1213});
         aktion("ZOOMVOLL")->trigger();
-        QCOMPARE(fenster().ansicht().breite(), 4095);
+        QCOMPARE(fenster().ansicht().fenster.breite(), std::int64_t{4095});
 
         auto* yMin = control<Zahlenfeld>("YZOOMMIN");
         auto* yMax = control<Zahlenfeld>("YZOOMMAX");
@@ -284,7 +284,7 @@ private slots:
         aktion("NEU")->trigger();
         QVERIFY(control<QLineEdit>("KOMMENTARVORSCHAU")->text().isEmpty());
         QCOMPARE(control<Zahlenfeld>("ZEITKONSTANTE")->value(), 0.0);
-        QCOMPARE(fenster().ansicht().breite(), 4095);
+        QCOMPARE(fenster().ansicht().fenster.breite(), std::int64_t{4095});
     }
 
     void leavingTheConfigurationRelabelsAndAnUnusableGridIsNoGrid() {

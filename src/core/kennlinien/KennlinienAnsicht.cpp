@@ -8,64 +8,7 @@ namespace {
 
 constexpr int kRohMax = kennlinie::kRohMax;
 
-int abgerundet(double wert) {
-    return static_cast<int>(std::floor(wert));
-}
-
 }  // namespace
-
-void ZoomPlus(KennlinienAnsicht& ansicht) {
-    const double w = ansicht.breite();
-    const double h = std::max(w / 1.5, 1.0);
-    const double a = ansicht.links + (w - h) / 2.0;
-    const double b = a + h;
-    ansicht.links = abgerundet(a);
-    ansicht.rechts = abgerundet(b) - 1;
-}
-
-void ZoomMinus(KennlinienAnsicht& ansicht) {
-    const double w = ansicht.breite();
-    const double h = 1.5 * w;
-    const double a = std::max(ansicht.links - h / 6.0, 0.0);
-    double b = std::min(a + h, static_cast<double>(kRohMax));
-    if (std::floor(a + 1.0) >= std::floor(b)) b += 1.0;
-    ansicht.links = abgerundet(a);
-    ansicht.rechts = abgerundet(b) - 1;
-}
-
-bool ZoomMarkierung(KennlinienAnsicht& ansicht, Markierung& markierung) {
-    if (!markierung.vorhanden) return false;
-    if (markierung.ende > markierung.start) {
-        ansicht.links = markierung.start;
-        ansicht.rechts = markierung.ende - 1;
-    }
-    markierung.vorhanden = false;
-    return true;
-}
-
-void ZoomVoll(KennlinienAnsicht& ansicht) {
-    ansicht.links = 0;
-    ansicht.rechts = kRohMax - 1;
-}
-
-int ScrollDaumen(const KennlinienAnsicht& ansicht) {
-    const double groesse = std::trunc(ansicht.breite() / double{kRohMax} * 100.0 + 0.5);
-    return static_cast<int>(std::clamp(groesse, 1.0, 100.0));
-}
-
-int ScrollPosition(const KennlinienAnsicht& ansicht) {
-    const int frei = kRohMax - ansicht.breite();
-    if (frei <= 0) return 0;
-    const double position = std::trunc(100.0 * ansicht.links / frei);
-    return static_cast<int>(std::clamp(position, 0.0, 100.0));
-}
-
-void ScrollNach(KennlinienAnsicht& ansicht, int prozent) {
-    const int w = ansicht.breite();
-    const double frei = kRohMax - w;
-    ansicht.links = std::max(abgerundet(prozent * frei / 100.0 + 0.5), 0);
-    ansicht.rechts = ansicht.links + w - 1;
-}
 
 bool YZoomSetzen(KennlinienAnsicht& ansicht, double rohMin, double rohMax) {
     if (!std::isfinite(rohMin) || !std::isfinite(rohMax)) return false;
@@ -80,10 +23,10 @@ bool YZoomSetzen(KennlinienAnsicht& ansicht, double rohMin, double rohMax) {
 void KennlinieZeichnen(const Kennlinie& kennlinie, const KennlinienAnsicht& ansicht,
                        KennlinienZeichnung& z) {
     z = {};
-    const bool linien = ansicht.darstellung != Darstellung::Stufen;
-    const bool stufen = ansicht.darstellung != Darstellung::Linien;
-    const double sichtLinks = ansicht.links;
-    const double sichtRechts = ansicht.rechts + 1.0;
+    const bool linien = LinienZeigen(ansicht.darstellung);
+    const bool stufen = StufenZeigen(ansicht.darstellung);
+    const auto sichtLinks = static_cast<double>(ansicht.fenster.min);
+    const double sichtRechts = static_cast<double>(ansicht.fenster.max) + 1.0;
     const auto& punkte = kennlinie.punkte;
     const std::size_t letzter = punkte.size() - 1;
     double x0 = 0.0;

@@ -2,38 +2,21 @@
 
 #include <vector>
 
+#include "base/Sichtfenster.h"
 #include "kennlinien/Kennlinie.h"
 #include "kennlinien/KennlinienEditor.h"
 
-// The view of the characteristic window: the visible X window of the large graph, its zoom
-// and scroll bar, the Y zoom and the display mode, and what the two graphs draw of a
+// The view of the characteristic window: the visible X window of the large graph (zoomed and
+// scrolled within 0..4095), the Y zoom and the display mode, and what the two graphs draw of a
 // characteristic. All in whole raw units.
 namespace plv7 {
 
-enum class Darstellung { Linien = 1, Stufen = 2, LinienUndStufen = 3 };
-
 struct KennlinienAnsicht {
-    int links = 0;
-    int rechts = 4094;  // the X axis runs from links to rechts + 1
+    Sichtfenster fenster{0, kennlinie::kRohMax - 1};
     int yMin = 0;
     int yMax = 4095;
     Darstellung darstellung = Darstellung::LinienUndStufen;
-
-    int breite() const { return rechts - links + 1; }
 };
-
-void ZoomPlus(KennlinienAnsicht& ansicht);
-void ZoomMinus(KennlinienAnsicht& ansicht);
-// Zooms to the marking when there is one of some width; removes the marking in any case.
-// False when there was no marking.
-bool ZoomMarkierung(KennlinienAnsicht& ansicht, Markierung& markierung);
-void ZoomVoll(KennlinienAnsicht& ansicht);
-
-// The scroll bar: thumb size and position in percent.
-int ScrollDaumen(const KennlinienAnsicht& ansicht);
-int ScrollPosition(const KennlinienAnsicht& ansicht);
-// Moves the window, keeping its width, to scroll-bar position p percent.
-void ScrollNach(KennlinienAnsicht& ansicht, int prozent);
 
 // The Y zoom from the two fields as raw codes (cut toward zero, held to 0..4095); false and no
 // change when the minimum is not below the maximum.

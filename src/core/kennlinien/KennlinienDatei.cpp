@@ -4,13 +4,18 @@
 
 #include "base/AtomicWrite.h"
 #include "base/ByteOrder.h"
+#include "base/Dateiformat.h"
 #include "konfig/KonfigUmrechnung.h"
 
 namespace plv7 {
 
 using namespace kennlinien_datei;
+using dateiformat::kPunktGroesse;
 
 namespace {
+
+constexpr Dateiart kArt{kKennung, kKopfGroesse, kFehlerLadenLesen, kFehlerKeineKennliniendatei,
+                        kFehlerFalscheVersion};
 
 // What every characteristic the program makes has, also one read from a box: outputs within
 // 0..4095 and lines of at least one unit, so that X positions rise, and the last point no
@@ -25,13 +30,6 @@ bool punkteGueltig(const std::vector<Kennlinienpunkt>& punkte) {
         }
     }
     return position <= kennlinie::kRohMax;
-}
-
-bool kennungPasst(std::span<const std::uint8_t> kopf) {
-    return std::ranges::equal(
-               kopf.first(kKennung.size()), kKennung,
-               [](std::uint8_t b, char c) { return b == static_cast<std::uint8_t>(c); }) &&
-           kopf[kKennung.size()] == 0;
 }
 
 std::string kommentarAus(std::span<const std::uint8_t> feld) {
@@ -52,8 +50,7 @@ std::vector<std::uint8_t> KennlinienDateiBild(const Kennlinie& kennlinie,
                                               const Konfiguration& konfig, double ausgang2Roh,
                                               double zeitkonstante) {
     std::vector<std::uint8_t> bild(kKopfGroesse + kPunktGroesse * kennlinie.punkte.size(), 0);
-    std::ranges::copy(kKennung, bild.begin());
-    le::putI32(bild, kVersionOffset, kVersion);
+    DateikopfSchreiben(bild, kKennung);
     const std::string kommentar = KommentarBegrenzen(kennlinie.kommentar);
     std::ranges::copy(kommentar, bild.begin() + kKommentarOffset);
     KonfigurationInBild(konfig,
@@ -64,18 +61,14 @@ std::vector<std::uint8_t> KennlinienDateiBild(const Kennlinie& kennlinie,
     le::putI32(bild, kNullOffset, 0);
     std::size_t offset = kKopfGroesse;
     for (const Kennlinienpunkt& punkt : kennlinie.punkte) {
-        le::putI32(bild, offset, punkt.y);
-        le::putI32(bild, offset + 4, punkt.laenge);
-        bild[offset + 8] = punkt.rastercode;
+        DateipunktSchreiben(bild, offset, {punkt.y, punkt.laenge, punkt.rastercode});
         offset += kPunktGroesse;
     }
     return bild;
 }
 
 int KennlinienDateiBildLesen(std::span<const std::uint8_t> bytes, KennlinienDateiInhalt& ziel) {
-    if (bytes.size() < kKopfGroesse) return kFehlerLadenLesen;
-    if (!kennungPasst(bytes.first(kKennungBreite))) return kFehlerKeineKennliniendatei;
-    if (le::getI32(bytes, kVersionOffset) != kVersion) return kFehlerFalscheVersion;
+    if (const int code = DateikopfPruefen(bytes, kArt); code != 0) return code;
     const std::int32_t anzahl = le::getI32(bytes, kAnzahlOffset);
     if (anzahl < 0) return kFehlerPunktespeicher;
 
@@ -90,8 +83,8 @@ int KennlinienDateiBildLesen(std::span<const std::uint8_t> bytes, KennlinienDate
     } else {
         inhalt.kennlinie.punkte.resize(static_cast<std::size_t>(anzahl));
         for (std::size_t i = 0; i < inhalt.kennlinie.punkte.size(); ++i) {
-            const auto satz = punktBytes.subspan(i * kPunktGroesse, kPunktGroesse);
-            inhalt.kennlinie.punkte[i] = {le::getI32(satz, 0), le::getI32(satz, 4), satz[8]};
+            const Dateipunkt p = DateipunktLesen(punktBytes, i * kPunktGroesse);
+            inhalt.kennlinie.punkte[i] = {p.wert, p.laenge, p.code};
         }
         if (!punkteGueltig(inhalt.kennlinie.punkte)) return kFehlerPunkteUngueltig;
     }

@@ -18,8 +18,6 @@ namespace plv7 {
 
 namespace kennlinien_datei {
 inline constexpr std::size_t kKopfGroesse = 1424;
-inline constexpr std::size_t kKennungBreite = 32;
-inline constexpr std::size_t kVersionOffset = 32;
 inline constexpr std::size_t kKommentarOffset = 36;
 inline constexpr std::size_t kKommentarBreite = 1000;
 inline constexpr std::size_t kKonfigOffset = 1040;
@@ -27,8 +25,6 @@ inline constexpr std::size_t kAnzahlOffset = 1392;
 inline constexpr std::size_t kAusgang2Offset = 1400;
 inline constexpr std::size_t kZeitkonstanteOffset = 1408;
 inline constexpr std::size_t kNullOffset = 1416;
-inline constexpr std::size_t kPunktGroesse = 12;
-inline constexpr std::int32_t kVersion = 2;
 inline constexpr std::string_view kKennung = "plv7 Kennlinien Datei";
 inline constexpr std::string_view kErweiterung = ".ple";
 

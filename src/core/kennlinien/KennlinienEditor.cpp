@@ -47,34 +47,6 @@ std::size_t NaechsterPunkt(const Kennlinie& kennlinie, double x, double y, const
     return beste;
 }
 
-void MarkierungZiehen(Markierung& markierung, double x) {
-    const int stelle = static_cast<int>(std::floor(x + 0.5));
-    if (markierung.neu) {
-        markierung.start = markierung.ende = stelle;
-        markierung.neu = false;
-        markierung.vorhanden = true;
-    } else {
-        markierung.ende = stelle;
-    }
-}
-
-void MarkierungLoslassen(Markierung& markierung, double x) {
-    const int stelle = static_cast<int>(std::floor(x + 0.5));
-    if (markierung.start > x) {
-        markierung.ende = markierung.start;
-        markierung.start = stelle;
-    } else {
-        markierung.ende = stelle;
-    }
-    markierung.neu = true;
-}
-
-void AllesMarkieren(Markierung& markierung) {
-    markierung.start = 0;
-    markierung.ende = kRohMax;
-    markierung.vorhanden = true;
-}
-
 namespace {
 
 // The length of the new line and where its end goes; false past 4095.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Sichtfenster.h"
 #include "kennlinien/Kennlinie.h"
 #include "kennlinien/KennlinienRaster.h"
 
@@ -40,17 +41,6 @@ struct Bildmass {
 
 // The point nearest to (x, y) on screen; the lower index on equal distances.
 std::size_t NaechsterPunkt(const Kennlinie& kennlinie, double x, double y, const Bildmass& mass);
-
-// The marking that "Zoom Markierung" zooms to.
-struct Markierung {
-    bool neu = true;  // the next drag starts a new marking
-    bool vorhanden = false;
-    int start = 0;
-    int ende = 0;
-};
-void MarkierungZiehen(Markierung& markierung, double x);
-void MarkierungLoslassen(Markierung& markierung, double x);
-void AllesMarkieren(Markierung& markierung);
 
 // "Punkt zeichnen": where a point appended for the pointer at (x, y) would go, or false when
 // it would end past 4095.

@@ -134,6 +134,22 @@ int KennlinienImport::ende() {
     return 0;
 }
 
+namespace {
+
+// The end of an import from either source: the points, or the refusal's text.
+int importAbschliessen(KennlinienImport& import, int code, std::vector<Kennlinienpunkt>& punkte,
+                       std::string& meldung) {
+    if (code == 0) code = import.ende();
+    if (code != 0) {
+        meldung = import.meldung();
+        return code;
+    }
+    punkte = std::move(import.punkte());
+    return 0;
+}
+
+}  // namespace
+
 int KennlinienTextImportieren(std::string_view text, std::vector<Kennlinienpunkt>& punkte,
                               std::string& meldung) {
     KennlinienImport import;
@@ -143,13 +159,7 @@ int KennlinienTextImportieren(std::string_view text, std::vector<Kennlinienpunkt
         code = import.zeile(text.substr(0, ende));
         text.remove_prefix(ende == std::string_view::npos ? text.size() : ende + 1);
     }
-    if (code == 0) code = import.ende();
-    if (code != 0) {
-        meldung = import.meldung();
-        return code;
-    }
-    punkte = std::move(import.punkte());
-    return 0;
+    return importAbschliessen(import, code, punkte, meldung);
 }
 
 int KennlinieImportieren(const std::filesystem::path& pfad, std::vector<Kennlinienpunkt>& punkte,
@@ -174,13 +184,7 @@ int KennlinieImportieren(const std::filesystem::path& pfad, std::vector<Kennlini
     }
     if (code == 0 && std::ferror(datei.get())) return kFehlerImportLesen;
     if (code == 0 && zeileOffen) code = import.zeile(zeile);
-    if (code == 0) code = import.ende();
-    if (code != 0) {
-        meldung = import.meldung();
-        return code;
-    }
-    punkte = std::move(import.punkte());
-    return 0;
+    return importAbschliessen(import, code, punkte, meldung);
 }
 
 }  // namespace plv7

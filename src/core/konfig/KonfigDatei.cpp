@@ -1,33 +1,26 @@
 #include "konfig/KonfigDatei.h"
 
-#include <algorithm>
-
 #include "base/AtomicWrite.h"
-#include "base/ByteOrder.h"
+#include "base/Dateiformat.h"
 
 namespace plv7 {
 
 using namespace konfig_datei;
 
+namespace {
+constexpr Dateiart kArt{kKopfText, kGroesse, kFehlerLadenLesen, kFehlerKeineKonfigDatei,
+                        kFehlerFalscheVersion};
+}  // namespace
+
 KonfigDateiBild KonfigDateiBildErzeugen(const Konfiguration& konfig) {
     KonfigDateiBild datei{};
-    std::ranges::copy(kKopfText, datei.begin());
-    le::putI32(datei, kVersionOffset, kVersion);
+    DateikopfSchreiben(datei, kKopfText);
     KonfigurationInBild(konfig, std::span(datei).subspan<kBildOffset, konfig_bild::kGroesse>());
     return datei;
 }
 
 int KonfigDateiBildLesen(std::span<const std::uint8_t> bytes, Konfiguration& ziel) {
-    if (bytes.size() < kGroesse) return kFehlerLadenLesen;
-    // The header is NUL-terminated text: the text, then its NUL, within the 32 bytes.
-    const auto kopf = bytes.first(kKopfText.size());
-    if (!std::ranges::equal(
-            kopf, kKopfText,
-            [](std::uint8_t b, char c) { return b == static_cast<std::uint8_t>(c); }) ||
-        bytes[kKopfText.size()] != 0) {
-        return kFehlerKeineKonfigDatei;
-    }
-    if (le::getI32(bytes, kVersionOffset) != kVersion) return kFehlerFalscheVersion;
+    if (const int code = DateikopfPruefen(bytes, kArt); code != 0) return code;
     ziel = KonfigurationAusBild(bytes.subspan<kBildOffset, konfig_bild::kGroesse>());
     return 0;
 }

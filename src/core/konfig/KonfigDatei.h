@@ -15,10 +15,7 @@ namespace plv7 {
 
 namespace konfig_datei {
 inline constexpr std::size_t kGroesse = 392;
-inline constexpr std::size_t kKopfBreite = 32;
-inline constexpr std::size_t kVersionOffset = 32;
 inline constexpr std::size_t kBildOffset = 40;
-inline constexpr std::int32_t kVersion = 2;
 inline constexpr std::string_view kKopfText = "plv7 Konfigurations Datei";
 inline constexpr std::string_view kErweiterung = ".plo";
 

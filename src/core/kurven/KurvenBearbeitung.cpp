@@ -33,25 +33,6 @@ MarkiertePunkte Markiert(const std::vector<Kurvenpunkt>& punkte, const Markierun
     return {erster, ende - 1, false};
 }
 
-void MarkierungZiehen(Markierung& markierung, bool neu, double x) {
-    const double t = std::floor(x + 0.5);
-    if (neu) {
-        markierung.start = t;
-        markierung.vorhanden = true;
-    }
-    markierung.ende = t;
-}
-
-void MarkierungLoslassen(Markierung& markierung, double x) {
-    const double t = std::floor(x + 0.5);
-    if (x < markierung.start) {
-        markierung.ende = markierung.start;
-        markierung.start = t;
-    } else {
-        markierung.ende = t;
-    }
-}
-
 void Kopieren(Kurvenmodell& modell) {
     if (!modell.markierung.vorhanden) return;
     const auto& punkte = modell.aktuell().punkte;
@@ -97,66 +78,17 @@ bool Einfuegen(Kurvenmodell& modell) {
 }
 
 void AllesMarkieren(Kurvenmodell& modell) {
-    modell.markierung = {0.0, static_cast<double>(Kurvendauer(modell.aktuell().punkte)), true};
-}
-
-Zeitfenster ZoomPlus(const Zeitfenster& fenster) {
-    const double breite = static_cast<double>(fenster.max - fenster.min + 1);
-    const double w = std::max(breite / 1.5, 1.0);
-    const double minimum = static_cast<double>(fenster.min) + (breite - w) / 2.0;
-    const auto neuMin = static_cast<std::int64_t>(std::floor(minimum));
-    const auto neuMax = static_cast<std::int64_t>(std::floor(minimum + w)) - 1;
-    return {neuMin, std::max(neuMin, neuMax)};
-}
-
-Zeitfenster ZoomMinus(const Zeitfenster& fenster) {
-    const double breite = static_cast<double>(fenster.max - fenster.min + 1);
-    const double w = std::min(1.5 * breite, kFensterMaxBreite);
-    const double minimum = std::max(static_cast<double>(fenster.min) - w / 6.0, 0.0);
-    double ende = minimum + w;
-    if (std::floor(minimum + 1.0) >= std::floor(ende)) ende += 1.0;
-    return {static_cast<std::int64_t>(std::floor(minimum)),
-            static_cast<std::int64_t>(std::floor(ende)) - 1};
-}
-
-bool ZoomMarkierung(Kurvenmodell& modell) {
-    if (!modell.markierung.vorhanden) return false;
-    const Markierung m = modell.markierung;
-    modell.markierung = {};
-    if (m.ende > m.start) {
-        modell.fenster = {static_cast<std::int64_t>(m.start),
-                          static_cast<std::int64_t>(m.ende) - 1};
-        modell.fenster.max = std::max(modell.fenster.min, modell.fenster.max);
-    }
-    return true;
-}
-
-Rollbalken RollbalkenStand(const Zeitfenster& fenster, std::int64_t dauer) {
-    const double breite = static_cast<double>(fenster.max - fenster.min + 1);
-    const double d = static_cast<double>(std::max<std::int64_t>(dauer, 1));
-    Rollbalken r;
-    r.groesse = static_cast<int>(std::clamp(std::trunc(breite / d * 100.0 + 0.5), 1.0, 100.0));
-    if (d > breite) {
-        const double p = std::trunc(100.0 * static_cast<double>(fenster.min) / (d - breite));
-        r.position = static_cast<int>(std::clamp(p, 0.0, 100.0));
-    }
-    return r;
-}
-
-Zeitfenster Gerollt(const Zeitfenster& fenster, std::int64_t dauer, int prozent) {
-    const std::int64_t breite = fenster.max - fenster.min + 1;
-    const double minimum =
-        std::max(0.0, std::floor(prozent * static_cast<double>(dauer - breite) / 100.0 + 0.5));
-    const auto neuMin = static_cast<std::int64_t>(minimum);
-    return {neuMin, neuMin + breite - 1};
+    AllesMarkieren(modell.markierung, static_cast<double>(Kurvendauer(modell.aktuell().punkte)));
 }
 
 bool WertebereichSetzen(Kurvenmodell& modell, double minEinheit, double maxEinheit) {
     const int c = modell.aktuelleKurve;
     const double unten = std::trunc(zahlOderNull(::AusgangEinheitInCode(c, minEinheit)));
     const double oben = std::trunc(zahlOderNull(::AusgangEinheitInCode(c, maxEinheit)));
-    const auto minimum = static_cast<std::int32_t>(std::clamp(unten, 0.0, static_cast<double>(kWertMax)));
-    const auto maximum = static_cast<std::int32_t>(std::clamp(oben, 0.0, static_cast<double>(kWertMax)));
+    const auto minimum =
+        static_cast<std::int32_t>(std::clamp(unten, 0.0, static_cast<double>(kWertMax)));
+    const auto maximum =
+        static_cast<std::int32_t>(std::clamp(oben, 0.0, static_cast<double>(kWertMax)));
     if (minimum >= maximum) return false;
     auto& e = modell.einstellungen[static_cast<std::size_t>(c)];
     e.yMin = minimum;

@@ -5,21 +5,17 @@
 
 #include "base/AtomicWrite.h"
 #include "base/ByteOrder.h"
+#include "base/Dateiformat.h"
 
 namespace plv7::kurven {
 
 using namespace kurven_datei;
+using dateiformat::kPunktGroesse;
 
 namespace {
 
-bool kennungStimmt(std::span<const std::uint8_t> bytes) {
-    // NUL-terminated text within its field; what follows the NUL is not significant.
-    const auto feld = bytes.first(kKennungBreite);
-    const auto nul = std::ranges::find(feld, std::uint8_t{0});
-    return std::ranges::equal(std::span(feld.begin(), nul), kKennung, [](std::uint8_t b, char c) {
-        return b == static_cast<std::uint8_t>(c);
-    });
-}
+constexpr Dateiart kArt{kKennung, kKopf, kFehlerKopfKurz, kFehlerKeineKurvendatei,
+                        kFehlerFalscheVersion};
 
 std::string kommentarLesen(std::span<const std::uint8_t> feld) {
     const auto nul = std::ranges::find(feld.first(kKommentarMax), std::uint8_t{0});
@@ -36,9 +32,8 @@ std::vector<std::uint8_t> KurvenDateiErzeugen(const Kurvenmodell& modell,
                                               const Konfiguration& konfig) {
     std::size_t punkteGesamt = 0;
     for (const auto& k : modell.kurven) punkteGesamt += k.punkte.size();
-    std::vector<std::uint8_t> datei(kKopf + punkteGesamt * kPunktBreite, 0);
-    std::ranges::copy(kKennung, datei.begin());
-    le::putI32(datei, kVersionOffset, kVersion);
+    std::vector<std::uint8_t> datei(kKopf + punkteGesamt * kPunktGroesse, 0);
+    DateikopfSchreiben(datei, kKennung);
     for (std::size_t k = 0; k < kKurvenAnzahl; ++k) {
         const auto& kommentar = modell.kurven[k].kommentar;
         const auto laenge = std::min(kommentar.size(), kKommentarMax);
@@ -52,19 +47,15 @@ std::vector<std::uint8_t> KurvenDateiErzeugen(const Kurvenmodell& modell,
     std::size_t pos = kKopf;
     for (const auto& kurve : modell.kurven) {
         for (const auto& p : kurve.punkte) {
-            le::putI32(datei, pos, p.wert);
-            le::putI32(datei, pos + 4, p.laenge);
-            datei[pos + 8] = p.zeitbasis;
-            pos += kPunktBreite;
+            DateipunktSchreiben(datei, pos, {p.wert, p.laenge, p.zeitbasis});
+            pos += kPunktGroesse;
         }
     }
     return datei;
 }
 
 int KurvenDateiLesen(std::span<const std::uint8_t> bytes, KurvenDateiInhalt& ziel) {
-    if (bytes.size() < kKopf) return kFehlerKopfKurz;
-    if (!kennungStimmt(bytes)) return kFehlerKeineKurvendatei;
-    if (le::getI32(bytes, kVersionOffset) != kVersion) return kFehlerFalscheVersion;
+    if (const int code = DateikopfPruefen(bytes, kArt); code != 0) return code;
 
     KurvenDateiInhalt inhalt;
     std::array<std::int32_t, kKurvenAnzahl> anzahlen{};
@@ -84,19 +75,18 @@ int KurvenDateiLesen(std::span<const std::uint8_t> bytes, KurvenDateiInhalt& zie
     for (std::size_t k = 0; k < kKurvenAnzahl; ++k) {
         const auto anzahl = static_cast<std::size_t>(anzahlen[k]);
         const std::size_t rest = bytes.size() - pos;
-        if (anzahl == 0 || anzahl > rest / kPunktBreite) {
+        if (anzahl == 0 || anzahl > rest / kPunktGroesse) {
             inhalt.punkte[k] = Einzelpunkt();
             inhalt.unvollstaendig[k] = true;
-            pos += std::min(rest, anzahl * kPunktBreite);
+            pos += std::min(rest, anzahl * kPunktGroesse);
             continue;
         }
         auto& punkte = inhalt.punkte[k];
         punkte.resize(anzahl);
         for (auto& p : punkte) {
-            p.wert = le::getI32(bytes, pos);
-            p.laenge = le::getI32(bytes, pos + 4);
-            p.zeitbasis = bytes[pos + 8];
-            pos += kPunktBreite;
+            const Dateipunkt d = DateipunktLesen(bytes, pos);
+            p = {d.wert, d.laenge, d.code};
+            pos += kPunktGroesse;
         }
     }
     ziel = std::move(inhalt);

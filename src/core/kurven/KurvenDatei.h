@@ -21,9 +21,6 @@ namespace plv7::kurven {
 namespace kurven_datei {
 inline constexpr std::string_view kKennung = "plv7 Kurvengenerator Datei";
 inline constexpr std::string_view kErweiterung = ".plr";
-inline constexpr std::int32_t kVersion = 2;
-inline constexpr std::size_t kKennungBreite = 32;
-inline constexpr std::size_t kVersionOffset = 32;
 inline constexpr std::size_t kKommentare = 36;
 inline constexpr std::size_t kKommentarBreite = 1000;
 inline constexpr std::size_t kZyklen = 4036;
@@ -32,7 +29,6 @@ inline constexpr std::size_t kKonfig = 4072;
 inline constexpr std::size_t kBeschreibungen = 4424;
 inline constexpr std::size_t kBeschreibungBreite = 12;
 inline constexpr std::size_t kKopf = 4472;
-inline constexpr std::size_t kPunktBreite = 12;
 
 inline constexpr int kFehlerSpeichernOeffnen = -308422;
 inline constexpr int kFehlerSpeichernSchreiben = -301423;

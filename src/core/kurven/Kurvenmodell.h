@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "base/Rueckgaengigring.h"
+#include "base/Sichtfenster.h"
 #include "kurven/Kurve.h"
 
 // The state of the curve generator: the four curves with their settings and undo histories,
 // and what the window keeps across them (current curve, view, marking, clipboard, file).
 namespace plv7::kurven {
-
-inline constexpr int kUndoTiefe = 10;
 
 struct Kurveneinstellungen {
     std::int32_t zyklen = 1;    // how often the box plays the curve; 0 = endlessly
@@ -23,29 +23,9 @@ struct Kurveneinstellungen {
     bool operator==(const Kurveneinstellungen&) const = default;
 };
 
-// Ten snapshots of a curve's points used as a ring. Undo and redo exchange a slot with the
-// current points, so each state stays reachable from both sides.
-struct Bearbeitungsverlauf {
-    std::array<std::vector<Kurvenpunkt>, kUndoTiefe> schnappschuesse;
-    int position = 0;
-    int rueckgaengig = 0;      // undo steps available, 0..10
-    int wiederherstellen = 0;  // redo steps available, 0..10
-
-    Bearbeitungsverlauf();
-};
-
-enum class Darstellung { Linien = 1, Stufen = 2, LinienUndStufen = 3 };
-
-struct Zeitfenster {
-    std::int64_t min = 0;  // ms
-    std::int64_t max = kFensterStandardMax;
-};
-
-struct Markierung {
-    double start = 0.0;  // ms
-    double ende = 0.0;
-    bool vorhanden = false;
-};
+// The visible part of a curve in ms.
+using Zeitfenster = Sichtfenster;
+inline constexpr Zeitfenster kFensterStandard{0, kFensterStandardMax};
 
 class Kurvenmodell {
 public:
@@ -55,8 +35,8 @@ public:
     std::array<Kurveneinstellungen, kKurvenAnzahl> einstellungen;
     int aktuelleKurve = 0;  // 0..3
     Darstellung darstellung = Darstellung::LinienUndStufen;
-    Zeitfenster fenster;
-    Markierung markierung;
+    Zeitfenster fenster = kFensterStandard;
+    Markierung markierung;   // in ms
     bool geaendert = false;  // changes since the last save, load or append
     std::string dateipfad;   // empty while the curves have no file
     std::vector<Kurvenpunkt> zwischenablage;
@@ -71,9 +51,11 @@ public:
     bool Rueckgaengig();
     bool Wiederherstellen();
     // What the window dims: "Rückgängig" at 0 undo steps, "Wiederherstellen" at 0 redo steps.
-    int rueckgaengigSchritte(int kurve) const { return verlauf_[index(kurve)].rueckgaengig; }
+    int rueckgaengigSchritte(int kurve) const {
+        return verlauf_[index(kurve)].rueckgaengigSchritte();
+    }
     int wiederherstellenSchritte(int kurve) const {
-        return verlauf_[index(kurve)].wiederherstellen;
+        return verlauf_[index(kurve)].wiederherstellenSchritte();
     }
     bool RueckgaengigMoeglich() const { return rueckgaengigSchritte(aktuelleKurve) > 0; }
     bool WiederherstellenMoeglich() const { return wiederherstellenSchritte(aktuelleKurve) > 0; }
@@ -96,7 +78,8 @@ private:
     static std::size_t index(int kurve) {
         return static_cast<std::size_t>(kurve >= 0 && kurve < kKurvenAnzahl ? kurve : 0);
     }
-    std::array<Bearbeitungsverlauf, kKurvenAnzahl> verlauf_;
+    // Each curve has its own ten undo steps.
+    std::array<Rueckgaengigring<std::vector<Kurvenpunkt>>, kKurvenAnzahl> verlauf_;
 };
 
 }  // namespace plv7::kurven

@@ -127,7 +127,8 @@ KennlinienGrafik::KennlinienGrafik(QWidget* parent)
 }
 
 void KennlinienGrafik::zeichnen(const KennlinienZeichnung& z, const KennlinienAnsicht& ansicht) {
-    xAxis->setRange(ansicht.links, ansicht.rechts + 1.0);
+    xAxis->setRange(static_cast<double>(ansicht.fenster.min),
+                    static_cast<double>(ansicht.fenster.max) + 1.0);
     yAxis->setRange(ansicht.yMin, ansicht.yMax);
     setzen(linien_, z.linienX, z.linienY);
     setzen(ergaenzung_, z.ergaenzungX, z.ergaenzungY);
@@ -136,7 +137,7 @@ void KennlinienGrafik::zeichnen(const KennlinienZeichnung& z, const KennlinienAn
     setzen(ergStufen_, z.ergStufenX, z.ergStufenY);
 }
 
-void KennlinienGrafik::markierungZeigen(bool sichtbar, int start, int ende) {
+void KennlinienGrafik::markierungZeigen(bool sichtbar, double start, double ende) {
     markierung_->setVisible(sichtbar);
     rahmenSetzen(markierung_, start, ende);
 }
@@ -183,10 +184,11 @@ KennlinienUebersicht::KennlinienUebersicht(QWidget* parent) : QCustomPlot(parent
 void KennlinienUebersicht::zeichnen(const KennlinienZeichnung& z,
                                     const KennlinienAnsicht& ansicht) {
     setzen(kennlinie_, z.uebersichtX, z.uebersichtY);
-    rahmenSetzen(rahmen_, ansicht.links, ansicht.rechts + 1.0);
+    rahmenSetzen(rahmen_, static_cast<double>(ansicht.fenster.min),
+                 static_cast<double>(ansicht.fenster.max) + 1.0);
 }
 
-void KennlinienUebersicht::markierungZeigen(bool sichtbar, int start, int ende) {
+void KennlinienUebersicht::markierungZeigen(bool sichtbar, double start, double ende) {
     markierung_->setVisible(sichtbar);
     rahmenSetzen(markierung_, start, ende);
 }

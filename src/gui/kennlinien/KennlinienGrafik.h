@@ -34,7 +34,7 @@ public:
     explicit KennlinienGrafik(QWidget* parent = nullptr);
 
     void zeichnen(const KennlinienZeichnung& zeichnung, const KennlinienAnsicht& ansicht);
-    void markierungZeigen(bool sichtbar, int start, int ende);
+    void markierungZeigen(bool sichtbar, double start, double ende);
     // The preview: a red polyline through the points and a marker on `punkt`.
     void vorschauZeigen(const std::vector<QPointF>& linie, QPointF punkt);
     void punktHervorheben(QPointF punkt);
@@ -68,7 +68,7 @@ public:
     explicit KennlinienUebersicht(QWidget* parent = nullptr);
 
     void zeichnen(const KennlinienZeichnung& zeichnung, const KennlinienAnsicht& ansicht);
-    void markierungZeigen(bool sichtbar, int start, int ende);
+    void markierungZeigen(bool sichtbar, double start, double ende);
 
 private:
     QCPGraph* kennlinie_;

@@ -169,7 +169,7 @@ std::size_t KennlinienPanel::naechsterPunkt(QPointF roh) const {
     const QRect flaeche = grafik_->axisRect()->rect();
     return NaechsterPunkt(
         zustand_.kennlinie, roh.x(), roh.y(),
-        {static_cast<double>(ansicht_.breite()), static_cast<double>(flaeche.width()),
+        {static_cast<double>(ansicht_.fenster.breite()), static_cast<double>(flaeche.width()),
          static_cast<double>(flaeche.height())});
 }
 
@@ -329,36 +329,37 @@ void KennlinienPanel::undoAktionenAktualisieren() {
     wiederherstellenAktion_->setEnabled(rueckgaengig_.kannWiederherstellen());
 }
 
-void KennlinienPanel::zoom(void (*schritt)(KennlinienAnsicht&)) {
-    schritt(ansicht_);
+void KennlinienPanel::zoom(const Sichtfenster& fenster) {
+    ansicht_.fenster = fenster;
     neuZeichnen();
     scrollbarAktualisieren();
 }
 
 void KennlinienPanel::zoomMarkierung() {
-    if (!ZoomMarkierung(ansicht_, markierung_)) return;
+    if (!ZoomMarkierung(ansicht_.fenster, markierung_)) return;
     neuZeichnen();
     scrollbarAktualisieren();
 }
 
 void KennlinienPanel::allesMarkieren() {
-    AllesMarkieren(markierung_);
+    AllesMarkieren(markierung_, kennlinie::kRohMax);
     neuZeichnen();
 }
 
 void KennlinienPanel::scrollbarAktualisieren() {
     const QSignalBlocker block(scrollbar_);
-    const int daumen = ScrollDaumen(ansicht_);
+    const Rollbalken r = RollbalkenStand(ansicht_.fenster, kennlinie::kRohMax);
+    const int daumen = r.groesse;
     // A page of d percent of 100 + page makes the thumb d percent of the bar.
     scrollbar_->setPageStep(daumen >= 100 ? 1000000 : 100 * daumen / (100 - daumen));
-    scrollbar_->setValue(ScrollPosition(ansicht_));
+    scrollbar_->setValue(r.position);
     scrollbar_->setEnabled(daumen < 100);
 }
 
 void KennlinienPanel::scrollEnde() {
     if (!scrollOffen_ || scrollbar_->isSliderDown()) return;
     scrollOffen_ = false;
-    ScrollNach(ansicht_, scrollbar_->value());
+    ansicht_.fenster = Gerollt(ansicht_.fenster, kennlinie::kRohMax, scrollbar_->value());
     neuZeichnen();
 }
 
@@ -418,7 +419,7 @@ void KennlinienPanel::dateibefehl(int (KennlinienBedienung::*befehl)(), bool gan
     felderAusZustand();
     titelAktualisieren();
     if (ganzeAnsicht) {
-        ZoomVoll(ansicht_);
+        ansicht_.fenster = ZoomVoll(kennlinie::kRohMax);
         scrollbarAktualisieren();
     }
     neuZeichnen();
@@ -436,7 +437,7 @@ void KennlinienPanel::uebertragen(bool schreiben) {
     if (!schreiben) {
         felderAusZustand();
         titelAktualisieren();
-        ZoomVoll(ansicht_);
+        ansicht_.fenster = ZoomVoll(kennlinie::kRohMax);
         scrollbarAktualisieren();
         neuZeichnen();
     }

@@ -3,10 +3,10 @@
 #include <QPointF>
 #include <array>
 
+#include "base/Rueckgaengigring.h"
 #include "kennlinien/KennlinienAnsicht.h"
 #include "kennlinien/KennlinienBedienung.h"
 #include "kennlinien/KennlinienEditor.h"
-#include "kennlinien/KennlinienRueckgaengig.h"
 #include "kennlinien/KennlinienZustand.h"
 #include "shell/Panel.h"
 
@@ -105,7 +105,7 @@ private:
     void rueckgaengig();
     void wiederherstellen();
     void undoAktionenAktualisieren();
-    void zoom(void (*schritt)(KennlinienAnsicht&));
+    void zoom(const Sichtfenster& fenster);
     void zoomMarkierung();
     void allesMarkieren();
     void scrollEnde();
@@ -123,7 +123,7 @@ private:
 
     KennlinienZustand zustand_;
     KennlinienBedienung bedienung_;
-    KennlinienRueckgaengig rueckgaengig_;
+    Rueckgaengigring<std::vector<Kennlinienpunkt>> rueckgaengig_;
     KennlinienAnsicht ansicht_;
     Markierung markierung_;
     Modus modus_ = Modus::Zeichnen;

@@ -341,10 +341,10 @@ void KennlinienPanel::verbindeSignale() {
     befehl(allesMark_, [this] { allesMarkieren(); });
     befehl(rueckgaengigAktion_, [this] { rueckgaengig(); });
     befehl(wiederherstellenAktion_, [this] { wiederherstellen(); });
-    befehl(zoomPlus_, [this] { zoom(&ZoomPlus); });
-    befehl(zoomMinus_, [this] { zoom(&ZoomMinus); });
+    befehl(zoomPlus_, [this] { zoom(ZoomPlus(ansicht_.fenster)); });
+    befehl(zoomMinus_, [this] { zoom(ZoomMinus(ansicht_.fenster, kennlinie::kRohMax)); });
     befehl(zoomMark_, [this] { zoomMarkierung(); });
-    befehl(zoomVoll_, [this] { zoom(&ZoomVoll); });
+    befehl(zoomVoll_, [this] { zoom(ZoomVoll(kennlinie::kRohMax)); });
     befehl(pinbelegung_, [this] { pinbelegung(); });
     // In direct-help mode an exclusive group has already moved its check mark: it goes back to
     // the mode and display the window keeps.

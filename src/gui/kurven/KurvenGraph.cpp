@@ -7,6 +7,7 @@
 
 #include "konfig/KonfigUmrechnung.h"
 #include "konfig/Konfiguration.h"
+#include "kurven/KurvenZeichnung.h"
 #include "kurven/Zeitbasis.h"
 
 namespace plv7::gui {
@@ -24,18 +25,6 @@ const QColor kDunkelgruen(0x00, 0x80, 0x00);
 const QColor kGelb(0xFF, 0xFF, 0x00);
 constexpr double kWertMaxD = kWertMax;
 
-struct Daten {
-    QVector<double> x;
-    QVector<double> y;
-    void add(double a, double b) {
-        x.append(a);
-        y.append(b);
-    }
-    void setzen(QCPGraph* graph) {
-        if (graph) graph->setData(x, y, true);
-    }
-};
-
 QCPItemRect* rechteck(QCustomPlot* plot, QColor farbe, QCPAxis* yAchse) {
     auto* r = new QCPItemRect(plot);
     r->setPen(QPen(farbe));
@@ -46,14 +35,22 @@ QCPItemRect* rechteck(QCustomPlot* plot, QColor farbe, QCPAxis* yAchse) {
     return r;
 }
 
-// Start times of all points and the duration as the last entry.
-std::vector<double> startzeiten(const std::vector<Kurvenpunkt>& punkte) {
-    std::vector<double> s(punkte.size() + 1, 0.0);
-    for (std::size_t i = 0; i < punkte.size(); ++i) {
-        s[i + 1] = s[i] + static_cast<double>(punkte[i].laenge) *
-                              static_cast<double>(ZeitbasisTick(punkte[i].zeitbasis));
+void setzen(QCPGraph* graph, const Linienzug& zug) {
+    if (!graph) return;
+    QVector<QCPGraphData> daten(static_cast<qsizetype>(zug.x.size()));
+    for (std::size_t i = 0; i < zug.x.size(); ++i) {
+        daten[static_cast<qsizetype>(i)] = QCPGraphData(zug.x[i], zug.y[i]);
     }
-    return s;
+    graph->data()->set(daten, true);
+}
+
+void setzen(const Kurvenbild& bild, QCPGraph* linien, QCPGraph* schlusslinie, QCPGraph* stufen,
+            QCPGraph* schlussstufen, QCPGraph* punkte) {
+    setzen(linien, bild.linien);
+    setzen(schlusslinie, bild.schlusslinie);
+    setzen(stufen, bild.stufen);
+    setzen(schlussstufen, bild.schlussstufen);
+    setzen(punkte, bild.punkte);
 }
 
 }  // namespace
@@ -137,27 +134,21 @@ void KurvenGraph::neuZeichnen(const Kurvenmodell& modell, const Hintergrund& hin
     const Zeitfenster& fenster = modell.fenster;
     gross_->xAxis->setRange(static_cast<double>(fenster.min), static_cast<double>(fenster.max) + 1);
 
-    const bool linien = modell.darstellung != Darstellung::Stufen;
-    const bool stufen = modell.darstellung != Darstellung::Linien;
-    for (int k = 0; k < kKurvenAnzahl; ++k) {
-        const auto index = static_cast<std::size_t>(k);
-        const bool zeigen = hintergrund.zeigen[index] && k != modell.aktuelleKurve;
-        kurveZeichnen(modell.kurven[index].punkte, hintergrund_[index],
-                      zeigen && modell.darstellung == Darstellung::Linien, zeigen && stufen,
-                      fenster);
+    KurvengrafikZeichnen(modell, hintergrund.zeigen, hintergrund.zeitbasisMarken,
+                         gross_->axisRect()->width(), grafik_);
+    for (std::size_t k = 0; k < hintergrund_.size(); ++k) {
+        const Kurvenplots& p = hintergrund_[k];
+        setzen(grafik_.hintergrund[k], p.linien, p.schlusslinie, p.stufen, p.schlussstufen,
+               p.punkte);
     }
+    setzen(grafik_.aktuell, aktuell_.linien, aktuell_.schlusslinie, aktuell_.stufen,
+           aktuell_.schlussstufen, aktuell_.punkte);
     wertachseSkalieren(modell);
-    const auto& punkte = modell.aktuell().punkte;
-    kurveZeichnen(punkte, aktuell_, linien, stufen, fenster);
-    if (hintergrund.zeitbasisMarken) zeitbasisMarkenZeichnen(punkte, fenster);
+    zeitbasisMarkenZeichnen();
 
     // The overview: the whole current curve and the frame of the visible part.
-    const std::vector<double> start = startzeiten(punkte);
-    Daten ganz;
-    for (std::size_t i = 0; i < punkte.size(); ++i) ganz.add(start[i], punkte[i].wert);
-    ganz.add(start.back(), punkte.front().wert);
-    ganz.setzen(uebersicht_);
-    klein_->xAxis->setRange(0, std::max(start.back(), 1.0));
+    setzen(uebersicht_, grafik_.uebersicht);
+    klein_->xAxis->setRange(0, std::max(grafik_.dauer, 1.0));
     rahmen_->topLeft->setCoords(static_cast<double>(fenster.min), kWertMaxD);
     rahmen_->bottomRight->setCoords(static_cast<double>(fenster.max) + 1, 0);
 
@@ -191,65 +182,6 @@ void KurvenGraph::vorschauZeigen() {
     }
 }
 
-void KurvenGraph::kurveZeichnen(const std::vector<Kurvenpunkt>& punkte, const Kurvenplots& plots,
-                                bool linien, bool stufen, const Zeitfenster& fenster) {
-    Daten linie, schluss, stufe, schlussstufe, marker;
-    if (linien || stufen) {
-        const std::vector<double> start = startzeiten(punkte);
-        const std::size_t letzter = punkte.size() - 1;
-        const double von = static_cast<double>(fenster.min);
-        const double bis = static_cast<double>(fenster.max);
-        const auto a = static_cast<std::size_t>(
-            std::lower_bound(start.begin() + 1, start.end(), von) - (start.begin() + 1));
-        std::size_t b = static_cast<std::size_t>(
-            std::upper_bound(start.begin() + 1, start.end(), bis) - (start.begin() + 1));
-        b = std::min(b, letzter);
-        // Steps narrower than a pixel are thinned out: they could not be seen apart.
-        const double msProPixel =
-            (bis - von + 1) / std::max(1.0, static_cast<double>(gross_->axisRect()->width()));
-        const bool getrennt = plots.schlusslinie != nullptr;
-        // Markers closer than a few pixels to the last one drawn would only pile up into a bar.
-        constexpr double kMarkerAbstand = 3.0;
-        double markerX = -INFINITY;
-        for (std::size_t i = std::min(a, letzter); i <= b; ++i) {
-            const bool schliessend = i == letzter;
-            const double x0 = start[i];
-            const double x1 = start[i + 1];
-            const double y0 = punkte[i].wert;
-            const double y1 = schliessend ? punkte.front().wert : punkte[i + 1].wert;
-            if (linien) {
-                Daten& ziel = schliessend && getrennt ? schluss : linie;
-                if (ziel.x.isEmpty() || ziel.x.back() != x0) ziel.add(x0, y0);
-                ziel.add(x1, y1);
-            }
-            if (plots.punkte && x0 - markerX >= kMarkerAbstand * msProPixel) {
-                marker.add(x0, y0);
-                markerX = x0;
-            }
-            if (!stufen) continue;
-            const double tick = static_cast<double>(ZeitbasisTick(punkte[i].zeitbasis));
-            if (tick <= 0 || x1 <= x0) continue;
-            Daten& ziel = schliessend && getrennt ? schlussstufe : stufe;
-            const auto n = static_cast<std::int64_t>((x1 - x0) / tick + 0.5);
-            const auto kVon =
-                std::max<std::int64_t>(0, static_cast<std::int64_t>((von - x0) / tick) - 1);
-            const auto kBis =
-                std::min<std::int64_t>(n - 1, static_cast<std::int64_t>((bis + 1 - x0) / tick) + 1);
-            const auto schritt =
-                std::max<std::int64_t>(1, static_cast<std::int64_t>(msProPixel / tick));
-            for (std::int64_t k = kVon; k <= kBis; k += schritt) {
-                ziel.add(x0 + static_cast<double>(k) * tick, Stufenwert(x0, y0, x1, y1, tick, k));
-            }
-            ziel.add(x1, y1);
-        }
-    }
-    linie.setzen(plots.linien);
-    schluss.setzen(plots.schlusslinie);
-    stufe.setzen(plots.stufen);
-    schlussstufe.setzen(plots.schlussstufen);
-    marker.setzen(plots.punkte);
-}
-
 void KurvenGraph::wertachseSkalieren(const Kurvenmodell& modell) {
     const int c = modell.aktuelleKurve;
     const auto& e = modell.einstellungen[static_cast<std::size_t>(c)];
@@ -268,49 +200,37 @@ void KurvenGraph::wertachseSkalieren(const Kurvenmodell& modell) {
     achse->setLabel(QString::fromLatin1(einheit.data(), static_cast<qsizetype>(einheit.size())));
 }
 
-void KurvenGraph::zeitbasisMarkenZeichnen(const std::vector<Kurvenpunkt>& punkte,
-                                          const Zeitfenster& fenster) {
+void KurvenGraph::zeitbasisMarkenZeichnen() {
     QFont klein = gross_->font();
     klein.setPointSize(7);
-    const auto text = [&](double x, int zeitbasis) {
+    for (const Zeitbasismarke& marke : grafik_.marken) {
+        if (marke.linie) {
+            auto* linie = new QCPItemLine(gross_);
+            linie->start->setAxes(gross_->xAxis, gross_->yAxis2);
+            linie->end->setAxes(gross_->xAxis, gross_->yAxis2);
+            linie->start->setCoords(marke.zeit, 0);
+            linie->end->setCoords(marke.zeit, kWertMaxD);
+            linie->setPen(QPen(kGelb));
+            marken_.push_back(linie);
+        }
         auto* t = new QCPItemText(gross_);
         t->position->setAxes(gross_->xAxis, gross_->yAxis2);
-        t->position->setCoords(x, gross_->yAxis2->range().lower);
+        t->position->setCoords(marke.zeit, gross_->yAxis2->range().lower);
         t->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        t->setText(QString::fromLatin1(ZeitbasisName(zeitbasis).data()));
+        t->setText(QString::fromLatin1(ZeitbasisName(marke.zeitbasis).data()));
         t->setColor(kGelb);
         t->setFont(klein);
         // Yellow alone cannot be read on the white plot: the name gets a dark underlay.
         t->setBrush(QColor(0x40, 0x40, 0x40, 200));
         t->setPadding(QMargins(2, 1, 2, 1));
         marken_.push_back(t);
-    };
-    text(0, punkte.front().zeitbasis);
-    int zuletzt = punkte.front().zeitbasis;
-    double start = 0;
-    for (const Kurvenpunkt& p : punkte) {
-        if (p.zeitbasis != zuletzt) {
-            zuletzt = p.zeitbasis;
-            if (start >= static_cast<double>(fenster.min) &&
-                start <= static_cast<double>(fenster.max) + 1) {
-                auto* linie = new QCPItemLine(gross_);
-                linie->start->setAxes(gross_->xAxis, gross_->yAxis2);
-                linie->end->setAxes(gross_->xAxis, gross_->yAxis2);
-                linie->start->setCoords(start, 0);
-                linie->end->setCoords(start, kWertMaxD);
-                linie->setPen(QPen(kGelb));
-                marken_.push_back(linie);
-                text(start, zuletzt);
-            }
-        }
-        start += static_cast<double>(p.laenge) * static_cast<double>(ZeitbasisTick(p.zeitbasis));
     }
 }
 
 void KurvenGraph::vorschau(const QVector<QPointF>& linie, QPointF punkt) {
-    Daten d;
-    for (const QPointF& p : linie) d.add(p.x(), p.y());
-    d.setzen(vorschauLinie_);
+    Linienzug zug;
+    for (const QPointF& p : linie) zug.anfuegen(p.x(), p.y());
+    setzen(vorschauLinie_, zug);
     vorschauPunkt_->setData({punkt.x()}, {punkt.y()});
     vorschauZeigen();
 }

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "kurven/Kurvenmodell.h"
+#include "kurven/KurvenZeichnung.h"
 
 class QCustomPlot;
 class QCPGraph;
@@ -21,7 +21,7 @@ namespace plv7::gui {
 // curve with the background curves, the marking, the time-base markers and the tools'
 // previews; the small one shows the whole current curve with a frame around the visible part.
 // Both plot raw values; the large graph's left axis shows them in the output channel's unit.
-// Only the segments inside the time window are turned into plot data.
+// What they draw comes from the core (KurvengrafikZeichnen); this only hands it to the plots.
 class KurvenGraph {
 public:
     KurvenGraph(QCustomPlot* gross, QCustomPlot* klein);
@@ -33,7 +33,7 @@ public:
     // The full redraw of both graphs.
     void neuZeichnen(const kurven::Kurvenmodell& modell, const Hintergrund& hintergrund);
     // Only the marking, on both graphs (while the mark tool drags).
-    void markierungZeichnen(const kurven::Markierung& markierung);
+    void markierungZeichnen(const Markierung& markierung);
 
     // Tool previews on the large graph: a red polyline with a red point at `punkt`, a yellow
     // highlighted segment, a red mark on one point. Each replaces its previous one.
@@ -62,13 +62,10 @@ private:
         QCPGraph* punkte;
     };
     QCPGraph* neuerGraph(QCustomPlot* plot, QColor farbe, bool stufen);
-    void kurveZeichnen(const std::vector<kurven::Kurvenpunkt>& punkte, const Kurvenplots& plots,
-                       bool linien, bool stufen, const kurven::Zeitfenster& fenster);
     void wertachseSkalieren(const kurven::Kurvenmodell& modell);
     void vorschauZeigen();
-    void markierungSetzen(const kurven::Markierung& markierung);
-    void zeitbasisMarkenZeichnen(const std::vector<kurven::Kurvenpunkt>& punkte,
-                                 const kurven::Zeitfenster& fenster);
+    void markierungSetzen(const Markierung& markierung);
+    void zeitbasisMarkenZeichnen();
 
     QCustomPlot* gross_;
     QCustomPlot* klein_;
@@ -84,6 +81,7 @@ private:
     std::vector<QCPAbstractItem*> marken_;
     QCPLayer* vorschauEbene_ = nullptr;
     QSize gezeichneteGroesse_;
+    kurven::Kurvengrafik grafik_;  // kept: its buffers serve the next redraw
 };
 
 }  // namespace plv7::gui

@@ -141,10 +141,8 @@ void KurvenPanel::Graph_Callback(QPointF pixel, bool loslassen) {
         case Werkzeug::Markieren:
             if (loslassen) {
                 MarkierungLoslassen(m.markierung, p.x());
-                neueMarkierung_ = true;
             } else {
-                MarkierungZiehen(m.markierung, neueMarkierung_, p.x());
-                neueMarkierung_ = false;
+                MarkierungZiehen(m.markierung, p.x());
             }
             graph_->markierungZeichnen(m.markierung);
             break;

@@ -89,7 +89,7 @@ private:
     void Menu_Kurven_Bearbeiten_Toggle(Werkzeug werkzeug);
     void Menu_Kurven_Bearbeiten_Toggle2(int kurve);
     void Menu_Kurven_Bearbeiten_Toggle3(int kurve);
-    void Menu_Kurven_Ansicht_ToggleDarstellung(kurven::Darstellung darstellung);
+    void Menu_Kurven_Ansicht_ToggleDarstellung(Darstellung darstellung);
     void nachBearbeitung(bool geaendert);
     void zoomen(const kurven::Zeitfenster& fenster);
     void rollbalkenAktualisieren();
@@ -149,7 +149,6 @@ private:
     // Transient state of the tools.
     Werkzeug werkzeug_ = Werkzeug::Zeichnen;
     bool gedrueckt_ = false;
-    bool neueMarkierung_ = true;
     bool neueVerschiebung_ = true;
     std::size_t verschiebenIndex_ = 0;
     std::size_t dialogIndex_ = 0;

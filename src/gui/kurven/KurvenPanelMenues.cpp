@@ -157,9 +157,9 @@ void KurvenPanel::baueAktionen() {
     befehl(QStringLiteral("Zoom +"), "BEARBEITEN_ZOOMPLUS", "zoomplus", {},
            [this] { zoomen(ZoomPlus(modell().fenster)); });
     befehl(QStringLiteral("Zoom -"), "BEARBEITEN_ZOOMMINUS", "zoomminus", {},
-           [this] { zoomen(ZoomMinus(modell().fenster)); });
+           [this] { zoomen(ZoomMinus(modell().fenster, kFensterMaxBreite)); });
     befehl(QStringLiteral("Zoom Markierung"), "BEARBEITEN_ZOOMMARK", "zoommark", {}, [this] {
-        if (ZoomMarkierung(modell())) zoomen(modell().fenster);
+        if (ZoomMarkierung(modell().fenster, modell().markierung)) zoomen(modell().fenster);
     });
     befehl(QStringLiteral("Zoom Gesammtkurve"), "BEARBEITEN_ZOOMVOLL", "zoomvoll", {}, [this] {
         modell().GanzeKurveZeigen();
@@ -316,7 +316,7 @@ void KurvenPanel::baueWerkzeugleiste() {
 void KurvenPanel::Menu_Kurven_Bearbeiten_Toggle(Werkzeug werkzeug) {
     werkzeug_ = werkzeug;
     neueVerschiebung_ = true;
-    neueMarkierung_ = true;
+    modell().markierung.neu = true;
     if (werkzeug != Werkzeug::Markieren) modell().markierung = {};
     KurvenNeuZeichnen();
 }

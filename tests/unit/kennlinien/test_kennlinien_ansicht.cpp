@@ -1,64 +1,9 @@
-// The characteristic window's view: zoom, scroll bar, Y zoom and what the graphs draw.
+// The characteristic window's view: Y zoom and what the graphs draw (the X window is base's).
 #include <gtest/gtest.h>
 
 #include "kennlinien/KennlinienAnsicht.h"
 
 using namespace plv7;
-
-TEST(KennlinienAnsicht, ZoomSteps) {
-    KennlinienAnsicht a;
-    std::vector<int> breiten;
-    for (int i = 0; i < 3; ++i) {
-        ZoomPlus(a);
-        breiten.push_back(a.breite());
-    }
-    EXPECT_EQ(breiten, (std::vector<int>{2730, 1820, 1213}));
-    ZoomMinus(a);
-    EXPECT_EQ(a.breite(), 1820);
-    KennlinienAnsicht voll;
-    ZoomMinus(voll);
-    EXPECT_EQ(voll.links, 0);
-    EXPECT_EQ(voll.rechts, 4094);
-    // The narrowest window stays one unit wide, also zoomed out at the left end.
-    KennlinienAnsicht eng{0, 0};
-    ZoomPlus(eng);
-    EXPECT_EQ(eng.breite(), 1);
-    ZoomMinus(eng);
-    EXPECT_GE(eng.breite(), 1);
-    ZoomVoll(eng);
-    EXPECT_EQ(eng.breite(), 4095);
-}
-
-TEST(KennlinienAnsicht, ZoomToMarking) {
-    KennlinienAnsicht a;
-    Markierung m;
-    EXPECT_FALSE(ZoomMarkierung(a, m));
-    m = {true, true, 100, 300};
-    EXPECT_TRUE(ZoomMarkierung(a, m));
-    EXPECT_EQ(a.links, 100);
-    EXPECT_EQ(a.rechts, 299);
-    EXPECT_FALSE(m.vorhanden);
-    m = {true, true, 50, 50};  // no width: the view stays, the marking goes
-    EXPECT_TRUE(ZoomMarkierung(a, m));
-    EXPECT_EQ(a.links, 100);
-    EXPECT_FALSE(m.vorhanden);
-}
-
-TEST(KennlinienAnsicht, ScrollBar) {
-    KennlinienAnsicht a;
-    EXPECT_EQ(ScrollDaumen(a), 100);
-    EXPECT_EQ(ScrollPosition(a), 0);
-    a = {1000, 1999};
-    EXPECT_EQ(ScrollDaumen(a), 24);
-    EXPECT_EQ(ScrollPosition(a), 32);
-    ScrollNach(a, 100);
-    EXPECT_EQ(a.rechts, 4094);
-    EXPECT_EQ(a.breite(), 1000);
-    ScrollNach(a, 0);
-    EXPECT_EQ(a.links, 0);
-    a = {2000, 2000};
-    EXPECT_EQ(ScrollDaumen(a), 1);
-}
 
 TEST(KennlinienAnsicht, YZoomRefusesAnEmptyRange) {
     KennlinienAnsicht a;
@@ -87,14 +32,14 @@ TEST(KennlinienAnsicht, DrawingTheDefaultAndAViewBeyondTheLastPoint) {
 
     Kennlinie k;
     k.punkte = {{0, 100, 0}, {1000, 100, 0}, {500, 0, 0}};
-    KennlinienAnsicht a{3000, 3999, 0, 4095, Darstellung::Linien};
+    KennlinienAnsicht a{{3000, 3999}, 0, 4095, Darstellung::Linien};
     KennlinieZeichnen(k, a, z);
     EXPECT_TRUE(z.linienX.empty());  // both lines lie left of the view
     EXPECT_EQ(z.ergaenzungX, (std::vector<double>{200.0, 4095.0}));
     EXPECT_TRUE(z.ergStufenX.empty());
     EXPECT_EQ(z.uebersichtX, (std::vector<double>{0.0, 100.0, 200.0, 4095.0}));
 
-    a = {0, 150, 0, 4095, Darstellung::Stufen};
+    a = {{0, 150}, 0, 4095, Darstellung::Stufen};
     KennlinieZeichnen(k, a, z);
     EXPECT_TRUE(z.linienX.empty());
     EXPECT_EQ(z.punkteX, (std::vector<double>{0.0, 100.0}));

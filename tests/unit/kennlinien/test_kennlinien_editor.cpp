@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "kennlinien/KennlinienEditor.h"
-#include "kennlinien/KennlinienRueckgaengig.h"
 #include "konfig/KonfigUmrechnung.h"
 
 using namespace plv7;
@@ -230,20 +229,6 @@ TEST(KennlinienEditor, NearestPointOnScreen) {
     EXPECT_EQ(NaechsterPunkt(k, 20.0, 2400.0, {200.0, 409.5, 300.0}), 0u);
 }
 
-TEST(KennlinienEditor, MarkingInEitherDirection) {
-    Markierung m;
-    MarkierungZiehen(m, 300.4);
-    MarkierungZiehen(m, 120.0);
-    EXPECT_TRUE(m.vorhanden);
-    MarkierungLoslassen(m, 119.6);
-    EXPECT_EQ(m.start, 120);
-    EXPECT_EQ(m.ende, 300);
-    EXPECT_TRUE(m.neu);
-    AllesMarkieren(m);
-    EXPECT_EQ(m.start, 0);
-    EXPECT_EQ(m.ende, 4095);
-}
-
 TEST(KennlinienEditor, DigitisedSteps) {
     std::vector<double> xs, ys;
     DigitaleStufen(0.0, 0.0, 4.0, 10.0, xs, ys);
@@ -259,28 +244,4 @@ TEST(KennlinienEditor, DigitisedSteps) {
     xs.clear();
     DigitaleStufen(0.0, 0.0, 1e9, 4095.0, xs, ys, 1000.0, 1100.0);
     EXPECT_LT(xs.size(), 110u);
-}
-
-TEST(KennlinienRueckgaengig, ElevenEditsUndoTen) {
-    KennlinienRueckgaengig ring;
-    std::vector<Kennlinienpunkt> punkte{{0, 0, 0}};
-    for (int i = 1; i <= 11; ++i) {
-        ring.aufzeichnen(punkte);
-        punkte.front().y = i;
-    }
-    int rueckgaengig = 0;
-    while (ring.rueckgaengig(punkte)) ++rueckgaengig;
-    EXPECT_EQ(rueckgaengig, 10);
-    EXPECT_EQ(punkte.front().y, 1);
-    EXPECT_FALSE(ring.kannRueckgaengig());
-    // Redo walks back up, exchanging with the slots undo left.
-    ASSERT_TRUE(ring.wiederherstellen(punkte));
-    ASSERT_TRUE(ring.wiederherstellen(punkte));
-    EXPECT_EQ(punkte.front().y, 3);
-    ASSERT_TRUE(ring.rueckgaengig(punkte));
-    EXPECT_EQ(punkte.front().y, 2);
-    // A new edit after an undo forgets what could be redone.
-    ring.aufzeichnen(punkte);
-    EXPECT_FALSE(ring.kannWiederherstellen());
-    EXPECT_FALSE(ring.wiederherstellen(punkte));
 }

@@ -97,38 +97,11 @@ void bearbeiten(Kurvenmodell& m) {
     m.aktuell().punkte.push_back({1, 1, 1});
 }
 
-TEST(Kurvenmodell, ElevenEditsKeepOnlyTheLastTenForUndo) {
-    Kurvenmodell m;
-    for (int i = 0; i < 11; ++i) bearbeiten(m);
-    EXPECT_TRUE(m.geaendert);
-    for (int i = 0; i < 10; ++i) EXPECT_TRUE(m.Rueckgaengig());
-    EXPECT_EQ(m.aktuell().punkte.size(), 2u);  // the state after the first edit
-    EXPECT_FALSE(m.RueckgaengigMoeglich());
-    EXPECT_FALSE(m.Rueckgaengig());
-    EXPECT_EQ(m.aktuell().punkte.size(), 2u);
-    EXPECT_EQ(m.wiederherstellenSchritte(0), 10);
-    for (int i = 0; i < 10; ++i) EXPECT_TRUE(m.Wiederherstellen());
-    EXPECT_EQ(m.aktuell().punkte.size(), 12u);
-    EXPECT_FALSE(m.Wiederherstellen());
-}
-
-TEST(Kurvenmodell, AnEditAfterAnUndoClearsRedo) {
-    Kurvenmodell m;
-    bearbeiten(m);
-    bearbeiten(m);
-    m.Rueckgaengig();
-    EXPECT_TRUE(m.WiederherstellenMoeglich());
-    bearbeiten(m);
-    EXPECT_FALSE(m.WiederherstellenMoeglich());
-    EXPECT_EQ(m.rueckgaengigSchritte(0), 2);
-    m.Rueckgaengig();
-    m.Rueckgaengig();
-    EXPECT_EQ(m.aktuell().punkte, Einzelpunkt());
-}
-
+// How undo and redo walk their ten steps is the ring's test (base); here what the model adds.
 TEST(Kurvenmodell, UndoHistoriesBelongToTheirCurve) {
     Kurvenmodell m;
     bearbeiten(m);
+    EXPECT_TRUE(m.geaendert);
     m.aktuelleKurve = 2;
     EXPECT_FALSE(m.RueckgaengigMoeglich());
     EXPECT_FALSE(m.Rueckgaengig());
