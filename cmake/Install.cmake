@@ -1,5 +1,5 @@
 # `cmake --install`: the three programs, the resources the control program finds relative to
-# itself, a desktop entry with its icon, and the manual pages.
+# itself, a desktop entry with its icon and AppStream metadata, and the manual pages.
 set(PLV7_RESOURCES_SOURCE ${CMAKE_SOURCE_DIR}/resources)
 
 install(TARGETS plv7steuerung plv7ctl plv7-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -22,6 +22,12 @@ install(FILES ${PLV7_BUTTON_IMAGES}
 
 install(FILES ${PLV7_RESOURCES_SOURCE}/desktop/plv7steuerung.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# What software centres show, with the build's version and date.
+set(PLV7_METAINFO org.example.plv7steuerung.metainfo.xml)
+configure_file(${PLV7_RESOURCES_SOURCE}/metainfo/${PLV7_METAINFO}.in
+               ${CMAKE_BINARY_DIR}/metainfo/${PLV7_METAINFO} @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/metainfo/${PLV7_METAINFO}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PLV7_RESOURCES_SOURCE}/icons/plv7steuerung.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 48 128)
@@ -30,7 +36,8 @@ foreach(size 48 128)
             RENAME plv7steuerung.png)
 endforeach()
 
-# Manual pages carry the build's version and are installed compressed, as Debian expects.
+# Manual pages carry the build's version and its date and are installed compressed, as Debian
+# expects.
 find_program(PLV7_GZIP gzip REQUIRED)
 set(man_pages)
 foreach(program plv7steuerung plv7ctl plv7-sim)

@@ -15,6 +15,12 @@ file(RELATIVE_PATH PLV7_RESOURCES_FROM_BINDIR /prefix/${CMAKE_INSTALL_BINDIR}
 set(PLV7_BUILD_RESOURCES_DIR ${CMAKE_BINARY_DIR}/share/${PLV7_RESOURCE_SUBDIR})
 set(PLV7_RESOURCES_FROM_BUILD_PROGRAM ../../share/${PLV7_RESOURCE_SUBDIR})
 
+# The version's date as the info window shows it: month/year.
+if(NOT PLV7_VERSION_DATE MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-[0-9][0-9]$")
+    message(FATAL_ERROR "PLV7_VERSION_DATE must be YYYY-MM-DD, not ${PLV7_VERSION_DATE}")
+endif()
+set(PLV7_VERSION_MONTH "${CMAKE_MATCH_2}/${CMAKE_MATCH_1}")
+
 configure_file(${CMAKE_CURRENT_LIST_DIR}/templates/Version.h.in
                ${PLV7_GENERATED_DIR}/base/Version.h @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/templates/Installationsorte.h.in

@@ -8,6 +8,8 @@ packages=(
     libqcustomplot-dev libqcustomplot2.1-qt6
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    # Debian's checkers that `make package-check` runs on the package
+    lintian desktop-file-utils appstream mandoc
 )
 missing=()
 for p in "${packages[@]}"; do

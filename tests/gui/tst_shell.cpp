@@ -169,7 +169,7 @@ private slots:
         }
     }
 
-    void infoWindowShowsVersionAndDate() {
+    void infoWindowShowsVersionDateAndLicence() {
         ProgramFixture fixture;
         fixture.writeConnectedSettings();
         fixture.start();
@@ -180,6 +180,8 @@ private slots:
                  QStringLiteral("V 0.9.1b"));
         QCOMPARE(gInfopanel->findChild<QLabel*>("INFOPNL_DATUM")->text(),
                  QStringLiteral("11/2007"));
+        QCOMPARE(gInfopanel->findChild<QLabel*>("INFOPNL_LIZENZ")->text(),
+                 QStringLiteral("Lizenz: GNU GPL, Version 3 oder später"));
     }
 
     void aCancelledEndWritesNothing() {

@@ -21,6 +21,9 @@ files=(
     share/icons/hicolor/48x48/apps/plv7steuerung.png
     share/icons/hicolor/128x128/apps/plv7steuerung.png
     share/man/man1/plv7steuerung.1.gz share/man/man1/plv7ctl.1.gz share/man/man1/plv7-sim.1.gz
+    share/metainfo/org.example.plv7steuerung.metainfo.xml
+    share/doc/plv7steuerung/copyright share/doc/plv7steuerung/changelog.gz
+    share/doc/plv7steuerung/changelog.Debian.gz share/lintian/overrides/plv7steuerung
 )
 for image in "$source_dir"/resources/buttons/*.png; do
     files+=("share/plv7steuerung/buttons/$(basename "$image")")
@@ -40,12 +43,16 @@ version=${version#plv7ctl }
     fail "plv7steuerung --version does not say $version"
 [ "$("$top/bin/plv7-sim" --version)" = "plv7-sim $version" ] ||
     fail "plv7-sim --version does not say $version"
+# The version's date: in the AppStream release and at the head of every manual page.
+metainfo="$top/share/metainfo/org.example.plv7steuerung.metainfo.xml"
+date=$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9-]*\)\".*/\1/p" "$metainfo")
+[[ $date =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}$ ]] || fail "the AppStream metadata has no release $version"
 # Outputs are taken whole before grep -q looks at them: it stops reading at the first match,
 # and a writer with more to write would then die of SIGPIPE, which pipefail counts as failure.
 for program in plv7steuerung plv7ctl plv7-sim; do
     page=$(gzip -dc "$top/share/man/man1/$program.1.gz")
-    grep -q "^\.TH .*\"$program $version\"" <<<"$page" ||
-        fail "manual page of $program lacks its title or version $version"
+    grep -q "^\.TH .* \"$date\" \"$program $version\"" <<<"$page" ||
+        fail "manual page of $program lacks its title, date $date or version $version"
 done
 ctl_usage=$("$top/bin/plv7ctl" --help)
 grep -q '^usage: plv7ctl' <<<"$ctl_usage" || fail "plv7ctl --help prints no usage"
@@ -58,6 +65,8 @@ read -r -a words <<<"$command_line"
 program="$top/bin/${words[0]}"
 [ -x "$program" ] || fail "the desktop entry starts ${words[0]}, which is not installed"
 [ -f "$top/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no icon $icon"
+grep -qF "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "$metainfo" ||
+    fail "the AppStream metadata does not launch $(basename "$entry")"
 
 # Started from there, the program finds its images in the installed tree and nowhere else.
 expected=$(cd "$top/share/plv7steuerung" && pwd -P)

@@ -33,6 +33,9 @@ InfoPanel::InfoPanel(QWidget* parent) : QDialog(parent) {
                        "Ausgänge,\nKurvengenerator und Kennlinienregler über RS-232."),
         this);
     about->setAlignment(Qt::AlignCenter);
+    auto* lizenz = new QLabel(kProgrammLizenz, this);
+    lizenz->setObjectName(QStringLiteral("INFOPNL_LIZENZ"));
+    lizenz->setAlignment(Qt::AlignCenter);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("INFOPNL_OK"));
     ok->setDefault(true);
@@ -44,6 +47,7 @@ InfoPanel::InfoPanel(QWidget* parent) : QDialog(parent) {
         layout->addWidget(label);
     }
     layout->addWidget(about);
+    layout->addWidget(lizenz);
     layout->addWidget(ok, 0, Qt::AlignCenter);
     setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
 }

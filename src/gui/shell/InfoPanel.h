@@ -9,9 +9,11 @@ namespace plv7::gui {
 inline const QString kProgrammVersion =
     QStringLiteral("V ") +
     QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size()));
-inline const QString kProgrammDatum = QStringLiteral("11/2007");
+inline const QString kProgrammDatum =
+    QString::fromUtf8(kVersionMonat.data(), static_cast<qsizetype>(kVersionMonat.size()));
+inline const QString kProgrammLizenz = QStringLiteral("Lizenz: GNU GPL, Version 3 oder später");
 
-// The info window: program title, version, date and a picture, closed with OK.
+// The info window: program title, version, date, a picture and the licence, closed with OK.
 class InfoPanel : public QDialog {
 public:
     explicit InfoPanel(QWidget* parent = nullptr);
