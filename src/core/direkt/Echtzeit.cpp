@@ -7,6 +7,7 @@
 #include <sched.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -35,6 +36,10 @@ void schlafenBis(Clock::time_point zeitpunkt) {
 
 bool echtzeitAnfordern() {
     return SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL) != 0;
+}
+
+long threadKennung() {
+    return static_cast<long>(GetCurrentThreadId());
 }
 
 bool speicherSperren() {
@@ -78,6 +83,10 @@ bool echtzeitAnfordern() {
     parameter.sched_priority = prioritaet;
     // Processes the program starts do not inherit the priority.
     return pthread_setschedparam(pthread_self(), SCHED_FIFO | SCHED_RESET_ON_FORK, &parameter) == 0;
+}
+
+long threadKennung() {
+    return static_cast<long>(syscall(SYS_gettid));
 }
 
 bool speicherSperren() {

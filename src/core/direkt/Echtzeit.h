@@ -19,6 +19,10 @@ void schlafenBis(Clock::time_point zeitpunkt);
 // keeps its normal priority.
 bool echtzeitAnfordern();
 
+// The calling thread's id as the kernel knows it (not the pthread handle), for a service that
+// grants real-time priority to another process's thread.
+long threadKennung();
+
 // Locks the pages the process uses now where that is allowed, so that a tick does not wait
 // for a page to come back from swap. False where it is not allowed.
 bool speicherSperren();

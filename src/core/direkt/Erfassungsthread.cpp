@@ -46,7 +46,9 @@ void Erfassungsthread::starten(const Start& start) {
     kosten_ = {};
     beendet_ = false;
     echtzeit_ = false;
-    thread_ = std::thread([this, echtzeit = start.echtzeit] { lauf(echtzeit); });
+    thread_ = std::thread([this, echtzeit = start.echtzeit, vermittler = start.vermittler] {
+        lauf(echtzeit, vermittler);
+    });
 }
 
 void Erfassungsthread::stoppen() {
@@ -80,9 +82,13 @@ bool Erfassungsthread::ausgeben(int kanal, double prozent, std::function<int()> 
     return true;
 }
 
-void Erfassungsthread::lauf(bool echtzeit) {
+void Erfassungsthread::lauf(bool echtzeit, const std::function<bool(long)>& vermittler) {
     const bool gesperrt = echtzeit && echtzeit::speicherSperren();
-    if (echtzeit) echtzeit_ = echtzeit::echtzeitAnfordern();
+    if (echtzeit) {
+        bool erhalten = echtzeit::echtzeitAnfordern();
+        if (!erhalten && vermittler) erhalten = vermittler(echtzeit::threadKennung());
+        echtzeit_ = erhalten;
+    }
     Taktraster raster;
     raster.setIntervall(einstellung_.intervall);
     raster.neuStarten(Clock::now());

@@ -71,6 +71,11 @@ public:
         Erfassungseinstellung einstellung;
         Direkterfassung::Kontext kontext;  // scaling and outputs for the log lines
         bool echtzeit = false;             // ask for real-time priority and locked memory
+        // With `echtzeit`, asked from inside the thread with its kernel thread id when the
+        // system does not grant the priority directly: a desktop user usually has no
+        // RLIMIT_RTPRIO, but a service on the desktop (rtkit) grants it per thread. True
+        // when it did.
+        std::function<bool(long threadId)> vermittler;
     };
 
     // `uhr` gives each tick's date and time.
@@ -108,7 +113,7 @@ private:
         std::function<int()> schreiben;
     };
 
-    void lauf(bool echtzeit);
+    void lauf(bool echtzeit, const std::function<bool(long)>& vermittler);
     // Waits until the next deadline, making output writes while there is time. False when
     // the thread is to stop.
     bool warten(Taktraster& raster);

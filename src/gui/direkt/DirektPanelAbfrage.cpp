@@ -17,6 +17,7 @@
 #include "direkt/DirektGemeinsam.h"
 #include "direkt/DirektGrafik.h"
 #include "direkt/DirektPanel.h"
+#include "direkt/Echtzeitvermittlung.h"
 #include "direkt/Streifenschreiber.h"
 #include "hilfe/Dialoge.h"
 #include "link/plv7Funktionen.h"
@@ -139,6 +140,8 @@ void DirektPanel::abfrageStarten() {
     start.kontext = kontext_;
     start.kontext.ausgangProzent = ausgaenge_->prozent();
     start.echtzeit = true;
+    // Without RLIMIT_RTPRIO, as on a desktop, the thread asks rtkit instead.
+    start.vermittler = echtzeitVermitteln;
     laeuft_ = true;
     thread_.starten(start);
     abholen_.start();

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "direkt/Echtzeit.h"
 #include "direkt/Erfassungsthread.h"
 
 using namespace plv7::direkt;
@@ -217,4 +218,38 @@ TEST(Erfassungsthread, AStopStillWritesTheOutputsHandedInBeforeAndSettingsReachT
     EXPECT_EQ(aufrufe.back(), "schreiben 2");
     EXPECT_NE(std::find(aufrufe.begin(), aufrufe.end(), "senden 13"), aufrufe.end());
     EXPECT_FALSE(lauf.thread.gestartet());
+}
+
+// The priority service is asked from inside the thread with that thread's kernel id, and
+// only when the system did not grant the priority directly (then echtzeit() is true without
+// it). Whether the direct request succeeds depends on the user running the tests.
+TEST(Erfassungsthread, TheServiceIsAskedWithTheThreadsOwnIdOnlyWhenTheDirectRequestFails) {
+    for (const bool antwort : {false, true}) {
+        SCOPED_TRACE(antwort);
+        Lauf lauf;
+        int aufrufe = 0;
+        long erhalten = 0;
+        long eigene = 0;
+        auto start = schnellerStart();
+        start.echtzeit = true;
+        start.vermittler = [&](long threadId) {
+            ++aufrufe;
+            erhalten = threadId;
+            eigene = echtzeit::threadKennung();
+            return antwort;
+        };
+        lauf.erfassung.starten();
+        lauf.thread.starten(start);
+        lauf.sammeln([&] { return lauf.takte().size() >= 2; });
+        lauf.stoppen();
+        if (aufrufe == 0) {
+            EXPECT_TRUE(lauf.thread.echtzeit());
+            continue;
+        }
+        EXPECT_EQ(aufrufe, 1);
+        EXPECT_NE(erhalten, 0);
+        EXPECT_EQ(erhalten, eigene);
+        EXPECT_NE(erhalten, echtzeit::threadKennung());
+        EXPECT_EQ(lauf.thread.echtzeit(), antwort);
+    }
 }
