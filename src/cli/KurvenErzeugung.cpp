@@ -119,10 +119,9 @@ CommandOutcome ausLog(const Args& a, std::string& usage, bool& usageError) {
     const Erfassung& erfassung = log.erfassungen[wahl.erfassung];
     // The window asks; here the operator is told.
     if (EinheitenVerschieden(erfassung, wahl.spalte, konfig, wahl.kurve)) {
-        warnungen += "Warnung: Werte in " + erfassung.einheiten[wahl.spalte] +
-                     " werden als Werte in " +
-                     std::string(EinheitText(konfig.outeinheit[static_cast<std::size_t>(*kurve)])) +
-                     " übernommen.\n";
+        warnungen +=
+            "Warnung: Werte in " + erfassung.einheiten[wahl.spalte] + " werden als Werte in " +
+            EinheitAlsUtf8(konfig.outeinheit[static_cast<std::size_t>(*kurve)]) + " übernommen.\n";
     }
     const Uebernahme u = AufzeichnungUebernehmen(log, wahl, konfig, modell.kurven);
     if (u.code != 0) {

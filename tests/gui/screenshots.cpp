@@ -215,7 +215,7 @@ void kennlinienfensterMitArbeitspunkt(test::ProgramFixture& fixture, const QStri
     auto* kennlinien = static_cast<KennlinienPanel*>(gKennlinienpanel);
     const Konfiguration vorher = gKonfig;
     gKonfig.inskalamax[1] = 200.0;
-    plv7::EinheitSetzen(gKonfig.ineinheit[1], "°C");
+    plv7::EinheitAusUtf8(gKonfig.ineinheit[1], "°C");
     gKonfig.outskalamax[0] = 5.0;
     plv7::EinheitSetzen(gKonfig.outeinheit[0], "kW");
     kennlinien->Kennlinienpanel_SkaliereYAchse();

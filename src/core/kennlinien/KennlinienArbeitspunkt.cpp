@@ -42,9 +42,8 @@ Arbeitspunkt ArbeitspunktBei(const Kennlinie& kennlinie, const Konfiguration& ko
 
 std::string ArbeitspunktText(const Arbeitspunkt& punkt, const Konfiguration& konfig) {
     return "Arbeitspunkt: X = " + formatFixed(punkt.x, kStellen) + " " +
-           std::string(EinheitText(konfig.ineinheit[kEingang2])) +
-           ", Y = " + formatFixed(punkt.y, kStellen) + " " +
-           std::string(EinheitText(konfig.outeinheit[kAusgang1]));
+           EinheitAlsUtf8(konfig.ineinheit[kEingang2]) + ", Y = " + formatFixed(punkt.y, kStellen) +
+           " " + EinheitAlsUtf8(konfig.outeinheit[kAusgang1]);
 }
 
 Arbeitspunktabfrage::Schritt Arbeitspunktabfrage::takt(const Lage& lage, const Lesen& lesen,

@@ -204,7 +204,7 @@ std::string wertText(double wert) {
 }
 
 std::string einheitText(const Konfiguration::Einheit& e) {
-    return std::string(EinheitText(e));
+    return EinheitAlsUtf8(e);
 }
 
 // The raw code of a user value, rounded to the nearest code; nothing when it lies outside

@@ -132,7 +132,7 @@ std::string AusgangsbereichText(const Konfiguration& konfig, int kanal) {
     if (a > b) std::swap(a, b);
     const auto k = static_cast<std::size_t>(std::clamp(kanal, 0, kKurvenAnzahl - 1));
     return "Ausgang " + std::to_string(k + 1) + ": " + formatFixed(a, 3) + " bis " +
-           formatFixed(b, 3) + " " + std::string(EinheitText(konfig.outeinheit[k]));
+           formatFixed(b, 3) + " " + EinheitAlsUtf8(konfig.outeinheit[k]);
 }
 
 Kurvenerzeugung KurveErzeugen(const Funktionsparameter& p, const Konfiguration& konfig,
@@ -148,7 +148,7 @@ Kurvenerzeugung KurveErzeugen(const Funktionsparameter& p, const Konfiguration& 
         const auto k = static_cast<std::size_t>(kurve);
         return abgelehnt(kFehlerBereich, "Die Werte von " + formatFixed(p.offset - p.amplitude, 3) +
                                              " bis " + formatFixed(p.offset + p.amplitude, 3) +
-                                             " " + std::string(EinheitText(konfig.outeinheit[k])) +
+                                             " " + EinheitAlsUtf8(konfig.outeinheit[k]) +
                                              " liegen außerhalb des Bereichs von\n" +
                                              AusgangsbereichText(konfig, kurve) + ".");
     }

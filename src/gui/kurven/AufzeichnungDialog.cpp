@@ -5,6 +5,7 @@
 
 #include "base/NumberText.h"
 #include "base/ORV_errorV3ibox.h"
+#include "base/Windows1252.h"
 #include "common/Zahlenfeld.h"
 #include "hilfe/Dialoge.h"
 #include "kurven/Dialogformular.h"
@@ -17,12 +18,13 @@ using namespace plv7::kurven;
 
 namespace {
 
-QString latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+// Units in the log and in the scaling are the files' Windows-1252 bytes.
+QString ausDatei(std::string_view text) {
+    return QString::fromStdString(cp1252::toUtf8(text));
 }
 
 QString ausgangEinheit(int kurve) {
-    return latin1(EinheitText(gKonfig.outeinheit[static_cast<std::size_t>(kurve)]));
+    return ausDatei(EinheitText(gKonfig.outeinheit[static_cast<std::size_t>(kurve)]));
 }
 
 QComboBox* liste(QDialog* d, const char* name) {
@@ -53,7 +55,7 @@ AufzeichnungDialog::AufzeichnungDialog(QWidget* parent, Aufzeichnung log, const 
     erfassung_->setCurrentIndex(erfassung_->count() - 1);
     spalte_ = liste(this, "SPALTE");
     for (std::size_t s = 0; s < aufzeichnung::kSpalten; ++s)
-        spalte_->addItem(latin1(SpaltenName(s)));
+        spalte_->addItem(ausDatei(SpaltenName(s)));
     kurve_ = liste(this, "KURVE");
     for (int k = 1; k <= kKurvenAnzahl; ++k) kurve_->addItem(QStringLiteral("Kurve %1").arg(k));
     kurve_->setCurrentIndex(modell.aktuelleKurve);
@@ -95,9 +97,9 @@ void AufzeichnungDialog::spaltenBeschriften() {
     const auto i = static_cast<std::size_t>(std::max(erfassung_->currentIndex(), 0));
     if (i >= log_.erfassungen.size()) return;
     for (std::size_t s = 0; s < aufzeichnung::kSpalten; ++s) {
-        spalte_->setItemText(static_cast<int>(s),
-                             QStringLiteral("%1 [%2]").arg(
-                                 latin1(SpaltenName(s)), latin1(log_.erfassungen[i].einheiten[s])));
+        spalte_->setItemText(static_cast<int>(s), QStringLiteral("%1 [%2]").arg(
+                                                      ausDatei(SpaltenName(s)),
+                                                      ausDatei(log_.erfassungen[i].einheiten[s])));
     }
 }
 
@@ -117,12 +119,12 @@ bool AufzeichnungDialog::einheitenBestaetigt() {
     const Uebernahmewahl w = wahl();
     const Erfassung& e = log_.erfassungen[w.erfassung];
     if (!EinheitenVerschieden(e, w.spalte, gKonfig, w.kurve)) return true;
-    const QString spalte = latin1(e.einheiten[w.spalte]);
+    const QString spalte = ausDatei(e.einheiten[w.spalte]);
     const QString text =
         QStringLiteral(
             "Die Spalte %1 ist in %2, der Ausgang %3 in %4.\nWerte trotzdem als %4 "
             "übernehmen?")
-            .arg(latin1(SpaltenName(w.spalte)), spalte)
+            .arg(ausDatei(SpaltenName(w.spalte)), spalte)
             .arg(w.kurve + 1)
             .arg(ausgangEinheit(w.kurve));
     return dialoge().question(windowTitle(), text,
@@ -136,7 +138,7 @@ void AufzeichnungDialog::vorschlagAnbieten() {
     QStringList knoepfe;
     if (ergebnis_.vorschlagZeitbasis != 0)
         knoepfe << QStringLiteral("Zeitbasis ") +
-                       latin1(ZeitbasisName(ergebnis_.vorschlagZeitbasis));
+                       ausDatei(ZeitbasisName(ergebnis_.vorschlagZeitbasis));
     if (ergebnis_.vorschlagToleranz > 0.0)
         knoepfe << QStringLiteral("Toleranz ") +
                        QString::fromStdString(formatFixed(ergebnis_.vorschlagToleranz, 1));

@@ -76,8 +76,8 @@ KurvenErzeugenDialog::KurvenErzeugenDialog(QWidget* parent) : QDialog(parent) {
 void KurvenErzeugenDialog::vorbereiten(const Kurvenmodell& modell) {
     modell_ = &modell;
     const int c = modell.aktuelleKurve;
-    const auto einheit = EinheitText(gKonfig.outeinheit[static_cast<std::size_t>(c)]);
-    const QString text = QString::fromLatin1(einheit.data(), int(einheit.size()));
+    const QString text =
+        QString::fromStdString(EinheitAlsUtf8(gKonfig.outeinheit[static_cast<std::size_t>(c)]));
     amplitudeEinheit_->setText(text);
     offsetEinheit_->setText(text);
     if (!vorbelegt_) {

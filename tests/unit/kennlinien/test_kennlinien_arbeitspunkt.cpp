@@ -43,7 +43,7 @@ TEST(KennlinienArbeitspunkt, TheValueAtAReadingOfInput2) {
     }
     Konfiguration konfig = standard();
     konfig.inskalamax[1] = 200.0;
-    EinheitSetzen(konfig.ineinheit[1], "°C");
+    EinheitAusUtf8(konfig.ineinheit[1], "°C");
     konfig.outskalamax[0] = 5.0;
     EinheitSetzen(konfig.outeinheit[0], "bar");
     EXPECT_EQ(ArbeitspunktText(ArbeitspunktBei(dach(), konfig, 2.4420), konfig),
