@@ -58,7 +58,9 @@ void direktfensterMitBild(plv7::sim::Box& box) {
     uhr.start();
     const int bild = panel->grafik().bildlaenge();
     const qint64 hoechstens = static_cast<qint64>(bild * kIntervall * 1000.0 * 3.0) + 1000;
-    while (panel->erfassungLaeuft() && panel->streifenschreiber()->punkteInSpur(0) < bild &&
+    // The window takes the samples in batches, and a whole frame starts the next one: stop a
+    // few samples before the frame is full.
+    while (panel->erfassungLaeuft() && panel->streifenschreiber()->punkteInSpur(0) < bild - 12 &&
            uhr.elapsed() < hoechstens) {
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     }
