@@ -1,7 +1,9 @@
 // The direct window's sampling on the simulated box at 115200 baud, four inputs, chart on, at
 // 2, 5 and 10 ms, on a quiet machine and beside one busy process per core: timing errors by
 // the window's own statistics, the latest tick start after its deadline, the process's
-// processor use, and the time to draw a whole delayed-display frame.
+// processor use, and the time to draw a whole delayed-display frame. Beside each condition, the
+// same machine's floor: a thread that only sleeps to the same 2 ms deadlines at the priority
+// the acquisition got, judged by the same statistics.
 //
 //   build/bench/bench_direkt [seconds per interval]   (default 20; also PLV7_BENCH_SEKUNDEN)
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <thread>
 #include <vector>
 
 #include "FensterBench.h"
@@ -22,7 +25,10 @@
 #include "PortMap.h"
 #include "common/Zahlenfeld.h"
 #include "direkt/DirektPanel.h"
+#include "direkt/Echtzeit.h"
+#include "direkt/Erfassungsthread.h"
 #include "direkt/Streifenschreiber.h"
+#include "direkt/Zeitstatistik.h"
 #include "hilfe/Dialoge.h"
 #include "ini/IniStore.h"
 #include "link/plv7Funktionen.h"
@@ -92,6 +98,33 @@ double messeAbtastung(DirektPanel& panel, double intervall, double sekunden) {
         warten.takte ? 1e6 * warten.aktivSekunden / warten.takte : 0.0, warten.schlafSekunden);
     std::fflush(stdout);
     return statistik.fehlerProzent;
+}
+
+// Timing-error share in percent of a thread that does nothing but sleep to 2 ms deadlines: what
+// the scheduler of this machine allows at that priority, without the program's work.
+double messeSchlaefer(bool echtzeit, double sekunden) {
+    double prozent = 0.0;
+    std::thread schlaefer([&] {
+        namespace ez = direkt::echtzeit;
+        if (!(echtzeit && ez::echtzeitAnfordern())) ez::kurzeZeitscheibe();
+        direkt::Zeitstatistik statistik;
+        statistik.erfassungStarten();
+        const auto intervall = std::chrono::milliseconds(2);
+        auto frist = std::chrono::ceil<std::chrono::milliseconds>(ez::Clock::now());
+        const auto ende = frist + std::chrono::duration<double>(sekunden);
+        while (frist < ende) {
+            frist += intervall;
+            ez::schlafenBis(frist);
+            statistik.takt(direkt::monotoneSekunden(), 0.002);
+        }
+        prozent = statistik.anzeige().fehlerProzent;
+    });
+    schlaefer.join();
+    std::printf(
+        "Bezug, ein Thread, der nur bis zu den Fristen schläft (%s): Zeitfehler 2 ms %.3f %%\n",
+        echtzeit ? "Echtzeitpriorität" : "normale Priorität", prozent);
+    std::fflush(stdout);
+    return prozent;
 }
 
 void messeVollbild(DirektPanel& panel) {
@@ -168,6 +201,7 @@ int main(int argc, char** argv) {
         const double anteil = messeAbtastung(*panel, intervall, sekunden);
         if (intervall == 0.002) ruhig = anteil;
     }
+    messeSchlaefer(panel->echtzeit(), sekunden);
     {
         const plv7::bench::Last last;
         std::printf("unter Last (%zu rechnende Prozesse):\n", last.prozesse());
@@ -175,6 +209,7 @@ int main(int argc, char** argv) {
             const double anteil = messeAbtastung(*panel, intervall, sekunden);
             if (intervall == 0.002) unterLast = anteil;
         }
+        messeSchlaefer(panel->echtzeit(), sekunden);
     }
     messeVollbild(*panel);
     std::printf("Zeitfehler 2 ms ruhig: %.3f %%\n", ruhig);

@@ -19,6 +19,11 @@ void schlafenBis(Clock::time_point zeitpunkt);
 // keeps its normal priority.
 bool echtzeitAnfordern();
 
+// Where real-time priority is refused: asks the normal scheduler for the shortest time slice
+// (which lets a waking thread take the processor from a busy one at once, on kernels from
+// 6.12) and for timers without slack. Any user may ask; false where neither was granted.
+bool kurzeZeitscheibe();
+
 // The calling thread's id as the kernel knows it (not the pthread handle), for a service that
 // grants real-time priority to another process's thread.
 long threadKennung();

@@ -12,6 +12,8 @@ using Clock = Taktraster::Clock;
 // Until this long before the wake-up the thread waits on a condition, so that output writes
 // and a stop are taken at once; the rest is one absolute sleep.
 constexpr auto kBedingtWartenBis = std::chrono::milliseconds(2);
+// While events wait for the window's lock, the thread tries again this often.
+constexpr auto kNachreichenAlle = std::chrono::milliseconds(1);
 
 double sekunden(Clock::duration d) {
     return std::chrono::duration<double>(d).count();
@@ -88,6 +90,7 @@ void Erfassungsthread::lauf(bool echtzeit, const std::function<bool(long)>& verm
         bool erhalten = echtzeit::echtzeitAnfordern();
         if (!erhalten && vermittler) erhalten = vermittler(echtzeit::threadKennung());
         echtzeit_ = erhalten;
+        if (!erhalten) echtzeit::kurzeZeitscheibe();
     }
     Taktraster raster;
     raster.setIntervall(einstellung_.intervall);
@@ -100,6 +103,7 @@ void Erfassungsthread::lauf(bool echtzeit, const std::function<bool(long)>& verm
     // Outputs handed in before the stop are still written; after that the window writes
     // itself.
     auftraegeErledigen(true);
+    meldungen_.abschliessen();
     if (gesperrt) echtzeit::speicherFreigeben();
 }
 
@@ -143,7 +147,9 @@ bool Erfassungsthread::warten(Taktraster& raster) {
             const bool zeit = Clock::now() < frist;
             if (!zeit) break;
             if (auftraege_.empty()) {
-                wecker_.wait_until(sperre, frist);
+                const bool abgegeben = meldungen_.nachreichen();
+                wecker_.wait_until(
+                    sperre, abgegeben ? frist : std::min(frist, Clock::now() + kNachreichenAlle));
                 continue;
             }
             auftrag = std::move(auftraege_.front());

@@ -2,6 +2,7 @@
 // runs on the real clock at the shortest interval; nothing here asserts a time.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -252,4 +253,33 @@ TEST(Erfassungsthread, TheServiceIsAskedWithTheThreadsOwnIdOnlyWhenTheDirectRequ
         EXPECT_NE(erhalten, echtzeit::threadKennung());
         EXPECT_EQ(lauf.thread.echtzeit(), antwort);
     }
+}
+
+// The taker grabs batches as fast as it can, so that the depositor often finds the lock taken:
+// every item still arrives once and in order, the last ones with the closing hand-over.
+TEST(Uebergabe, ItemsFindingTheLockTakenWaitAndArriveInOrder) {
+    Uebergabe<int> uebergabe;
+    constexpr int kAnzahl = 200000;
+    std::vector<int> angekommen;
+    std::atomic<bool> fertig{false};
+    std::thread nehmer([&] {
+        std::vector<int> stapel;
+        while (!fertig.load()) {
+            uebergabe.abholen(stapel);
+            angekommen.insert(angekommen.end(), stapel.begin(), stapel.end());
+        }
+    });
+    for (int i = 0; i < kAnzahl; ++i) {
+        uebergabe.ablegen(i);
+        if (i % 64 == 0) uebergabe.nachreichen();
+    }
+    uebergabe.abschliessen();
+    fertig = true;
+    nehmer.join();
+    std::vector<int> rest;
+    uebergabe.abholen(rest);
+    angekommen.insert(angekommen.end(), rest.begin(), rest.end());
+    ASSERT_EQ(angekommen.size(), static_cast<std::size_t>(kAnzahl));
+    for (int i = 0; i < kAnzahl; ++i) ASSERT_EQ(angekommen[static_cast<std::size_t>(i)], i);
+    EXPECT_TRUE(uebergabe.nachreichen());
 }
