@@ -2,12 +2,10 @@
 
 #include <array>
 
+#include "base/Fehlercodes.h"
 #include "direkt/Zeitstatistik.h"
 
 namespace plv7::direkt {
-
-inline constexpr int kFehlerAnfrageOhnePort = -122315;
-inline constexpr int kFehlerEmpfangOhnePort = -122301;
 
 // What a sampling tick needs of the serial link: the open port (-1 for none), the device
 // address, and the two halves of the short multi-input read.

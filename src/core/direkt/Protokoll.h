@@ -6,19 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace plv7::direkt {
+#include "base/Fehlercodes.h"
 
-// Codes of the text-file log. The file dialog's failure is the window's.
-inline constexpr int kFehlerDateiauswahl = -317305;
-inline constexpr int kFehlerOeffnen = -308306;
-inline constexpr int kFehlerStartzeile = -301307;
-inline constexpr int kFehlerEingangsbereiche = -301308;
-inline constexpr int kFehlerAusgangsbereiche = -301309;
-inline constexpr int kFehlerSpaltenkopf = -301310;
-inline constexpr int kFehlerZeitspalten = -301311;
-inline constexpr int kFehlerEingangsspalten = -301312;
-inline constexpr int kFehlerAusgangsspalten = -301313;
-inline constexpr int kFehlerText = -301314;
+namespace plv7::direkt {
 
 inline constexpr char kDatenerfassungBeendet[] = "Datenerfassung beendet\n";
 inline constexpr char kEinzelbildBeendet[] = "Einzelbild beendet\n";

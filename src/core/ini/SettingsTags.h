@@ -3,12 +3,10 @@
 #include <array>
 #include <string_view>
 
+#include "base/Fehlercodes.h"
+
 // Names of the settings file and of its sections and items, compared without regard to case.
 namespace plv7::settings {
-
-// Codes of the settings file: it cannot be read at start-up, or not written at the end.
-inline constexpr int kEinstellungenLesenFehler = -801202;
-inline constexpr int kEinstellungenSchreibenFehler = -800203;
 
 inline constexpr std::string_view kFileName = "plv7rs232bSteuerung.ini";
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Fehlercodes.h"
 #include "kennlinien/KennlinienZustand.h"
 #include "konfig/Konfiguration.h"
 
@@ -29,17 +30,6 @@ inline constexpr std::size_t kNullOffset = 1416;
 inline constexpr std::string_view kKennung = "plv7 Kennlinien Datei";
 inline constexpr std::string_view kErweiterung = ".ple";
 
-inline constexpr int kFehlerSpeichernOeffnen = -308519;
-inline constexpr int kFehlerSpeichernKopf = -301520;
-inline constexpr int kFehlerLadenOeffnen = -308522;
-inline constexpr int kFehlerLadenLesen = -304523;
-inline constexpr int kFehlerKeineKennliniendatei = -1025524;
-inline constexpr int kFehlerFalscheVersion = -303525;
-inline constexpr int kFehlerPunktespeicher = -600526;
-// Points that no characteristic can have (an output outside 0..4095, a line shorter than one
-// unit): the file is corrupt, and loading it would hand the editor and the box a
-// characteristic they cannot work with.
-inline constexpr int kFehlerPunkteUngueltig = -312551;
 }  // namespace kennlinien_datei
 
 struct KennlinienDateiInhalt {

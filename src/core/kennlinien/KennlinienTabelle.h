@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Fehlercodes.h"
 #include "kennlinien/Kennlinie.h"
 #include "konfig/Konfiguration.h"
 
@@ -20,16 +21,6 @@
 namespace plv7::kennlinien {
 
 namespace tabelle {
-inline constexpr int kFehlerOeffnen = -308552;
-inline constexpr int kFehlerLesen = -304553;
-inline constexpr int kFehlerZeile = -312554;
-inline constexpr int kFehlerXNichtSteigend = -312555;
-inline constexpr int kFehlerXBereich = -312556;
-inline constexpr int kFehlerYBereich = -312557;
-inline constexpr int kFehlerKeineDaten = -312558;
-inline constexpr int kFehlerZuVielePunkte = -1011559;
-inline constexpr int kFehlerSkalierung = -510560;
-inline constexpr int kFehlerZuGross = -312561;
 
 // A table is a few thousand lines; a bigger file is not a table the operator meant.
 inline constexpr std::size_t kDateiMax = 16u << 20;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Fehlercodes.h"
 #include "kennlinien/Kennlinie.h"
 
 namespace plv7::kennlinien {
@@ -15,18 +16,6 @@ namespace plv7::kennlinien {
 
 namespace kennlinien_text {
 inline constexpr std::size_t kZeileMax = 95;  // characters of a line the import reads
-
-inline constexpr int kFehlerExportOeffnen = -308535;
-inline constexpr int kFehlerExportSchreiben = -301536;
-inline constexpr int kFehlerImportOeffnen = -308539;
-inline constexpr int kFehlerImportLesen = -304540;
-inline constexpr int kFehlerWerte = -312541;
-inline constexpr int kFehlerYBereich = -312543;
-inline constexpr int kFehlerXBereich = -312544;
-inline constexpr int kFehlerNichtBeiNull = -312545;
-inline constexpr int kFehlerNichtFortlaufend = -312546;
-inline constexpr int kFehlerAbstandNull = -312547;
-inline constexpr int kFehlerKeineDaten = -312548;
 
 inline constexpr std::string_view kMeldungstitel = "Importfehler";
 }  // namespace kennlinien_text

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string_view>
 
+#include "base/Fehlercodes.h"
 #include "base/Fortschritt.h"
 #include "kennlinien/KennlinienZustand.h"
 #include "konfig/Konfiguration.h"
@@ -18,17 +19,6 @@ namespace plv7::kennlinien {
 // as the windows show them.
 
 namespace kennlinien_uebertragung {
-inline constexpr int kFehlerKurvenNrSchreiben = -1024508;
-inline constexpr int kFehlerKeinPortInit = -122509;
-inline constexpr int kFehlerKeinPortModus = -122511;
-inline constexpr int kFehlerKeinPortSchreiben = -122512;
-inline constexpr int kFehlerKurvenNrLesen = -1024513;
-inline constexpr int kFehlerKeineKennlinien = -1026514;
-inline constexpr int kFehlerPruefsumme = -897517;
-inline constexpr int kFehlerAusgang2 = -1019518;
-inline constexpr int kFehlerKeinPortLesen = -122528;
-inline constexpr int kFehlerKeineKennlinienMehr = -1026529;
-inline constexpr int kFehlerKeinPortAuswahl = -122550;
 inline constexpr int kStueck = 64;  // bytes of one memory command
 inline constexpr std::string_view kTitelSenden = "Daten senden";
 inline constexpr std::string_view kTitelLesen = "Daten lesen";

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "base/Fehlercodes.h"
 #include "kennlinien/Kennlinie.h"
 #include "konfig/Konfiguration.h"
 
@@ -25,13 +26,6 @@ inline constexpr int kSlots = 10;
 inline constexpr std::size_t kSchreibGrenze = 3263;
 inline constexpr std::size_t kLeseMaxDaten = kSlotGroesse - kKopf;
 
-inline constexpr int kFehlerZuVielePunkte = -1023504;
-inline constexpr int kFehlerXUngueltig = -1022505;
-inline constexpr int kFehlerYUngueltig = -1022506;
-inline constexpr int kFehlerAnzahl = -1011507;
-inline constexpr int kFehlerBlockZuLang = -1019530;
-inline constexpr int kFehlerErstesX = -1019532;
-inline constexpr int kFehlerXNichtSteigend = -1019533;
 }  // namespace kennlinien_block
 
 // Address of slot 1..10 in memory area 4.

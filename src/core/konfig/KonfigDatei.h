@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "base/Fehlercodes.h"
 #include "konfig/Konfiguration.h"
 
 // The configuration file ".plo": a 32-byte header text, the version as a 32-bit little-endian
@@ -19,12 +20,6 @@ inline constexpr std::size_t kBildOffset = 40;
 inline constexpr std::string_view kKopfText = "plv7 Konfigurations Datei";
 inline constexpr std::string_view kErweiterung = ".plo";
 
-inline constexpr int kFehlerSpeichernOeffnen = -308261;
-inline constexpr int kFehlerSpeichernSchreiben = -301262;
-inline constexpr int kFehlerLadenOeffnen = -308263;
-inline constexpr int kFehlerLadenLesen = -304264;
-inline constexpr int kFehlerKeineKonfigDatei = -1021265;
-inline constexpr int kFehlerFalscheVersion = -303266;
 }  // namespace konfig_datei
 
 using KonfigDateiBild = std::array<std::uint8_t, konfig_datei::kGroesse>;

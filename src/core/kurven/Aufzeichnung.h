@@ -7,17 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Fehlercodes.h"
+
 // The direct window's text-file log read back: each acquisition (or exported frame) with its
 // column units and its samples, as the log writer appends them one after another.
 namespace plv7::kurven {
 
 namespace aufzeichnung {
-inline constexpr int kFehlerOeffnen = -308453;
-inline constexpr int kFehlerLesen = -304454;
-// A line that is not what the log writer writes there; the message names the line.
-inline constexpr int kFehlerZeile = -312455;
-// No acquisition in the file, or none with samples where samples are needed.
-inline constexpr int kFehlerKeineDaten = -312456;
 inline constexpr std::size_t kSpalten = 8;  // Eing1..Eing4, Ausg1..Ausg4
 }  // namespace aufzeichnung
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Fehlercodes.h"
 #include "konfig/Konfiguration.h"
 #include "kurven/Kurvenmodell.h"
 
@@ -30,13 +31,6 @@ inline constexpr std::size_t kBeschreibungen = 4424;
 inline constexpr std::size_t kBeschreibungBreite = 12;
 inline constexpr std::size_t kKopf = 4472;
 
-inline constexpr int kFehlerSpeichernOeffnen = -308422;
-inline constexpr int kFehlerSpeichernSchreiben = -301423;
-inline constexpr int kFehlerLadenOeffnen = -308425;
-inline constexpr int kFehlerKopfKurz = -304426;
-inline constexpr int kFehlerKeineKurvendatei = -1020427;
-inline constexpr int kFehlerFalscheVersion = -303428;
-inline constexpr int kFehlerPunktanzahl = -600429;
 }  // namespace kurven_datei
 
 // What a curve file holds.

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Fehlercodes.h"
 #include "kurven/Kurvenmodell.h"
 
 // The curves' text format for other tools: one point a line, "time in seconds, value in
@@ -18,21 +19,6 @@ namespace kurven_text {
 inline constexpr std::string_view kZeilenende = "\r\n";
 inline constexpr std::size_t kZeileMax = 95;  // characters of a line that count on import
 
-inline constexpr int kFehlerExportOeffnen = -308431;
-inline constexpr int kFehlerExportSchreiben = -301432;
-inline constexpr int kFehlerImportOeffnen = -308435;
-inline constexpr int kFehlerImportLesen = -304436;
-inline constexpr int kFehlerWerte = -312437;
-inline constexpr int kFehlerKurvennummer = -312438;
-inline constexpr int kFehlerNichtZusammenhaengend = -312439;
-inline constexpr int kFehlerZeitbasis = -312441;
-inline constexpr int kFehlerWertBereich = -312442;
-inline constexpr int kFehlerStartNichtNull = -312443;
-inline constexpr int kFehlerZeitNichtFortlaufend = -312444;
-inline constexpr int kFehlerAbschnittZuLang = -312445;
-inline constexpr int kFehlerZeitbasisRaster = -312446;
-inline constexpr int kFehlerAbschnittNull = -312447;
-inline constexpr int kFehlerKeineDaten = -312448;
 inline constexpr char kImportTitel[] = "Importfehler";
 }  // namespace kurven_text
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Fehlercodes.h"
 #include "base/Fortschritt.h"
 #include "kurven/Kurvenmodell.h"
 #include "kurven/Speicherabbild.h"
@@ -26,11 +27,6 @@ inline constexpr char kWarnungTitel[] = "Warnung";
 inline constexpr char kKnopfSenden[] = "Kurven senden";
 inline constexpr char kKnopfZurueck[] = "zurück";
 
-inline constexpr int kFehlerKeinPortLesen = -122418;
-inline constexpr int kFehlerKeinPortSenden = -122419;
-inline constexpr int kFehlerKeinPortBlock = -122420;
-inline constexpr int kFehlerKeineKurven = -1018404;
-inline constexpr int kFehlerKeineKurvenBlock = -1018421;
 }  // namespace uebertragung
 
 // Where the transfer finds the box: asked again where the window asks again.

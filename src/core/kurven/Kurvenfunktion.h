@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Fehlercodes.h"
 #include "konfig/Konfiguration.h"
 #include "kurven/Kurvenmodell.h"
 
@@ -14,12 +15,6 @@
 namespace plv7::kurven {
 
 namespace kurvenfunktion {
-// A parameter the function cannot have (period, periods, duty cycle, amplitude, tolerance).
-inline constexpr int kFehlerParameter = -401450;
-// Values the output channel cannot give.
-inline constexpr int kFehlerBereich = -500451;
-// The period is shorter than four ticks of every time base that was asked for.
-inline constexpr int kFehlerPeriodeZuKurz = -401452;
 inline constexpr double kToleranz = 2.0;  // codes between the line and the function at a tick
 }  // namespace kurvenfunktion
 

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "base/Fehlercodes.h"
 #include "kurven/Kurvenmodell.h"
 
 // The curves as the box stores them in its memory area 4: a 32-byte header with checksum,
@@ -32,16 +33,7 @@ inline constexpr std::uint8_t kCodeMaske = 0x1F;
 inline constexpr int kPlatzReichtNicht = -1;
 inline constexpr char kPlatzMeldung[] =
     "Benötigter Platz für die Kurven überschreitet\nden verfügbaren Speicherplatz in der PLV-7.";
-// Sending: a point, cycle count or rest value that the image cannot carry as it is.
-inline constexpr int kFehlerDatenUngueltig = -1022422;
 
-inline constexpr int kFehlerPruefsumme = -897407;
-inline constexpr int kFehlerStartUngueltig = -1019408;
-inline constexpr int kFehlerEndeUngueltig = -1019409;
-inline constexpr int kFehlerSatzUnvollstaendig = -1019411;
-inline constexpr int kFehlerZeitbasis = -1019412;
-inline constexpr int kFehlerSatzart = -1019413;
-inline constexpr int kFehlerFolgewertFehlt = -1019415;
 }  // namespace abbild
 
 // What the image carries of the curves.

@@ -27,7 +27,7 @@
 #include "hilfe/Direkthilfe.h"
 #include "ini/IniStore.h"
 #include "link/ComSettings.h"
-#include "link/OhnePort.h"
+#include "base/Fehlercodes.h"
 #include "link/PortDeviceSettings.h"
 #include "link/Rahmenformat.h"
 #include "link/Scan.h"

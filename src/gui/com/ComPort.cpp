@@ -3,7 +3,7 @@
 #include "com/ComPanel.h"
 #include "common/ErrorIndicator.h"
 #include "hilfe/Direkthilfe.h"
-#include "link/OhnePort.h"
+#include "base/Fehlercodes.h"
 #include "link/plv7Funktionen.h"
 
 namespace plv7::gui {

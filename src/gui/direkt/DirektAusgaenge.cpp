@@ -16,7 +16,7 @@
 #include "direkt/Direktrechnung.h"
 #include "hilfe/Direkthilfe.h"
 #include "konfig/KonfigFelder.h"
-#include "link/OhnePort.h"
+#include "base/Fehlercodes.h"
 #include "link/PortTable.h"
 #include "link/plv7Funktionen.h"
 
