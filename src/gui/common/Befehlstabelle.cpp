@@ -1,6 +1,7 @@
 #include "common/Befehlstabelle.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QIcon>
 #include <QMenu>
 #include <QToolBar>
@@ -38,6 +39,7 @@ QList<QAction*> befehleAnlegen(QObject* besitzer, const QString& praefix,
 
 void befehleEinordnen(std::span<const Befehlszeile> zeilen, const QList<QAction*>& aktionen,
                       std::span<QMenu* const> menues, QToolBar* leiste) {
+    int letztesMenueInLeiste = -1;
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         const Befehlszeile& z = zeilen[i];
         QAction* a = aktionen[static_cast<qsizetype>(i)];
@@ -45,8 +47,20 @@ void befehleEinordnen(std::span<const Befehlszeile> zeilen, const QList<QAction*
         if (z.trennerDavor && !menue->isEmpty()) menue->addSeparator();
         menue->addAction(a);
         if (!z.inWerkzeugleiste) continue;
-        if (z.trennerDavor && !leiste->actions().isEmpty()) leiste->addSeparator();
+        const bool trenner = z.trennerDavor || z.menue != letztesMenueInLeiste;
+        if (trenner && !leiste->actions().isEmpty()) leiste->addSeparator();
         leiste->addAction(a);
+        letztesMenueInLeiste = z.menue;
+    }
+}
+
+void befehlsgruppe(QObject* besitzer, std::span<QAction* const> aktionen, std::size_t an) {
+    auto* gruppe = new QActionGroup(besitzer);
+    gruppe->setExclusive(true);
+    for (std::size_t i = 0; i < aktionen.size(); ++i) {
+        aktionen[i]->setCheckable(true);
+        aktionen[i]->setChecked(i == an);
+        gruppe->addAction(aktionen[i]);
     }
 }
 

@@ -36,9 +36,14 @@ struct Befehlszeile {
 // One action a row, named `praefix` + the row's object name.
 QList<QAction*> befehleAnlegen(QObject* besitzer, const QString& praefix,
                                std::span<const Befehlszeile> zeilen);
-// The actions into their menus and onto the tool bar in the table's order; a separator never
-// opens a menu or the tool bar.
+// The actions into their menus and onto the tool bar in the table's order. On the tool bar a
+// separator also parts the buttons of two menus; a separator never opens a menu or the tool
+// bar.
 void befehleEinordnen(std::span<const Befehlszeile> zeilen, const QList<QAction*>& aktionen,
                       std::span<QMenu* const> menues, QToolBar* leiste);
+
+// The actions of one choice (a tool, a curve, a display mode) as an exclusive group, the one
+// at `an` checked.
+void befehlsgruppe(QObject* besitzer, std::span<QAction* const> aktionen, std::size_t an);
 
 }  // namespace plv7::gui

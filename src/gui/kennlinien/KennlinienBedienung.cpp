@@ -7,6 +7,7 @@
 #include "base/ORV_errorV3ibox.h"
 #include "com/ComPort.h"
 #include "common/Aenderungsfrage.h"
+#include "common/Dateiwahl.h"
 #include "common/ErrorIndicator.h"
 #include "common/Fortschrittsdialog.h"
 #include "hilfe/Dialoge.h"
@@ -19,19 +20,14 @@ namespace plv7::gui {
 using namespace kennlinien;
 namespace {
 
-using Result = Dialoge::FileAnswer::Result;
-
-std::filesystem::path dateiPfad(const QString& pfad) {
-    return std::filesystem::path(QFile::encodeName(pfad).toStdString());
-}
-
 QString dateiname(const std::filesystem::path& pfad) {
     return QFile::decodeName(QByteArray::fromStdString(pfad.filename().string()));
 }
 
-Dialoge::FileAnswer dateiWaehlen(const char* titel, const char* muster, bool speichern) {
-    return dialoge().file(
-        {QString::fromUtf8(titel), QLatin1String(muster), speichern, QDir::currentPath()});
+Dateiwahl waehlen(const char* titel, const char* muster, bool speichern, int fehlercode) {
+    return dateiWaehlen(
+        {QString::fromUtf8(titel), QLatin1String(muster), speichern, QDir::currentPath()},
+        fehlercode);
 }
 
 }  // namespace
@@ -59,27 +55,22 @@ int KennlinienBedienung::neu() {
 
 int KennlinienBedienung::laden() {
     if (AbbruchWeilKennlinieNichtGespeichert() != 0) return 0;
-    const auto antwort = dateiWaehlen("Kennlinie laden", "*.ple", false);
-    if (antwort.result == Result::Cancelled) return 0;
-    if (antwort.result == Result::Failed) return kennlinien_datei::kFehlerLadenOeffnen;
-    const auto pfad = dateiPfad(antwort.path);
+    const auto wahl =
+        waehlen("Kennlinie laden", "*.ple", false, kennlinien_datei::kFehlerLadenOeffnen);
+    if (!wahl.pfad) return wahl.code;
+    const auto& pfad = *wahl.pfad;
     KennlinienDateiInhalt datei;
     if (const int code = KennlinieLaden(pfad, zustand_, gKonfig, datei); code != 0) return code;
     if (datei.unvollstaendig) {
         dialoge().message(QStringLiteral("Kennlinie laden"),
                           QString::fromStdString(KennlinienDateiUnvollstaendigText(pfad)));
     }
-    if (KonfigurationenVergleichen(datei.konfig, gKonfig) == 0) {
-        enum { kLaden, kNichtLaden };
-        const int wahl = dialoge().question(
-            QStringLiteral("Konfiguration laden?"),
-            QStringLiteral("Die Konfiguration (siehe Fenster 'Konfiguration') der geladenen\n"
-                           "Kennlinie unterscheidet sich von der aktuellen Konfiguration.\n"
-                           "Soll die Konfiguration zusammen mit der Kennlinie geladen werden\n"
-                           "oder soll die aktuelle Konfiguration behalten werden?"),
-            {QStringLiteral("laden"), QStringLiteral("nicht laden")}, kLaden, kNichtLaden);
-        if (wahl == kLaden) KonfigurationSetzen(datei.konfig);
-    }
+    gespeicherteKonfigurationAnbieten(
+        datei.konfig,
+        QStringLiteral("Die Konfiguration (siehe Fenster 'Konfiguration') der geladenen\n"
+                       "Kennlinie unterscheidet sich von der aktuellen Konfiguration.\n"
+                       "Soll die Konfiguration zusammen mit der Kennlinie geladen werden\n"
+                       "oder soll die aktuelle Konfiguration behalten werden?"));
     return 0;
 }
 
@@ -92,24 +83,22 @@ int KennlinienBedienung::speichern(bool dialogErzwingen, bool& abgebrochen) {
     abgebrochen = false;
     std::filesystem::path pfad = zustand_.pfad;
     if (dialogErzwingen || pfad.empty()) {
-        const auto antwort = dateiWaehlen("Kennlinie speichern", "*.ple", true);
-        if (antwort.result == Result::Cancelled) {
-            abgebrochen = true;
-            return 0;
-        }
-        if (antwort.result == Result::Failed) return kennlinien_datei::kFehlerSpeichernOeffnen;
-        pfad = dateiPfad(antwort.path);
+        const auto wahl = waehlen("Kennlinie speichern", "*.ple", true,
+                                  kennlinien_datei::kFehlerSpeichernOeffnen);
+        abgebrochen = wahl.abgebrochen();
+        if (!wahl.pfad) return wahl.code;
+        pfad = *wahl.pfad;
     }
     return KennlinieSpeichern(pfad, zustand_, gKonfig);
 }
 
 int KennlinienBedienung::importieren() {
-    const auto antwort = dateiWaehlen("Kennlinie importieren", "*.txt", false);
-    if (antwort.result == Result::Cancelled) return 0;
-    if (antwort.result == Result::Failed) return kennlinien_text::kFehlerImportOeffnen;
+    const auto wahl =
+        waehlen("Kennlinie importieren", "*.txt", false, kennlinien_text::kFehlerImportOeffnen);
+    if (!wahl.pfad) return wahl.code;
     std::vector<Kennlinienpunkt> punkte;
     std::string meldung;
-    if (const int code = KennlinieImportieren(dateiPfad(antwort.path), punkte, meldung)) {
+    if (const int code = KennlinieImportieren(*wahl.pfad, punkte, meldung)) {
         if (!meldung.empty()) {
             dialoge().message(QString::fromUtf8(kennlinien_text::kMeldungstitel.data()),
                               QString::fromStdString(meldung));
@@ -127,10 +116,10 @@ void KennlinienBedienung::punkteUebernehmen(std::vector<Kennlinienpunkt> punkte)
 }
 
 int KennlinienBedienung::exportieren() {
-    const auto antwort = dateiWaehlen("Kennlinie exportieren", "*.txt", true);
-    if (antwort.result == Result::Cancelled) return 0;
-    if (antwort.result == Result::Failed) return kennlinien_text::kFehlerExportOeffnen;
-    return KennlinieExportieren(dateiPfad(antwort.path), zustand_.kennlinie);
+    const auto wahl =
+        waehlen("Kennlinie exportieren", "*.txt", true, kennlinien_text::kFehlerExportOeffnen);
+    if (!wahl.pfad) return wahl.code;
+    return KennlinieExportieren(*wahl.pfad, zustand_.kennlinie);
 }
 
 namespace {

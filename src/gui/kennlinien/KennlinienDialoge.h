@@ -3,8 +3,6 @@
 #include <QDialog>
 
 class QLabel;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace plv7::gui {
 

@@ -56,10 +56,10 @@ KennlinienPanel::KennlinienPanel(QWidget* parent)
     baueAktionen();
     tabelleImport_ = new KennlinienTabelleImport(*this);
     arbeitspunkt_ = new Arbeitspunktanzeige(*this);
-    baueMenues();
+    QToolBar* werkzeuge = baueMenuesUndWerkzeugleiste();
     // The title beside the tool bar names the file the characteristic belongs to.
     auto* kopf = new QHBoxLayout;
-    kopf->addWidget(baueWerkzeugleiste());
+    kopf->addWidget(werkzeuge);
     kopf->addStretch(1);
     titel_ = new QLabel(this);
     titel_->setObjectName(QStringLiteral("KENNLPNL_TITEL"));

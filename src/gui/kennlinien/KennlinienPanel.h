@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPointF>
 #include <array>
 
@@ -11,7 +12,6 @@
 #include "shell/Panel.h"
 
 class QAction;
-class QActionGroup;
 class QLabel;
 class QLineEdit;
 class QMouseEvent;
@@ -77,8 +77,7 @@ public:
 private:
     // Building (KennlinienPanelAufbau.cpp).
     void baueAktionen();
-    void baueMenues();
-    QToolBar* baueWerkzeugleiste();
+    QToolBar* baueMenuesUndWerkzeugleiste();
     QWidget* baueGrafikbereich();
     QWidget* baueSeitenleiste();
     QWidget* baueFusszeile();
@@ -99,6 +98,7 @@ private:
     void vorAenderung();
 
     // Commands.
+    void befehl(int wirkung);
     void setzeModus(Modus modus);
     void modusGewaehlt(Modus modus);
     void darstellungGewaehlt(Darstellung darstellung);
@@ -165,24 +165,12 @@ private:
     Kennlinienpunktdialog* punktdialog_ = nullptr;
     Kommentardialog* kommentardialog_ = nullptr;
 
-    QAction* neu_ = nullptr;
-    QAction* laden_ = nullptr;
-    QAction* speichern_ = nullptr;
-    QAction* speichernUnter_ = nullptr;
-    QAction* import_ = nullptr;
-    QAction* export_ = nullptr;
-    QAction* allesMark_ = nullptr;
+    // The window's commands in the order of its table; a few of them by name.
+    QList<QAction*> befehle_;
     QAction* rueckgaengigAktion_ = nullptr;
     QAction* wiederherstellenAktion_ = nullptr;
     std::array<QAction*, 7> modusAktion_{};
-    QActionGroup* modusGruppe_ = nullptr;
-    QAction* zoomPlus_ = nullptr;
-    QAction* zoomMinus_ = nullptr;
-    QAction* zoomMark_ = nullptr;
-    QAction* zoomVoll_ = nullptr;
     std::array<QAction*, 3> darstellungAktion_{};  // Linien + Stufen, Linien, Stufen
-    QActionGroup* darstellungGruppe_ = nullptr;
-    QAction* pinbelegung_ = nullptr;
     KennlinienTabelleImport* tabelleImport_ = nullptr;
     Arbeitspunktanzeige* arbeitspunkt_ = nullptr;
 };

@@ -1,6 +1,5 @@
 // Building the characteristic window: its actions, menus, tool bar, controls and layout.
 #include <QAction>
-#include <QActionGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -50,129 +49,183 @@ std::size_t darstellungIndex(Darstellung darstellung) {
                                     std::begin(kDarstellungen));
 }
 
-// A command of the window: the menu item, and the tool-bar button when it has an image.
-QAction* aktion(QObject* besitzer, const QString& text, const char* objekt,
-                const char* bild = nullptr, const QString& werkzeugtipp = {}) {
-    return editorAktion(besitzer, QStringLiteral("KENNLI_") + QLatin1String(objekt), text, bild,
-                        werkzeugtipp);
+// The menus the table fills.
+enum Menue { kDatei, kBearbeiten, kDarstellungsmenue, kHilfe, kMenueAnzahl };
+
+// What a command does: a file command, an edit command, a mode (kModus + Modus) or a display
+// mode (kDarstellung + its index).
+enum Wirkung {
+    kNeu,
+    kLaden,
+    kSpeichern,
+    kSpeichernUnter,
+    kImportieren,
+    kExportieren,
+    kAllesMarkieren,
+    kRueckgaengig,
+    kWiederherstellen,
+    kZoomPlus,
+    kZoomMinus,
+    kZoomMarkierung,
+    kZoomVoll,
+    kPinbelegung,
+    kModus = 100,
+    kDarstellung = 200,
+};
+
+constexpr int modus(KennlinienPanel::Modus m) {
+    return kModus + static_cast<int>(m);
 }
+
+using M = KennlinienPanel::Modus;
+constexpr bool T = true;  // separator before / on the tool bar
+constexpr bool F = false;
+constexpr int kStrgA = (Qt::CTRL | Qt::Key_A).toCombined();
+constexpr int kStrgZ = (Qt::CTRL | Qt::Key_Z).toCombined();
+constexpr int kStrgY = (Qt::CTRL | Qt::Key_Y).toCombined();
+constexpr auto kOhne = QKeySequence::UnknownKey;
+
+// Every command of the window in the order of its menus and its tool bar.
+const Befehlszeile kBefehle[] = {
+    {"NEU", "Neu", nullptr, "new", nullptr, kDatei, F, T, kNeu},
+    {"LADEN", "Kennlinie laden", "Kennlinie Laden", "open", nullptr, kDatei, F, T, kLaden},
+    {"SPEICHERN", "Kennlinie speichern", "Kennlinie Speichern", "save", nullptr, kDatei, F, T,
+     kSpeichern},
+    {"SPEICHERNUNTER", "Kennlinie speichern unter", nullptr, nullptr, nullptr, kDatei, F, F,
+     kSpeichernUnter},
+    {"IMPORT", "Kennlinie importieren", nullptr, nullptr, nullptr, kDatei, F, F, kImportieren},
+    {"EXPORT", "Kennlinie exportieren", nullptr, nullptr, nullptr, kDatei, F, F, kExportieren},
+    {"ALLESMARK", "Alles Markieren", nullptr, nullptr, nullptr, kBearbeiten, F, F, kAllesMarkieren,
+     kOhne, kStrgA},
+    {"RUECKGAENGIG", "Rückgängig", nullptr, "undo", nullptr, kBearbeiten, F, T, kRueckgaengig,
+     kOhne, kStrgZ},
+    {"WIEDERHERST", "Wiederherstellen", nullptr, "redo", nullptr, kBearbeiten, F, T,
+     kWiederherstellen, kOhne, kStrgY},
+    {"MARKIEREN", "Markieren", nullptr, "mark", nullptr, kBearbeiten, T, T, modus(M::Markieren)},
+    {"ZEICHNEN", "Punkt zeichnen", nullptr, "stift", nullptr, kBearbeiten, F, T,
+     modus(M::Zeichnen)},
+    {"VERSCHIEBEN", "Punkt verschieben", nullptr, "verschieben", nullptr, kBearbeiten, F, T,
+     modus(M::Verschieben)},
+    {"PUNKTKOORDINAT", "Punktkoordinaten ändern", "Punktkoordinaten zeigen/ändern", "punktinfo",
+     nullptr, kBearbeiten, F, T, modus(M::Punktkoordinaten)},
+    {"KOORDINATZEIG", "Koordinaten anzeigen", nullptr, "xyzeigen2", nullptr, kBearbeiten, F, T,
+     modus(M::KoordinatenZeigen)},
+    {"PUNKTLOESCHEN", "Punkt auflösen", nullptr, "punktdel", nullptr, kBearbeiten, F, T,
+     modus(M::PunktLoeschen)},
+    {"GERADETEILEN", "Gerade teilen", nullptr, "geradeteilen", nullptr, kBearbeiten, F, T,
+     modus(M::GeradeTeilen)},
+    {"ZOOMPLUS", "Zoom +", nullptr, "zoomplus", nullptr, kBearbeiten, T, T, kZoomPlus},
+    {"ZOOMMINUS", "Zoom -", nullptr, "zoomminus", nullptr, kBearbeiten, F, T, kZoomMinus},
+    {"ZOOMMARK", "Zoom Markierung", nullptr, "zoommark", nullptr, kBearbeiten, F, T,
+     kZoomMarkierung},
+    {"ZOOMVOLL", "Zoom Gesammtkurve", nullptr, "zoomvoll", nullptr, kBearbeiten, F, T, kZoomVoll},
+    // The display buttons carry no picture of their own: the name says which one is on.
+    {"LINST", "Linien + Stufen", "Kurven als Linien + Stufen darstellen", nullptr,
+     "Linien + Stufen", kDarstellungsmenue, F, T, kDarstellung + 0},
+    {"LIN", "Linien", "Kurven als Linien darstellen", nullptr, "Linien", kDarstellungsmenue, F, T,
+     kDarstellung + 1},
+    {"ST", "Stufen", "Kurven als Stufen darstellen", nullptr, "Stufen", kDarstellungsmenue, F, T,
+     kDarstellung + 2},
+    {"PINBELEGUNG", "PLV-7 Pinbelegung", nullptr, nullptr, nullptr, kHilfe, F, F, kPinbelegung},
+};
 
 }  // namespace
 
 void KennlinienPanel::baueAktionen() {
-    neu_ = aktion(this, QStringLiteral("Neu"), "NEU", "new");
-    laden_ = aktion(this, QStringLiteral("Kennlinie laden"), "LADEN", "open",
-                    QStringLiteral("Kennlinie Laden"));
-    speichern_ = aktion(this, QStringLiteral("Kennlinie speichern"), "SPEICHERN", "save",
-                        QStringLiteral("Kennlinie Speichern"));
-    speichernUnter_ = aktion(this, QStringLiteral("Kennlinie speichern unter"), "SPEICHERNUNTER");
-    import_ = aktion(this, QStringLiteral("Kennlinie importieren"), "IMPORT");
-    export_ = aktion(this, QStringLiteral("Kennlinie exportieren"), "EXPORT");
-    allesMark_ = aktion(this, QStringLiteral("Alles Markieren"), "ALLESMARK");
-    allesMark_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    rueckgaengigAktion_ = aktion(this, QStringLiteral("Rückgängig"), "RUECKGAENGIG", "undo");
-    rueckgaengigAktion_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    wiederherstellenAktion_ =
-        aktion(this, QStringLiteral("Wiederherstellen"), "WIEDERHERST", "redo");
-    wiederherstellenAktion_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-
-    struct ModusInfo {
-        const char* text;
-        const char* objekt;
-        const char* bild;
-        const char* tipp;
-    };
-    static constexpr ModusInfo kModi[] = {
-        {"Markieren", "MARKIEREN", "mark", "Markieren"},
-        {"Punkt zeichnen", "ZEICHNEN", "stift", "Punkt zeichnen"},
-        {"Punkt verschieben", "VERSCHIEBEN", "verschieben", "Punkt verschieben"},
-        {"Punktkoordinaten ändern", "PUNKTKOORDINAT", "punktinfo",
-         "Punktkoordinaten zeigen/ändern"},
-        {"Koordinaten anzeigen", "KOORDINATZEIG", "xyzeigen2", "Koordinaten anzeigen"},
-        {"Punkt auflösen", "PUNKTLOESCHEN", "punktdel", "Punkt auflösen"},
-        {"Gerade teilen", "GERADETEILEN", "geradeteilen", "Gerade teilen"},
-    };
-    modusGruppe_ = new QActionGroup(this);
-    for (std::size_t i = 0; i < modusAktion_.size(); ++i) {
-        const ModusInfo& m = kModi[i];
-        QAction* a =
-            aktion(this, QString::fromUtf8(m.text), m.objekt, m.bild, QString::fromUtf8(m.tipp));
-        a->setCheckable(true);
-        modusGruppe_->addAction(a);
-        modusAktion_[i] = a;
+    befehle_ = befehleAnlegen(this, QStringLiteral("KENNLI_"), kBefehle);
+    for (qsizetype i = 0; i < befehle_.size(); ++i) {
+        QAction* a = befehle_[i];
+        const int wirkung = kBefehle[i].wirkung;
+        if (wirkung >= kDarstellung) {
+            const auto d = static_cast<std::size_t>(wirkung - kDarstellung);
+            darstellungAktion_[d] = a;
+            // In direct-help mode an exclusive group has already moved its check mark: it goes
+            // back to the display the window keeps.
+            befehlVerbinden(
+                a, &QAction::triggered, this, [this, d] { darstellungGewaehlt(kDarstellungen[d]); },
+                [this] {
+                    darstellungAktion_[darstellungIndex(ansicht_.darstellung)]->setChecked(true);
+                });
+        } else if (wirkung >= kModus) {
+            const auto m = static_cast<std::size_t>(wirkung - kModus);
+            modusAktion_[m] = a;
+            befehlVerbinden(
+                a, &QAction::triggered, this, [this, m] { modusGewaehlt(static_cast<Modus>(m)); },
+                [this] { modusAktion_[static_cast<std::size_t>(modus_)]->setChecked(true); });
+        } else {
+            if (wirkung == kRueckgaengig) rueckgaengigAktion_ = a;
+            if (wirkung == kWiederherstellen) wiederherstellenAktion_ = a;
+            befehlVerbinden(a, &QAction::triggered, this, [this, wirkung] { befehl(wirkung); });
+        }
     }
-
-    zoomPlus_ = aktion(this, QStringLiteral("Zoom +"), "ZOOMPLUS", "zoomplus");
-    zoomMinus_ = aktion(this, QStringLiteral("Zoom -"), "ZOOMMINUS", "zoomminus");
-    zoomMark_ = aktion(this, QStringLiteral("Zoom Markierung"), "ZOOMMARK", "zoommark");
-    zoomVoll_ = aktion(this, QStringLiteral("Zoom Gesammtkurve"), "ZOOMVOLL", "zoomvoll");
-
-    darstellungGruppe_ = new QActionGroup(this);
-    const QString darstellungen[3][2] = {
-        {QStringLiteral("Linien + Stufen"),
-         QStringLiteral("Kurven als Linien + Stufen darstellen")},
-        {QStringLiteral("Linien"), QStringLiteral("Kurven als Linien darstellen")},
-        {QStringLiteral("Stufen"), QStringLiteral("Kurven als Stufen darstellen")}};
-    const char* objekte[3] = {"LINST", "LIN", "ST"};
-    for (std::size_t i = 0; i < darstellungAktion_.size(); ++i) {
-        QAction* a = aktion(this, darstellungen[i][0], objekte[i], nullptr, darstellungen[i][1]);
-        // The buttons carry no picture of their own: the name says which one is on.
-        a->setIconText(darstellungen[i][0]);
-        a->setCheckable(true);
-        darstellungGruppe_->addAction(a);
-        darstellungAktion_[i] = a;
-    }
-    pinbelegung_ = aktion(this, QStringLiteral("PLV-7 Pinbelegung"), "PINBELEGUNG");
+    befehlsgruppe(this, modusAktion_, static_cast<std::size_t>(modus_));
+    befehlsgruppe(this, darstellungAktion_, darstellungIndex(ansicht_.darstellung));
 }
 
-void KennlinienPanel::baueMenues() {
+void KennlinienPanel::befehl(int wirkung) {
+    switch (wirkung) {
+        case kNeu:
+            return dateibefehl(&KennlinienBedienung::neu, true);
+        case kLaden:
+            return dateibefehl(&KennlinienBedienung::laden, true);
+        case kSpeichern:
+            return speichern(false);
+        case kSpeichernUnter:
+            return speichern(true);
+        case kImportieren:
+            return dateibefehl(&KennlinienBedienung::importieren, false);
+        case kExportieren:
+            return dateibefehl(&KennlinienBedienung::exportieren, false);
+        case kAllesMarkieren:
+            return allesMarkieren();
+        case kRueckgaengig:
+            return rueckgaengig();
+        case kWiederherstellen:
+            return wiederherstellen();
+        case kZoomPlus:
+            return zoom(ZoomPlus(ansicht_.fenster));
+        case kZoomMinus:
+            return zoom(ZoomMinus(ansicht_.fenster, kennlinie::kRohMax));
+        case kZoomMarkierung:
+            return zoomMarkierung();
+        case kZoomVoll:
+            return zoom(ZoomVoll(kennlinie::kRohMax));
+        case kPinbelegung:
+            return pinbelegung();
+        default:
+            return;
+    }
+}
+
+QToolBar* KennlinienPanel::baueMenuesUndWerkzeugleiste() {
     QMenuBar* leiste = menuBar();
     leiste->setObjectName(QStringLiteral("KENNLI"));
     Programmaktionen& programm = Programmaktionen::instance();
-
     QMenu* datei = leiste->addMenu(QStringLiteral("Datei"));
-    datei->addActions(
-        {neu_, laden_, speichern_, speichernUnter_, import_, tabelleImport_->aktion(), export_});
-    datei->addSeparator();
-    datei->addAction(programm.beenden());
-
     QMenu* bearbeiten = leiste->addMenu(QStringLiteral("Bearbeiten"));
-    bearbeiten->addActions({allesMark_, rueckgaengigAktion_, wiederherstellenAktion_});
-    bearbeiten->addSeparator();
-    for (QAction* a : modusAktion_) bearbeiten->addAction(a);
-    bearbeiten->addSeparator();
-    bearbeiten->addActions({zoomPlus_, zoomMinus_, zoomMark_, zoomVoll_});
-
     QMenu* ansicht = leiste->addMenu(QStringLiteral("Ansicht"));
     QMenu* darstellung = ansicht->addMenu(QStringLiteral("Kurvendarstellung"));
     darstellung->setObjectName(QStringLiteral("KENNLI_DARSTELLUNG"));
-    for (QAction* a : darstellungAktion_) darstellung->addAction(a);
-    ansicht->addAction(arbeitspunkt_->aktion());
-
     QMenu* fenster = leiste->addMenu(QStringLiteral("Fenster"));
-    editorFenstermenue(fenster, QStringLiteral("KENNLI_"));
-
     QMenu* hilfe = leiste->addMenu(QStringLiteral("Hilfe"));
     hilfe->addAction(programm.direkthilfe());
-    hilfe->addAction(pinbelegung_);
-}
 
-QToolBar* KennlinienPanel::baueWerkzeugleiste() {
-    auto* leiste = new QToolBar(this);
-    leiste->setObjectName(QStringLiteral("KENNLPNL_WERKZEUGLEISTE"));
-    leiste->setIconSize(QSize(17, 17));
-    leiste->addActions({neu_, laden_, speichern_});
-    leiste->addSeparator();
-    leiste->addActions({rueckgaengigAktion_, wiederherstellenAktion_});
-    leiste->addSeparator();
-    for (QAction* a : modusAktion_) leiste->addAction(a);
-    leiste->addSeparator();
-    leiste->addActions({zoomPlus_, zoomMinus_, zoomMark_, zoomVoll_});
-    leiste->addSeparator();
-    for (QAction* a : darstellungAktion_) leiste->addAction(a);
-    leiste->addSeparator();
-    Direkthilfe::instance().addToToolBar(leiste, name("DIREKTHILFE"));
-    return leiste;
+    auto* werkzeuge = new QToolBar(this);
+    werkzeuge->setObjectName(QStringLiteral("KENNLPNL_WERKZEUGLEISTE"));
+    werkzeuge->setIconSize(QSize(17, 17));
+    QMenu* menues[kMenueAnzahl] = {datei, bearbeiten, darstellung, hilfe};
+    befehleEinordnen(kBefehle, befehle_, menues, werkzeuge);
+    werkzeuge->addSeparator();
+    Direkthilfe::instance().addToToolBar(werkzeuge, name("DIREKTHILFE"));
+
+    // The table import stands between the two text-file commands.
+    datei->insertAction(findChild<QAction*>(QStringLiteral("KENNLI_EXPORT")),
+                        tabelleImport_->aktion());
+    datei->addSeparator();
+    datei->addAction(programm.beenden());
+    ansicht->addAction(arbeitspunkt_->aktion());
+    editorFenstermenue(fenster, QStringLiteral("KENNLI_"));
+    return werkzeuge;
 }
 
 QWidget* KennlinienPanel::baueGrafikbereich() {
@@ -312,40 +365,6 @@ QWidget* KennlinienPanel::baueFusszeile() {
 }
 
 void KennlinienPanel::verbindeSignale() {
-    const auto befehl = [this](QAction* a, auto handler) {
-        befehlVerbinden(a, &QAction::triggered, this, handler);
-    };
-    befehl(neu_, [this] { dateibefehl(&KennlinienBedienung::neu, true); });
-    befehl(laden_, [this] { dateibefehl(&KennlinienBedienung::laden, true); });
-    befehl(speichern_, [this] { speichern(false); });
-    befehl(speichernUnter_, [this] { speichern(true); });
-    befehl(import_, [this] { dateibefehl(&KennlinienBedienung::importieren, false); });
-    befehl(export_, [this] { dateibefehl(&KennlinienBedienung::exportieren, false); });
-    befehl(allesMark_, [this] { allesMarkieren(); });
-    befehl(rueckgaengigAktion_, [this] { rueckgaengig(); });
-    befehl(wiederherstellenAktion_, [this] { wiederherstellen(); });
-    befehl(zoomPlus_, [this] { zoom(ZoomPlus(ansicht_.fenster)); });
-    befehl(zoomMinus_, [this] { zoom(ZoomMinus(ansicht_.fenster, kennlinie::kRohMax)); });
-    befehl(zoomMark_, [this] { zoomMarkierung(); });
-    befehl(zoomVoll_, [this] { zoom(ZoomVoll(kennlinie::kRohMax)); });
-    befehl(pinbelegung_, [this] { pinbelegung(); });
-    // In direct-help mode an exclusive group has already moved its check mark: it goes back to
-    // the mode and display the window keeps.
-    for (std::size_t i = 0; i < modusAktion_.size(); ++i) {
-        befehlVerbinden(
-            modusAktion_[i], &QAction::triggered, this,
-            [this, i] { modusGewaehlt(static_cast<Modus>(i)); },
-            [this] { modusAktion_[static_cast<std::size_t>(modus_)]->setChecked(true); });
-    }
-    for (std::size_t i = 0; i < darstellungAktion_.size(); ++i) {
-        befehlVerbinden(
-            darstellungAktion_[i], &QAction::triggered, this,
-            [this, i] { darstellungGewaehlt(kDarstellungen[i]); },
-            [this] {
-                darstellungAktion_[darstellungIndex(ansicht_.darstellung)]->setChecked(true);
-            });
-    }
-
     connect(grafik_, &QCustomPlot::mousePress, this, [this](QMouseEvent* e) { mausGedrueckt(e); });
     connect(grafik_, &QCustomPlot::mouseMove, this, [this](QMouseEvent* e) { mausBewegt(e); });
     connect(grafik_, &QCustomPlot::mouseRelease, this,

@@ -17,6 +17,7 @@
 
 #include "base/ORV_errorV3ibox.h"
 #include "common/ConnectionPicture.h"
+#include "common/Dateiwahl.h"
 #include "common/Neuskalierung.h"
 #include "common/Zahlenfeld.h"
 #include "hilfe/Dialoge.h"
@@ -56,10 +57,6 @@ void feldMarkieren(QWidget* feld, const QString& grund) {
     }
     feld->setPalette(palette);
     feld->setToolTip(grund);
-}
-
-std::filesystem::path dateiPfad(const QString& pfad) {
-    return std::filesystem::path(QFile::encodeName(pfad).toStdString());
 }
 
 }  // namespace
@@ -386,22 +383,19 @@ void KonfigPanel::Konfigbuttons_Hauptfenster() {
 }
 
 int KonfigPanel::KonfigurationSpeichern() {
-    const auto antwort =
-        dialoge().file({t::kDialogSpeichern, t::kDateiMuster, true, QDir::currentPath()});
-    using Result = Dialoge::FileAnswer::Result;
-    if (antwort.result == Result::Cancelled) return 0;
-    if (antwort.result == Result::Failed) return konfig_datei::kFehlerSpeichernOeffnen;
+    const auto wahl =
+        dateiWaehlen({t::kDialogSpeichern, t::kDateiMuster, true, QDir::currentPath()},
+                     konfig_datei::kFehlerSpeichernOeffnen);
+    if (!wahl.pfad) return wahl.code;
     KonfigpanelLesen();
-    return KonfigDateiSpeichern(dateiPfad(antwort.path), gKonfig);
+    return KonfigDateiSpeichern(*wahl.pfad, gKonfig);
 }
 
 int KonfigPanel::KonfigurationLaden() {
-    const auto antwort =
-        dialoge().file({t::kDialogLaden, t::kDateiMuster, false, QDir::currentPath()});
-    using Result = Dialoge::FileAnswer::Result;
-    if (antwort.result == Result::Cancelled) return 0;
-    if (antwort.result == Result::Failed) return konfig_datei::kFehlerLadenOeffnen;
-    if (const int code = KonfigDateiLaden(dateiPfad(antwort.path), gKonfig); code != 0) return code;
+    const auto wahl = dateiWaehlen({t::kDialogLaden, t::kDateiMuster, false, QDir::currentPath()},
+                                   konfig_datei::kFehlerLadenOeffnen);
+    if (!wahl.pfad) return wahl.code;
+    if (const int code = KonfigDateiLaden(*wahl.pfad, gKonfig); code != 0) return code;
     KonfigpanelAnzeigen();
     return 0;
 }

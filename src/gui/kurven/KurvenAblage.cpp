@@ -8,6 +8,7 @@
 #include "base/ORV_errorV3ibox.h"
 #include "com/ComPort.h"
 #include "common/Aenderungsfrage.h"
+#include "common/Dateiwahl.h"
 #include "common/ErrorIndicator.h"
 #include "common/Fortschrittsdialog.h"
 #include "hilfe/Dialoge.h"
@@ -30,10 +31,6 @@ const QString kKonfigFrage = QStringLiteral(
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-std::filesystem::path pfadVon(const QString& pfad) {
-    return std::filesystem::path(pfad.toStdU16String());
 }
 
 // The serial-port window's port and address, asked again before every block.
@@ -96,17 +93,14 @@ int KurvenAblage::speichernNach(bool immerFragen, bool& abgebrochen) {
     abgebrochen = false;
     std::string pfad = modell_.dateipfad;
     if (immerFragen || pfad.empty()) {
-        const auto antwort =
-            dialoge().file({QStringLiteral("Kurve speichern"), QStringLiteral("*.plr"), true, {}});
-        if (antwort.result == Dialoge::FileAnswer::Result::Failed)
-            return kurven_datei::kFehlerSpeichernOeffnen;
-        if (antwort.result == Dialoge::FileAnswer::Result::Cancelled) {
-            abgebrochen = true;
-            return 0;
-        }
-        pfad = antwort.path.toStdString();
+        const auto wahl =
+            dateiWaehlen({QStringLiteral("Kurve speichern"), QStringLiteral("*.plr"), true, {}},
+                         kurven_datei::kFehlerSpeichernOeffnen);
+        abgebrochen = wahl.abgebrochen();
+        if (!wahl.pfad) return wahl.code;
+        pfad = wahl.name.toStdString();
     }
-    if (const int code = KurvenDateiSpeichern(pfadVon(text(pfad)), modell_, gKonfig); code != 0)
+    if (const int code = KurvenDateiSpeichern(dateiPfad(text(pfad)), modell_, gKonfig); code != 0)
         return code;
     modell_.dateipfad = pfad;
     modell_.geaendert = false;
@@ -124,13 +118,12 @@ int KurvenAblage::anhaengen() {
 }
 
 int KurvenAblage::dateiEinlesen(const QString& titel, bool anhaengen) {
-    const auto antwort = dialoge().file({titel, QStringLiteral("*.plr"), false, {}});
-    if (antwort.result == Dialoge::FileAnswer::Result::Failed)
-        return kurven_datei::kFehlerLadenOeffnen;
-    if (antwort.result == Dialoge::FileAnswer::Result::Cancelled) return 0;
+    const auto wahl = dateiWaehlen({titel, QStringLiteral("*.plr"), false, {}},
+                                   kurven_datei::kFehlerLadenOeffnen);
+    if (!wahl.pfad) return wahl.code;
     modell_.dateipfad.clear();
     KurvenDateiInhalt inhalt;
-    if (const int code = KurvenDateiLaden(pfadVon(antwort.path), inhalt); code != 0) {
+    if (const int code = KurvenDateiLaden(*wahl.pfad, inhalt); code != 0) {
         anzeigen();
         return code;
     }
@@ -144,11 +137,11 @@ int KurvenAblage::dateiEinlesen(const QString& titel, bool anhaengen) {
         for (const auto& w : warnungen) zeilen << text(w);
         dialoge().message(QStringLiteral("Warnung"), zeilen.join('\n'));
     }
-    konfigurationFragen(inhalt.konfig);
+    gespeicherteKonfigurationAnbieten(inhalt.konfig, kKonfigFrage);
     // A damaged file is no longer what the window holds: the next save asks for a name, so
     // that what is left of it is replaced only by the operator's choice.
     const bool beschaedigt = std::ranges::any_of(inhalt.unvollstaendig, [](bool b) { return b; });
-    if (!beschaedigt) modell_.dateipfad = antwort.path.toStdString();
+    if (!beschaedigt) modell_.dateipfad = wahl.name.toStdString();
     // Appended curves stand in no file as they are now: closing must still ask about them.
     modell_.geaendert = anhaengen || beschaedigt;
     modell_.GanzeKurveZeigen();
@@ -156,30 +149,20 @@ int KurvenAblage::dateiEinlesen(const QString& titel, bool anhaengen) {
     return 0;
 }
 
-void KurvenAblage::konfigurationFragen(const Konfiguration& gespeichert) {
-    if (KonfigurationenVergleichen(gespeichert, gKonfig) != 0) return;
-    const int antwort =
-        dialoge().question(QStringLiteral("Konfiguration laden?"), kKonfigFrage,
-                           {QStringLiteral("laden"), QStringLiteral("nicht laden")}, 0, 1);
-    if (antwort == 0) KonfigurationSetzen(gespeichert);
-}
-
 int KurvenAblage::exportieren() {
-    const auto antwort =
-        dialoge().file({QStringLiteral("Kurven exportieren"), QStringLiteral("*.txt"), true, {}});
-    if (antwort.result == Dialoge::FileAnswer::Result::Failed)
-        return kurven_text::kFehlerExportOeffnen;
-    if (antwort.result == Dialoge::FileAnswer::Result::Cancelled) return 0;
-    return KurvenExportieren(pfadVon(antwort.path), modell_.kurven);
+    const auto wahl =
+        dateiWaehlen({QStringLiteral("Kurven exportieren"), QStringLiteral("*.txt"), true, {}},
+                     kurven_text::kFehlerExportOeffnen);
+    if (!wahl.pfad) return wahl.code;
+    return KurvenExportieren(*wahl.pfad, modell_.kurven);
 }
 
 int KurvenAblage::importieren() {
-    const auto antwort =
-        dialoge().file({QStringLiteral("Kurven importieren"), QStringLiteral("*.txt"), false, {}});
-    if (antwort.result == Dialoge::FileAnswer::Result::Failed)
-        return kurven_text::kFehlerImportOeffnen;
-    if (antwort.result == Dialoge::FileAnswer::Result::Cancelled) return 0;
-    const auto import = KurvenImportieren(pfadVon(antwort.path));
+    const auto wahl =
+        dateiWaehlen({QStringLiteral("Kurven importieren"), QStringLiteral("*.txt"), false, {}},
+                     kurven_text::kFehlerImportOeffnen);
+    if (!wahl.pfad) return wahl.code;
+    const auto import = KurvenImportieren(*wahl.pfad);
     if (import.code != 0) {
         if (!import.meldung.empty())
             dialoge().message(QString::fromUtf8(kurven_text::kImportTitel), text(import.meldung));

@@ -60,7 +60,6 @@ public:
 private:
     int speichernNach(bool immerFragen, bool& abgebrochen);
     int dateiEinlesen(const QString& titel, bool anhaengen);
-    void konfigurationFragen(const Konfiguration& gespeichert);
     void anzeigen();
 
     kurven::Kurvenmodell& modell_;

@@ -7,8 +7,6 @@
 #include "kurven/Kurve.h"
 
 class QLabel;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace plv7::gui {
 

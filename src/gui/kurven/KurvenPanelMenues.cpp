@@ -1,6 +1,5 @@
 // The curve window's commands: one QAction each, shared by menu and tool bar, and what they do.
 #include <QAction>
-#include <QActionGroup>
 #include <QComboBox>
 #include <QIcon>
 #include <QLayout>
@@ -159,17 +158,6 @@ const QString kPinbelegung = QStringLiteral(
     "12:  frei\nPin 13:  GND\nPin 14:  Verlangsamen/Unterbrechen\nPin 15:  GND\nPin 16:  "
     "Start/Stopp-Signal");
 
-// An exclusive group of checkable actions, the one at `an` checked.
-void gruppe(QObject* parent, std::span<QAction* const> aktionen, std::size_t an) {
-    auto* g = new QActionGroup(parent);
-    g->setExclusive(true);
-    for (std::size_t i = 0; i < aktionen.size(); ++i) {
-        aktionen[i]->setCheckable(true);
-        aktionen[i]->setChecked(i == an);
-        g->addAction(aktionen[i]);
-    }
-}
-
 }  // namespace
 
 void KurvenPanel::baueAktionen() {
@@ -229,9 +217,9 @@ void KurvenPanel::baueAktionen() {
                 break;
         }
     }
-    gruppe(this, werkzeuge_, static_cast<std::size_t>(werkzeug_));
-    gruppe(this, kurvenWahl_, static_cast<std::size_t>(modell_.aktuelleKurve));
-    gruppe(this, darstellung_, static_cast<std::size_t>(modell_.darstellung) - 1);
+    befehlsgruppe(this, werkzeuge_, static_cast<std::size_t>(werkzeug_));
+    befehlsgruppe(this, kurvenWahl_, static_cast<std::size_t>(modell_.aktuelleKurve));
+    befehlsgruppe(this, darstellung_, static_cast<std::size_t>(modell_.darstellung) - 1);
 }
 
 void KurvenPanel::befehl(int befehl) {
