@@ -33,10 +33,12 @@ int DateikopfPruefen(std::span<const std::uint8_t> datei, const Dateiart& art) {
     return 0;
 }
 
-void DateipunktSchreiben(std::span<std::uint8_t> datei, std::size_t offset, const Dateipunkt& p) {
+std::size_t DateipunktSchreiben(std::span<std::uint8_t> datei, std::size_t offset,
+                                const Dateipunkt& p) {
     le::putI32(datei, offset, p.wert);
     le::putI32(datei, offset + 4, p.laenge);
     datei[offset + 8] = p.code;
+    return offset + dateiformat::kPunktGroesse;
 }
 
 Dateipunkt DateipunktLesen(std::span<const std::uint8_t> datei, std::size_t offset) {

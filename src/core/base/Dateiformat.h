@@ -38,8 +38,9 @@ struct Dateipunkt {
     std::int32_t laenge = 0;
     std::uint8_t code = 0;
 };
-// The record at `offset`; the unused bytes stay as they are.
-void DateipunktSchreiben(std::span<std::uint8_t> datei, std::size_t offset, const Dateipunkt& p);
+// The record at `offset`; the unused bytes stay as they are. Returns the next record's offset.
+std::size_t DateipunktSchreiben(std::span<std::uint8_t> datei, std::size_t offset,
+                                const Dateipunkt& p);
 Dateipunkt DateipunktLesen(std::span<const std::uint8_t> datei, std::size_t offset);
 
 }  // namespace plv7

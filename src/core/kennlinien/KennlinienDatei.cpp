@@ -56,10 +56,8 @@ std::vector<std::uint8_t> KennlinienDateiBild(const Kennlinie& kennlinie,
     le::putDouble(bild, kZeitkonstanteOffset, zeitkonstante);
     le::putI32(bild, kNullOffset, 0);
     std::size_t offset = kKopfGroesse;
-    for (const Kennlinienpunkt& punkt : kennlinie.punkte) {
-        DateipunktSchreiben(bild, offset, {punkt.y, punkt.laenge, punkt.rastercode});
-        offset += kPunktGroesse;
-    }
+    for (const Kennlinienpunkt& punkt : kennlinie.punkte)
+        offset = DateipunktSchreiben(bild, offset, {punkt.y, punkt.laenge, punkt.rastercode});
     return bild;
 }
 

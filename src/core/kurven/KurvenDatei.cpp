@@ -41,10 +41,8 @@ std::vector<std::uint8_t> KurvenDateiErzeugen(const Kurvenmodell& modell,
     KonfigurationInBild(konfig, std::span(datei).subspan<kKonfig, konfig_bild::kGroesse>());
     std::size_t pos = kKopf;
     for (const auto& kurve : modell.kurven) {
-        for (const auto& p : kurve.punkte) {
-            DateipunktSchreiben(datei, pos, {p.wert, p.laenge, p.zeitbasis});
-            pos += kPunktGroesse;
-        }
+        for (const auto& p : kurve.punkte)
+            pos = DateipunktSchreiben(datei, pos, {p.wert, p.laenge, p.zeitbasis});
     }
     return datei;
 }

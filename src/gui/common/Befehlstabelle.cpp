@@ -23,7 +23,8 @@ QAction* editorAktion(QObject* besitzer, const QString& objektname, const QStrin
 }
 
 QList<QAction*> befehleAnlegen(QObject* besitzer, const QString& praefix,
-                               std::span<const Befehlszeile> zeilen) {
+                               std::span<const Befehlszeile> zeilen,
+                               const std::function<void(QAction*, int wirkung)>& verbinden) {
     QList<QAction*> aktionen;
     for (const Befehlszeile& z : zeilen) {
         QAction* a =
@@ -33,6 +34,7 @@ QList<QAction*> befehleAnlegen(QObject* besitzer, const QString& praefix,
         if (z.taste != QKeySequence::UnknownKey) a->setShortcut(z.taste);
         if (z.eigeneTaste != 0) a->setShortcut(QKeySequence(z.eigeneTaste));
         aktionen.append(a);
+        verbinden(a, z.wirkung);
     }
     return aktionen;
 }

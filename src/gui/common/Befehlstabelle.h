@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <span>
 
 class QAction;
@@ -33,9 +34,11 @@ struct Befehlszeile {
     int eigeneTaste = 0;  // a shortcut that is no standard key
 };
 
-// One action a row, named `praefix` + the row's object name.
+// One action a row, named `praefix` + the row's object name; `verbinden` is given each action
+// with its row's `wirkung`, to connect it to what it does.
 QList<QAction*> befehleAnlegen(QObject* besitzer, const QString& praefix,
-                               std::span<const Befehlszeile> zeilen);
+                               std::span<const Befehlszeile> zeilen,
+                               const std::function<void(QAction*, int wirkung)>& verbinden);
 // The actions into their menus and onto the tool bar in the table's order. On the tool bar a
 // separator also parts the buttons of two menus; a separator never opens a menu or the tool
 // bar.

@@ -31,35 +31,35 @@ QString skalentext(double wert, double schritt) {
     return QString::fromStdString(zahlFuerAnzeige(wert, stellen, kSkalenZeichen));
 }
 
+// Sets `feld` to `wert`; true when that changed it.
+template <typename T>
+bool aendern(T& feld, const T& wert) {
+    if (feld == wert) return false;
+    feld = wert;
+    return true;
+}
+
 }  // namespace
 
 Zeigerinstrument::Zeigerinstrument(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
+// A setter redraws only on a change: the window sets every meter at each sample.
 void Zeigerinstrument::setBereich(double lo, double hi) {
-    if (lo == lo_ && hi == hi_) return;
-    lo_ = lo;
-    hi_ = hi;
-    skalaVerwerfen();
+    if (aendern(lo_, lo) | aendern(hi_, hi)) skalaVerwerfen();
 }
 
 void Zeigerinstrument::setNachkommastellen(int stellen) {
-    if (stellen == stellen_) return;
-    stellen_ = stellen;
-    update();
+    if (aendern(stellen_, stellen)) update();
 }
 
 void Zeigerinstrument::setEinheit(const QString& einheit) {
-    if (einheit == einheit_) return;
-    einheit_ = einheit;
-    skalaVerwerfen();
+    if (aendern(einheit_, einheit)) skalaVerwerfen();
 }
 
 void Zeigerinstrument::setWert(double wert) {
-    if (wert == wert_) return;
-    wert_ = wert;
-    update();
+    if (aendern(wert_, wert)) update();
 }
 
 QString Zeigerinstrument::wertText() const {

@@ -132,32 +132,33 @@ const Befehlszeile kBefehle[] = {
 }  // namespace
 
 void KennlinienPanel::baueAktionen() {
-    befehle_ = befehleAnlegen(this, QStringLiteral("KENNLI_"), kBefehle);
-    for (qsizetype i = 0; i < befehle_.size(); ++i) {
-        QAction* a = befehle_[i];
-        const int wirkung = kBefehle[i].wirkung;
-        if (wirkung >= kDarstellung) {
-            const auto d = static_cast<std::size_t>(wirkung - kDarstellung);
-            darstellungAktion_[d] = a;
-            // In direct-help mode an exclusive group has already moved its check mark: it goes
-            // back to the display the window keeps.
-            befehlVerbinden(
-                a, &QAction::triggered, this, [this, d] { darstellungGewaehlt(kDarstellungen[d]); },
-                [this] {
-                    darstellungAktion_[darstellungIndex(ansicht_.darstellung)]->setChecked(true);
-                });
-        } else if (wirkung >= kModus) {
-            const auto m = static_cast<std::size_t>(wirkung - kModus);
-            modusAktion_[m] = a;
-            befehlVerbinden(
-                a, &QAction::triggered, this, [this, m] { modusGewaehlt(static_cast<Modus>(m)); },
-                [this] { modusAktion_[static_cast<std::size_t>(modus_)]->setChecked(true); });
-        } else {
-            if (wirkung == kRueckgaengig) rueckgaengigAktion_ = a;
-            if (wirkung == kWiederherstellen) wiederherstellenAktion_ = a;
-            befehlVerbinden(a, &QAction::triggered, this, [this, wirkung] { befehl(wirkung); });
-        }
-    }
+    befehle_ =
+        befehleAnlegen(this, QStringLiteral("KENNLI_"), kBefehle, [this](QAction* a, int wirkung) {
+            if (wirkung >= kDarstellung) {
+                const auto d = static_cast<std::size_t>(wirkung - kDarstellung);
+                darstellungAktion_[d] = a;
+                // In direct-help mode an exclusive group has already moved its check mark: it goes
+                // back to the display the window keeps.
+                befehlVerbinden(
+                    a, &QAction::triggered, this,
+                    [this, d] { darstellungGewaehlt(kDarstellungen[d]); },
+                    [this] {
+                        darstellungAktion_[darstellungIndex(ansicht_.darstellung)]->setChecked(
+                            true);
+                    });
+            } else if (wirkung >= kModus) {
+                const auto m = static_cast<std::size_t>(wirkung - kModus);
+                modusAktion_[m] = a;
+                befehlVerbinden(
+                    a, &QAction::triggered, this,
+                    [this, m] { modusGewaehlt(static_cast<Modus>(m)); },
+                    [this] { modusAktion_[static_cast<std::size_t>(modus_)]->setChecked(true); });
+            } else {
+                if (wirkung == kRueckgaengig) rueckgaengigAktion_ = a;
+                if (wirkung == kWiederherstellen) wiederherstellenAktion_ = a;
+                befehlVerbinden(a, &QAction::triggered, this, [this, wirkung] { befehl(wirkung); });
+            }
+        });
     befehlsgruppe(this, modusAktion_, static_cast<std::size_t>(modus_));
     befehlsgruppe(this, darstellungAktion_, darstellungIndex(ansicht_.darstellung));
 }

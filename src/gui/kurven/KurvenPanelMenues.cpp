@@ -161,62 +161,62 @@ const QString kPinbelegung = QStringLiteral(
 }  // namespace
 
 void KurvenPanel::baueAktionen() {
-    befehle_ = befehleAnlegen(this, QStringLiteral("KURVEN_"), kBefehle);
-    for (qsizetype i = 0; i < befehle_.size(); ++i) {
-        QAction* a = befehle_[i];
-        const int wirkung = kBefehle[i].wirkung;
-        const int wert = wirkung % 100;
-        const auto u = static_cast<std::size_t>(wert);
-        switch (wirkung - wert) {
-            case kDateibefehl:
-                befehlVerbinden(a, &QAction::triggered, this, [this, wert] {
-                    ablage_.Menu_Kurven_Datei(static_cast<Datei>(wert));
-                });
-                break;
-            case kWerkzeug:
-                werkzeuge_[u] = a;
-                // In direct-help mode a group has already moved its check mark; it goes back
-                // to what the window keeps.
-                befehlVerbinden(
-                    a, &QAction::triggered, this,
-                    [this, wert] { werkzeugGewaehlt(static_cast<Werkzeug>(wert)); },
-                    [this] { werkzeuge_[static_cast<std::size_t>(werkzeug_)]->setChecked(true); });
-                break;
-            case kBefehl:
-                if (wert == kRueckgaengig) rueckgaengig_ = a;
-                if (wert == kWiederherstellen) wiederherstellen_ = a;
-                befehlVerbinden(a, &QAction::triggered, this, [this, wert] { befehl(wert); });
-                break;
-            case kKurvenwahl:
-                kurvenWahl_[u] = a;
-                befehlVerbinden(
-                    a, &QAction::triggered, this, [this, wert] { kurveGewaehlt(wert); },
-                    [this] {
-                        kurvenWahl_[static_cast<std::size_t>(modell_.aktuelleKurve)]->setChecked(
-                            true);
+    befehle_ =
+        befehleAnlegen(this, QStringLiteral("KURVEN_"), kBefehle, [this](QAction* a, int wirkung) {
+            const int wert = wirkung % 100;
+            const auto u = static_cast<std::size_t>(wert);
+            switch (wirkung - wert) {
+                case kDateibefehl:
+                    befehlVerbinden(a, &QAction::triggered, this, [this, wert] {
+                        ablage_.Menu_Kurven_Datei(static_cast<Datei>(wert));
                     });
-                break;
-            case kHintergrundwahl:
-                hintergrund_[u] = a;
-                a->setCheckable(true);
-                befehlVerbinden(
-                    a, &QAction::triggered, this, [this] { hintergrundGeaendert(); },
-                    [a] { a->setChecked(!a->isChecked()); });
-                break;
-            case kDarstellungswahl:
-                darstellung_[u - 1] = a;
-                befehlVerbinden(
-                    a, &QAction::triggered, this,
-                    [this, wert] { darstellungGewaehlt(static_cast<Darstellung>(wert)); },
-                    [this] {
-                        darstellung_[static_cast<std::size_t>(modell_.darstellung) - 1]->setChecked(
-                            true);
-                    });
-                break;
-            default:
-                break;
-        }
-    }
+                    break;
+                case kWerkzeug:
+                    werkzeuge_[u] = a;
+                    // In direct-help mode a group has already moved its check mark; it goes back
+                    // to what the window keeps.
+                    befehlVerbinden(
+                        a, &QAction::triggered, this,
+                        [this, wert] { werkzeugGewaehlt(static_cast<Werkzeug>(wert)); },
+                        [this] {
+                            werkzeuge_[static_cast<std::size_t>(werkzeug_)]->setChecked(true);
+                        });
+                    break;
+                case kBefehl:
+                    if (wert == kRueckgaengig) rueckgaengig_ = a;
+                    if (wert == kWiederherstellen) wiederherstellen_ = a;
+                    befehlVerbinden(a, &QAction::triggered, this, [this, wert] { befehl(wert); });
+                    break;
+                case kKurvenwahl:
+                    kurvenWahl_[u] = a;
+                    befehlVerbinden(
+                        a, &QAction::triggered, this, [this, wert] { kurveGewaehlt(wert); },
+                        [this] {
+                            kurvenWahl_[static_cast<std::size_t>(modell_.aktuelleKurve)]
+                                ->setChecked(true);
+                        });
+                    break;
+                case kHintergrundwahl:
+                    hintergrund_[u] = a;
+                    a->setCheckable(true);
+                    befehlVerbinden(
+                        a, &QAction::triggered, this, [this] { hintergrundGeaendert(); },
+                        [a] { a->setChecked(!a->isChecked()); });
+                    break;
+                case kDarstellungswahl:
+                    darstellung_[u - 1] = a;
+                    befehlVerbinden(
+                        a, &QAction::triggered, this,
+                        [this, wert] { darstellungGewaehlt(static_cast<Darstellung>(wert)); },
+                        [this] {
+                            darstellung_[static_cast<std::size_t>(modell_.darstellung) - 1]
+                                ->setChecked(true);
+                        });
+                    break;
+                default:
+                    break;
+            }
+        });
     befehlsgruppe(this, werkzeuge_, static_cast<std::size_t>(werkzeug_));
     befehlsgruppe(this, kurvenWahl_, static_cast<std::size_t>(modell_.aktuelleKurve));
     befehlsgruppe(this, darstellung_, static_cast<std::size_t>(modell_.darstellung) - 1);

@@ -57,7 +57,7 @@ TEST(Dateiformat, WrittenHeaderReadsBack) {
 
 TEST(Dateiformat, APointRecordIsTwoIntegersAndACodeByte) {
     std::vector<std::uint8_t> datei(24, 0xEE);
-    DateipunktSchreiben(datei, 12, {-2, 65535, 3});
+    EXPECT_EQ(DateipunktSchreiben(datei, 12, {-2, 65535, 3}), 24u);  // the next record's offset
     EXPECT_EQ(datei, (std::vector<std::uint8_t>{0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE,
                                                 0xEE, 0xEE, 0xEE, 0xEE, 0xFE, 0xFF, 0xFF, 0xFF,
                                                 0xFF, 0xFF, 0x00, 0x00, 0x03, 0xEE, 0xEE, 0xEE}));
