@@ -2,8 +2,9 @@
 // 2, 5 and 10 ms, on a quiet machine and beside one busy process per core: timing errors by
 // the window's own statistics, the latest tick start after its deadline, the process's
 // processor use, and the time to draw a whole delayed-display frame. Beside each condition, the
-// same machine's floor: a thread that only sleeps to the same 2 ms deadlines at the priority
-// the acquisition got, judged by the same statistics.
+// same machine's floor: a thread at the priority the acquisition got that does nothing but
+// wake 0.5 ms before each 2 ms deadline and spin to it, judged by the same statistics; its
+// errors are stalls of the machine alone.
 //
 //   build/bench/bench_direkt [seconds per interval]   (default 20; also PLV7_BENCH_SEKUNDEN)
 #include <QApplication>
@@ -100,8 +101,8 @@ double messeAbtastung(DirektPanel& panel, double intervall, double sekunden) {
     return statistik.fehlerProzent;
 }
 
-// Timing-error share in percent of a thread that does nothing but sleep to 2 ms deadlines: what
-// the scheduler of this machine allows at that priority, without the program's work.
+// Timing-error share in percent of a thread that does nothing but wait for 2 ms deadlines, with
+// ample lead: what this machine allows at that priority, without the program's work.
 double messeSchlaefer(bool echtzeit, double sekunden) {
     double prozent = 0.0;
     std::thread schlaefer([&] {
@@ -110,19 +111,21 @@ double messeSchlaefer(bool echtzeit, double sekunden) {
         direkt::Zeitstatistik statistik;
         statistik.erfassungStarten();
         const auto intervall = std::chrono::milliseconds(2);
+        const auto vorlauf = std::chrono::microseconds(500);
         auto frist = std::chrono::ceil<std::chrono::milliseconds>(ez::Clock::now());
         const auto ende = frist + std::chrono::duration<double>(sekunden);
         while (frist < ende) {
             frist += intervall;
-            ez::schlafenBis(frist);
+            ez::schlafenBis(frist - vorlauf);
+            while (ez::Clock::now() < frist) {
+            }
             statistik.takt(direkt::monotoneSekunden(), 0.002);
         }
         prozent = statistik.anzeige().fehlerProzent;
     });
     schlaefer.join();
-    std::printf(
-        "Bezug, ein Thread, der nur bis zu den Fristen schläft (%s): Zeitfehler 2 ms %.3f %%\n",
-        echtzeit ? "Echtzeitpriorität" : "normale Priorität", prozent);
+    std::printf("Bezug, ein Thread, der nur auf die Fristen wartet (%s): Zeitfehler 2 ms %.3f %%\n",
+                echtzeit ? "Echtzeitpriorität" : "normale Priorität", prozent);
     std::fflush(stdout);
     return prozent;
 }
