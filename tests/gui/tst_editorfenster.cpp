@@ -6,7 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QRegularExpression>
+#include <QToolBar>
 #include <QToolButton>
 #include <QWidgetAction>
 #include <filesystem>
@@ -129,6 +132,22 @@ QString beschaedigteDatei(const Editor& e, const QTemporaryDir& ordner) {
 
 Dialoge::FileAnswer gewaehlt(const QString& pfad) {
     return {Dialoge::FileAnswer::Result::Chosen, pfad};
+}
+
+// The items of a menu or tool bar in order: object names without the window's prefix, "|" for
+// a separator, "(Feld)" for a control on the tool bar.
+QString folge(const QList<QAction*>& aktionen) {
+    static const QRegularExpression praefix(QStringLiteral("^(KENNLI|KURVEN)_"));
+    QStringList teile;
+    for (const QAction* a : aktionen) {
+        if (a->isSeparator()) {
+            teile << QStringLiteral("|");
+        } else {
+            QString name = a->objectName();
+            teile << (name.isEmpty() ? QStringLiteral("(Feld)") : name.remove(praefix));
+        }
+    }
+    return teile.join(QLatin1Char(' '));
 }
 
 void beideFenster() {
@@ -308,6 +327,64 @@ private slots:
         QVERIFY(titel && titel->isVisible());
         QCOMPARE(titel->text(), QStringLiteral("Zeitbasis"));
         menue->close();
+    }
+
+    // Both windows build their menus and tool bar from a table of commands; this is the order
+    // and grouping the operator knows.
+    void menusAndToolBarKeepTheirOrderAndGroups_data() {
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("menue");  // its title, or empty for the tool bar
+        QTest::addColumn<QString>("erwartet");
+        QTest::newRow("Kennlinien, Werkzeugleiste")
+            << QStringLiteral("kennlinien") << QString()
+            << QStringLiteral(
+                   "NEU LADEN SPEICHERN | RUECKGAENGIG WIEDERHERST | MARKIEREN "
+                   "ZEICHNEN VERSCHIEBEN PUNKTKOORDINAT KOORDINATZEIG PUNKTLOESCHEN "
+                   "GERADETEILEN | ZOOMPLUS ZOOMMINUS ZOOMMARK ZOOMVOLL | LINST LIN ST "
+                   "| DIREKTHILFE");
+        QTest::newRow("Kennlinien, Datei")
+            << QStringLiteral("kennlinien") << QStringLiteral("Datei")
+            << QStringLiteral("NEU LADEN SPEICHERN SPEICHERNUNTER IMPORT TABELLE EXPORT | BEENDEN");
+        QTest::newRow("Kennlinien, Bearbeiten")
+            << QStringLiteral("kennlinien") << QStringLiteral("Bearbeiten")
+            << QStringLiteral(
+                   "ALLESMARK RUECKGAENGIG WIEDERHERST | MARKIEREN ZEICHNEN "
+                   "VERSCHIEBEN PUNKTKOORDINAT KOORDINATZEIG PUNKTLOESCHEN "
+                   "GERADETEILEN | ZOOMPLUS ZOOMMINUS ZOOMMARK ZOOMVOLL");
+        QTest::newRow("Kurven, Werkzeugleiste")
+            << QStringLiteral("kurven") << QString()
+            << QStringLiteral(
+                   "DATEI_NEU DATEI_LADEN DATEI_SPEICHERN | BEARBEITEN_MARKIEREN "
+                   "BEARBEITEN_ZEICHNEN "
+                   "BEARBEITEN_VERSCHIEBEN BEARBEITEN_PUNKTKOORDINAT BEARBEITEN_ZEITBASISZEIG "
+                   "BEARBEITEN_PUNKTLOESCHEN BEARBEITEN_GERADETEILEN BEARBEITEN_ZEITBASIS "
+                   "BEARBEITEN_LAENGEAENDERN | (Feld) | BEARBEITEN_AUSSCHNEIDEN "
+                   "BEARBEITEN_KOPIEREN "
+                   "BEARBEITEN_EINFUEGEN BEARBEITEN_LOESCHEN | BEARBEITEN_RUECKGAENGIG "
+                   "BEARBEITEN_WIEDERHERST | BEARBEITEN_ZOOMPLUS BEARBEITEN_ZOOMMINUS "
+                   "BEARBEITEN_ZOOMMARK BEARBEITEN_ZOOMVOLL BEARBEITEN_ERZEUGEN | "
+                   "BEARBEITEN_KURVE_K1 BEARBEITEN_KURVE_K2 BEARBEITEN_KURVE_K3 "
+                   "BEARBEITEN_KURVE_K4 | "
+                   "BEARBEITEN_HINTERGRUND_K1 BEARBEITEN_HINTERGRUND_K2 BEARBEITEN_HINTERGRUND_K3 "
+                   "BEARBEITEN_HINTERGRUND_K4 | ANSICHT_LINIENSTUFEN ANSICHT_LINIEN ANSICHT_STUFEN "
+                   "| "
+                   "DIREKTHILFE");
+    }
+    void menusAndToolBarKeepTheirOrderAndGroups() {
+        QFETCH(QString, fenster);
+        QFETCH(QString, menue);
+        QFETCH(QString, erwartet);
+        const Editor e = editor(fenster);
+        QList<QAction*> aktionen;
+        if (menue.isEmpty()) {
+            auto* leiste = e.feld<QToolBar>("WERKZEUGLEISTE");
+            QVERIFY(leiste);
+            aktionen = leiste->actions();
+        } else {
+            for (QAction* m : e.panel->menuBar()->actions())
+                if (m->text() == menue) aktionen = m->menu()->actions();
+        }
+        QCOMPARE(folge(aktionen), erwartet);
     }
 
 private:
