@@ -268,7 +268,8 @@ PreparedCommand prepareCommand(const std::string& command,
 namespace {
 
 const DateiBefehle* dateiTabelle(const std::string& command) {
-    for (const DateiBefehle* tabelle : {&kurvenDateiBefehle(), &kennlinienDateiBefehle()}) {
+    for (const DateiBefehle* tabelle : {&kurvenDateiBefehle(), &kennlinienDateiBefehle(),
+                                        &kurvenErzeugungsBefehle(), &portBefehle()}) {
         if (tabelle->contains(command)) return tabelle;
     }
     return nullptr;
@@ -277,17 +278,13 @@ const DateiBefehle* dateiTabelle(const std::string& command) {
 }  // namespace
 
 bool isFileCommand(const std::string& command) {
-    return command == "config-show" || dateiTabelle(command) != nullptr ||
-           isKurvenErzeugungBefehl(command) || isPortBefehl(command);
+    return command == "config-show" || dateiTabelle(command) != nullptr;
 }
 
 CommandOutcome runFileCommand(const std::string& command, const std::vector<std::string>& arguments,
                               std::string& usage, bool& usageError) {
     if (const DateiBefehle* tabelle = dateiTabelle(command))
         return dateiBefehlAusfuehren(*tabelle, command, arguments, usage, usageError);
-    if (isKurvenErzeugungBefehl(command))
-        return runKurvenErzeugungBefehl(command, arguments, usage, usageError);
-    if (isPortBefehl(command)) return runPortBefehl(arguments, usage, usageError);
     usageError = command != "config-show" || arguments.size() != 1;
     if (usageError) {
         usage = "config-show needs exactly one FILE";

@@ -1,5 +1,7 @@
 #include "CliGemeinsam.h"
 
+#include <algorithm>
+
 #include "ini/IniStore.h"
 #include "ini/SettingsTags.h"
 #include "konfig/KonfigIniStore.h"
@@ -36,9 +38,20 @@ Konfiguration aktuelleKonfiguration() {
 
 namespace {
 
-std::string anzahlFehler(const std::string& command, std::size_t argumente) {
-    return command + " needs " + std::to_string(argumente) + " argument" +
-           (argumente == 1 ? "" : "s");
+template <typename Ausfuehren>
+bool anzahlPasst(const Tabellenbefehl<Ausfuehren>& befehl, std::size_t anzahl) {
+    return anzahl >= befehl.argumente && anzahl <= std::max(befehl.argumente, befehl.hoechstens);
+}
+
+template <typename Ausfuehren>
+std::string anzahlFehler(const std::string& command, const Tabellenbefehl<Ausfuehren>& befehl) {
+    if (befehl.hoechstens > befehl.argumente) {
+        return command + " needs " + std::to_string(befehl.argumente) + " to " +
+               std::to_string(befehl.hoechstens) + " arguments";
+    }
+    if (befehl.argumente == 0) return command + " takes no arguments";
+    return command + " needs " + std::to_string(befehl.argumente) + " argument" +
+           (befehl.argumente == 1 ? "" : "s");
 }
 
 }  // namespace
@@ -46,19 +59,19 @@ std::string anzahlFehler(const std::string& command, std::size_t argumente) {
 CommandOutcome dateiBefehlAusfuehren(const DateiBefehle& tabelle, const std::string& command,
                                      const Args& arguments, std::string& usage, bool& usageError) {
     const auto& befehl = tabelle.at(command);
-    usageError = befehl.argumente != arguments.size();
+    usageError = !anzahlPasst(befehl, arguments.size());
     if (usageError) {
-        usage = anzahlFehler(command, befehl.argumente);
+        usage = anzahlFehler(command, befehl);
         return {};
     }
-    return befehl.ausfuehren(arguments);
+    return befehl.ausfuehren(arguments, usage, usageError);
 }
 
 PreparedCommand geraetBefehlVorbereiten(const GeraetBefehle& tabelle, const std::string& command,
                                         const Args& arguments, std::string& usage) {
     const auto& befehl = tabelle.at(command);
-    if (befehl.argumente != arguments.size()) {
-        usage = anzahlFehler(command, befehl.argumente);
+    if (!anzahlPasst(befehl, arguments.size())) {
+        usage = anzahlFehler(command, befehl);
         return {};
     }
     return befehl.ausfuehren(arguments, usage);

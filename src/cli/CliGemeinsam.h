@@ -24,15 +24,18 @@ Konfiguration aktuelleKonfiguration();
 
 using Args = std::vector<std::string>;
 
-// The one shape of the curve and characteristic command tables: each command with the number
-// of its arguments and what it does. File commands run at once and open no port; box commands
-// check their arguments first (a wrong one sets `usage`) and run later on the open port.
+// The one shape of plv7ctl's command tables: each command with the number of its arguments
+// (or a range up to `hoechstens`) and what it does. File commands run at once and open no port;
+// a wrong argument sets `usage` and `usageError`. Box commands check their arguments first (a
+// wrong one sets `usage`) and run later on the open port.
 template <typename Ausfuehren>
 struct Tabellenbefehl {
     std::size_t argumente;
     Ausfuehren ausfuehren;
+    std::size_t hoechstens = 0;  // above `argumente`: optional arguments up to this many
 };
-using DateiBefehle = std::map<std::string, Tabellenbefehl<CommandOutcome (*)(const Args&)>>;
+using Dateibefehl = CommandOutcome (*)(const Args&, std::string& usage, bool& usageError);
+using DateiBefehle = std::map<std::string, Tabellenbefehl<Dateibefehl>>;
 using GeraetBefehle =
     std::map<std::string, Tabellenbefehl<PreparedCommand (*)(const Args&, std::string& usage)>>;
 

@@ -33,14 +33,14 @@ Geladen laden(const std::string& pfad) {
     return geladen;
 }
 
-CommandOutcome exportieren(const Args& a) {
+CommandOutcome exportieren(const Args& a, std::string&, bool&) {
     const Geladen geladen = laden(a[0]);
     if (geladen.code != 0) return fehler(geladen.code);
     const int code = KennlinieExportieren(a[1], geladen.zustand.kennlinie);
     return code == 0 ? erfolg({}, geladen.notice) : fehler(code, geladen.notice);
 }
 
-CommandOutcome importieren(const Args& a) {
+CommandOutcome importieren(const Args& a, std::string&, bool&) {
     const Konfiguration konfig = aktuelleKonfiguration();
     KennlinienZustand zustand;
     KennlinieNeu(zustand, konfig);
@@ -54,7 +54,7 @@ CommandOutcome importieren(const Args& a) {
 // "Tabelle importieren…" into a fresh characteristic, saved as a characteristic file. What the
 // import added, merged or thinned goes to stderr; a refusal's line and text come before its
 // "Fehler #" line.
-CommandOutcome tabelle(const Args& a) {
+CommandOutcome tabelle(const Args& a, std::string&, bool&) {
     const Konfiguration konfig = aktuelleKonfiguration();
     kennlinien::Tabellenimport import;
     if (const int code = kennlinien::KennlinieAusTabellendatei(a[0], konfig, import))
@@ -68,7 +68,7 @@ CommandOutcome tabelle(const Args& a) {
     return code == 0 ? erfolg({}, hinweise) : fehler(code, hinweise);
 }
 
-CommandOutcome block(const Args& a) {
+CommandOutcome block(const Args& a, std::string&, bool&) {
     const Geladen geladen = laden(a[0]);
     if (geladen.code != 0) return fehler(geladen.code);
     std::vector<std::uint8_t> bytes;

@@ -41,7 +41,7 @@ Outcome abbildBauen(const std::string& pfad, std::vector<std::uint8_t>& bild,
     return erfolg({}, warnungen);
 }
 
-Outcome exportieren(const Args& a) {
+Outcome exportieren(const Args& a, std::string&, bool&) {
     Kurvenmodell modell;
     std::string warnungen;
     if (const int code = laden(a[0], modell, warnungen); code != 0) return fehler(code);
@@ -49,7 +49,7 @@ Outcome exportieren(const Args& a) {
     return code == 0 ? erfolg({}, warnungen) : fehler(code, warnungen);
 }
 
-Outcome importieren(const Args& a) {
+Outcome importieren(const Args& a, std::string&, bool&) {
     const auto import = KurvenImportieren(a[0]);
     if (import.code != 0)
         return fehler(import.code, import.meldung.empty() ? "" : import.meldung + "\n");
@@ -59,7 +59,7 @@ Outcome importieren(const Args& a) {
     return code == 0 ? erfolg({}) : fehler(code);
 }
 
-Outcome abbildZeigen(const Args& a) {
+Outcome abbildZeigen(const Args& a, std::string&, bool&) {
     std::vector<std::uint8_t> bild;
     std::string warnungen;
     auto ergebnis = abbildBauen(a[0], bild, warnungen);

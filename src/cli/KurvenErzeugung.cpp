@@ -131,36 +131,14 @@ CommandOutcome ausLog(const Args& a, std::string& usage, bool& usageError) {
     return speichern(a[3], modell, *kurve, u.punkte, u.zeitbasis, warnungen);
 }
 
-struct Befehl {
-    std::size_t mindestens;
-    std::size_t hoechstens;
-    CommandOutcome (*ausfuehren)(const Args&, std::string&, bool&);
-};
-
-const Befehl* befehl(const std::string& name) {
-    static const Befehl erzeugenBefehl{7, 9, erzeugen};
-    static const Befehl logBefehl{4, 5, ausLog};
-    if (name == "curves-generate") return &erzeugenBefehl;
-    if (name == "curves-from-log") return &logBefehl;
-    return nullptr;
-}
-
 }  // namespace
 
-bool isKurvenErzeugungBefehl(const std::string& command) {
-    return befehl(command) != nullptr;
-}
-
-CommandOutcome runKurvenErzeugungBefehl(const std::string& command, const Args& arguments,
-                                        std::string& usage, bool& usageError) {
-    const Befehl& b = *befehl(command);
-    usageError = arguments.size() < b.mindestens || arguments.size() > b.hoechstens;
-    if (usageError) {
-        usage = command + " needs " + std::to_string(b.mindestens) + " to " +
-                std::to_string(b.hoechstens) + " arguments";
-        return {};
-    }
-    return b.ausfuehren(arguments, usage, usageError);
+const DateiBefehle& kurvenErzeugungsBefehle() {
+    static const DateiBefehle befehle = {
+        {"curves-generate", {7, erzeugen, 9}},
+        {"curves-from-log", {4, ausLog, 5}},
+    };
+    return befehle;
 }
 
 }  // namespace plv7::cli

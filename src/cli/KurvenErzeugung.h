@@ -1,17 +1,11 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "CliCommands.h"
+#include "CliGemeinsam.h"
 
 // curves-generate and curves-from-log: one curve of a curve file from a waveform or from the
 // direct window's log; they work on files alone.
 namespace plv7::cli {
 
-bool isKurvenErzeugungBefehl(const std::string& command);
-CommandOutcome runKurvenErzeugungBefehl(const std::string& command,
-                                        const std::vector<std::string>& arguments,
-                                        std::string& usage, bool& usageError);
+const DateiBefehle& kurvenErzeugungsBefehle();
 
 }  // namespace plv7::cli

@@ -5,22 +5,21 @@
 
 namespace plv7::cli {
 
-bool isPortBefehl(const std::string& command) {
-    return command == "ports";
-}
+namespace {
 
-CommandOutcome runPortBefehl(const std::vector<std::string>& arguments, std::string& usage,
-                             bool& usageError) {
-    usageError = !arguments.empty();
-    if (usageError) {
-        usage = "ports takes no arguments";
-        return {};
-    }
+CommandOutcome ports(const Args&, std::string&, bool&) {
     std::string output;
     for (const SerialDevice& device : serialDeviceList().devices()) {
         output += portsLine(device) + "\n";
     }
     return erfolg(std::move(output));
+}
+
+}  // namespace
+
+const DateiBefehle& portBefehle() {
+    static const DateiBefehle befehle = {{"ports", {0, ports}}};
+    return befehle;
 }
 
 }  // namespace plv7::cli

@@ -1,15 +1,10 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "CliCommands.h"
+#include "CliGemeinsam.h"
 
 namespace plv7::cli {
 
 // `ports`: the PC's serial devices, one a line, without opening any.
-bool isPortBefehl(const std::string& command);
-CommandOutcome runPortBefehl(const std::vector<std::string>& arguments, std::string& usage,
-                             bool& usageError);
+const DateiBefehle& portBefehle();
 
 }  // namespace plv7::cli
