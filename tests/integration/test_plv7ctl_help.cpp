@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "CtlRun.h"
 #include "base/Version.h"
@@ -33,6 +34,26 @@ TEST(Plv7ctlHelp, TheFormerGermanCharacteristicNamesAreUnknown) {
     const auto r = plv7ctl({"characteristic-select"});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("characteristic-select needs 1 argument"), std::string::npos) << r;
+}
+
+// Every command of the shared table answers a wrong argument count alike, whether it takes a
+// fixed number, a range or none.
+TEST(Plv7ctlHelp, AWrongArgumentCountNamesWhatTheCommandTakes) {
+    const struct {
+        std::vector<std::string> aufruf;
+        const char* meldung;
+    } faelle[] = {
+        {{"ports", "x"}, "plv7ctl: ports takes no arguments\n"},
+        {{"curves-generate", "a.plr", "1"}, "plv7ctl: curves-generate needs 7 to 9 arguments\n"},
+        {{"curves-from-log", "a.txt"}, "plv7ctl: curves-from-log needs 4 to 5 arguments\n"},
+        {{"curves-export", "a.plr"}, "plv7ctl: curves-export needs 2 arguments\n"},
+        {{"characteristic-write", "a.ple"}, "plv7ctl: characteristic-write needs 2 arguments\n"},
+    };
+    for (const auto& f : faelle) {
+        const auto r = plv7ctl(f.aufruf);
+        EXPECT_EQ(r.exitCode, 2) << r;
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1), f.meldung) << r;
+    }
 }
 
 TEST(Plv7ctlHelp, ANegativeNumberAfterTheCommandIsAnArgument) {
