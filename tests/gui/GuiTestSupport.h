@@ -18,6 +18,8 @@
 #include "SerialDeviceList.h"
 #include "hilfe/Dialoge.h"
 #include "ini/IniStore.h"
+#include "kennlinien/KennlinienPanel.h"
+#include "kurven/KurvenPanel.h"
 #include "shell/Fenster.h"
 #include "shell/MainPanel.h"
 #include "shell/Programm.h"
@@ -166,5 +168,18 @@ public:
     ScriptedDialoge* dialogs = nullptr;
     std::unique_ptr<Programm> program;
 };
+
+// The started program's editor windows.
+inline KurvenPanel& kurvenfenster() {
+    return *static_cast<KurvenPanel*>(gKurvenpanel);
+}
+inline KennlinienPanel& kennlinienfenster() {
+    return *static_cast<KennlinienPanel*>(gKennlinienpanel);
+}
+
+// The file dialog's answer when the operator picks `pfad`.
+inline Dialoge::FileAnswer gewaehlt(const QString& pfad) {
+    return {Dialoge::FileAnswer::Result::Chosen, pfad};
+}
 
 }  // namespace plv7::gui::test

@@ -178,7 +178,7 @@ void aufzeichnungDialog(test::ScriptedDialoge& dialoge, const QString& folder) {
     datei.open(QIODevice::WriteOnly);
     datei.write(text.data(), static_cast<qint64>(text.size()));
     datei.close();
-    dialoge.fileAnswers.push_back({Dialoge::FileAnswer::Result::Chosen, pfad});
+    dialoge.fileAnswers.push_back(test::gewaehlt(pfad));
     gKurvenpanel->findChild<QAction*>(QStringLiteral("KURVEN_DATEI_AUFZEICHNUNG"))->trigger();
     QFile::remove(pfad);
     auto* dialog = gKurvenpanel->findChild<QDialog*>(QStringLiteral("KAUFZEICHNUNGPNL"));
@@ -214,7 +214,7 @@ void geraeteauswahlOffen(test::ProgramFixture& fixture, const QString& folder) {
 // A heater's power over temperature imported from a German spreadsheet's table, with the
 // operating point where input 2 stands.
 void kennlinienfensterMitArbeitspunkt(test::ProgramFixture& fixture, const QString& folder) {
-    auto* kennlinien = static_cast<KennlinienPanel*>(gKennlinienpanel);
+    auto* kennlinien = &test::kennlinienfenster();
     const Konfiguration vorher = gKonfig;
     gKonfig.inskalamax[1] = 200.0;
     plv7::EinheitAusUtf8(gKonfig.ineinheit[1], "°C");
@@ -230,7 +230,7 @@ void kennlinienfensterMitArbeitspunkt(test::ProgramFixture& fixture, const QStri
         tabelle.write(QString::asprintf("%d;%.3f\r\n", t, p).replace('.', ',').toUtf8());
     }
     tabelle.close();
-    fixture.dialogs->fileAnswers.push_back({Dialoge::FileAnswer::Result::Chosen, pfad});
+    fixture.dialogs->fileAnswers.push_back(test::gewaehlt(pfad));
     test::menuAktion(kennlinien, QStringLiteral("KENNLI_ZOOMVOLL"))->trigger();
     kennlinien->findChild<Zahlenfeld*>(QStringLiteral("KENNLPNL_YZOOMMAX"))->setValue(5.0);
     test::menuAktion(kennlinien, QStringLiteral("KENNLI_TABELLE"))->trigger();
@@ -281,7 +281,7 @@ int main(int argc, char** argv) {
     aufzeichnungDialog(*fixture.dialogs, folder);
     // The characteristic window zoomed into a few short lines, so that the stored lines, the
     // digitised steps and the completion piece show side by side.
-    auto* kennlinien = static_cast<KennlinienPanel*>(gKennlinienpanel);
+    auto* kennlinien = &test::kennlinienfenster();
     kennlinien->zustand().kennlinie.punkte = {
         {0, 2000, 0}, {35, 40, 0}, {10, 50, 0}, {30, 110, 0}, {5, 0, 0}};
     ZeigeChildpanel(kennlinien);

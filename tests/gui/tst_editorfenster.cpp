@@ -29,14 +29,6 @@ using namespace plv7::gui::test;
 
 namespace {
 
-KurvenPanel& kurvenfenster() {
-    return *static_cast<KurvenPanel*>(gKurvenpanel);
-}
-
-KennlinienPanel& kennlinienfenster() {
-    return *static_cast<KennlinienPanel*>(gKennlinienpanel);
-}
-
 // One of the two editor windows, as the tests of this file see it.
 struct Editor {
     Panel* panel;
@@ -128,10 +120,6 @@ QString beschaedigteDatei(const Editor& e, const QTemporaryDir& ordner) {
                                      std::filesystem::file_size(pfad.toStdString()) - 3);
     }
     return pfad;
-}
-
-Dialoge::FileAnswer gewaehlt(const QString& pfad) {
-    return {Dialoge::FileAnswer::Result::Chosen, pfad};
 }
 
 // The items of a menu or tool bar in order: object names without the window's prefix, "|" for

@@ -17,14 +17,6 @@ using namespace plv7::gui::test;
 
 namespace {
 
-KennlinienPanel& fenster() {
-    return *static_cast<KennlinienPanel*>(gKennlinienpanel);
-}
-
-Dialoge::FileAnswer gewaehlt(const QString& pfad) {
-    return {Dialoge::FileAnswer::Result::Chosen, pfad};
-}
-
 enum { kJa, kNein, kAbbrechen };
 
 }  // namespace
@@ -37,7 +29,7 @@ private slots:
         ProgramFixture fixture;
         fixture.writeConnectedSettings();
         fixture.start();
-        fenster().zustand().geaendert = true;
+        kennlinienfenster().zustand().geaendert = true;
         // Escape keeps the program running.
         QCOMPARE(ProgrammendeFallsAllesGespeichert(), 1);
         QCOMPARE(fixture.dialogs->lastTitle("question"), QStringLiteral("Warnung"));
@@ -46,8 +38,8 @@ private slots:
         QVERIFY(!gMainpanel->ended());
         // "Ja" with a cancelled save dialog stops: the operator wants the changes kept.
         fixture.dialogs->questionAnswers = {kJa};
-        QCOMPARE(fenster().bedienung().AbbruchWeilKennlinieNichtGespeichert(), 1);
-        QVERIFY(fenster().zustand().geaendert);
+        QCOMPARE(kennlinienfenster().bedienung().AbbruchWeilKennlinieNichtGespeichert(), 1);
+        QVERIFY(kennlinienfenster().zustand().geaendert);
         // "Ja" with a file saves it under the file's name.
         const QString pfad = fixture.folder.filePath(QStringLiteral("ende.ple"));
         fixture.dialogs->questionAnswers = {kJa};
@@ -55,8 +47,9 @@ private slots:
         QCOMPARE(ProgrammendeFallsAllesGespeichert(), 0);
         QVERIFY(gMainpanel->ended());
         QCOMPARE(QFile(pfad).size(), 1436);
-        QCOMPARE(fenster().bedienung().titel(), QStringLiteral("Kennlinienregler - ende.ple"));
-        QVERIFY(!fenster().zustand().geaendert);
+        QCOMPARE(kennlinienfenster().bedienung().titel(),
+                 QStringLiteral("Kennlinienregler - ende.ple"));
+        QVERIFY(!kennlinienfenster().zustand().geaendert);
     }
 
     void loadingAsksForTheFilesConfigurationAndTellsOfACutFile() {
@@ -72,24 +65,24 @@ private slots:
 
         fixture.dialogs->fileAnswers = {gewaehlt(pfad)};
         fixture.dialogs->questionAnswers = {1};  // "nicht laden"
-        QCOMPARE(fenster().bedienung().laden(), 0);
+        QCOMPARE(kennlinienfenster().bedienung().laden(), 0);
         QCOMPARE(fixture.dialogs->lastTitle("question"), QStringLiteral("Konfiguration laden?"));
         QCOMPARE(gKonfig.outskalamax[0], 10.0);
-        QCOMPARE(fenster().zustand().kennlinie.anzahl(), 2);
-        QCOMPARE(fenster().zustand().zeitkonstante, 0.5);
+        QCOMPARE(kennlinienfenster().zustand().kennlinie.anzahl(), 2);
+        QCOMPARE(kennlinienfenster().zustand().zeitkonstante, 0.5);
 
         std::filesystem::resize_file(pfad.toStdString(), 1430);
         fixture.dialogs->fileAnswers = {gewaehlt(pfad)};
         fixture.dialogs->questionAnswers = {0};  // "laden"
-        QCOMPARE(fenster().bedienung().laden(), 0);
+        QCOMPARE(kennlinienfenster().bedienung().laden(), 0);
         QCOMPARE(fixture.dialogs->lastTitle("message"), QStringLiteral("Kennlinie laden"));
         QVERIFY(fixture.dialogs->lastText("message").contains(QStringLiteral("unvollständig")));
-        QCOMPARE(fenster().zustand().kennlinie.anzahl(), 1);
+        QCOMPARE(kennlinienfenster().zustand().kennlinie.anzahl(), 1);
         QCOMPARE(gKonfig.outskalamax[0], 60.0);
         // The cut file is not the characteristic's file any more: saving asks for a name.
-        QCOMPARE(fenster().bedienung().titel(), QStringLiteral("Kennlinienregler"));
-        QVERIFY(fenster().zustand().geaendert);
-        fenster().zustand().geaendert = false;
+        QCOMPARE(kennlinienfenster().bedienung().titel(), QStringLiteral("Kennlinienregler"));
+        QVERIFY(kennlinienfenster().zustand().geaendert);
+        kennlinienfenster().zustand().geaendert = false;
         KonfigurationStandardwerte();
     }
 
@@ -103,23 +96,23 @@ private slots:
         datei.write("0.5\t10\n");
         datei.close();
         int snapshots = 0;
-        fenster().bedienung().setVorAenderung([&snapshots] { ++snapshots; });
+        kennlinienfenster().bedienung().setVorAenderung([&snapshots] { ++snapshots; });
         fixture.dialogs->fileAnswers = {gewaehlt(pfad)};
-        QCOMPARE(fenster().bedienung().importieren(), -312545);
+        QCOMPARE(kennlinienfenster().bedienung().importieren(), -312545);
         QCOMPARE(fixture.dialogs->lastTitle("message"), QStringLiteral("Importfehler"));
         QCOMPARE(fixture.dialogs->lastText("message"),
                  QStringLiteral("Fehler in Zeile 1:\nKurve muß bei X=0 beginnen."));
         QCOMPARE(snapshots, 0);
-        QVERIFY(!fenster().zustand().geaendert);
+        QVERIFY(!kennlinienfenster().zustand().geaendert);
 
         QVERIFY(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
         datei.write("0\t10\n100\t20\n");
         datei.close();
         fixture.dialogs->fileAnswers = {gewaehlt(pfad)};
-        QCOMPARE(fenster().bedienung().importieren(), 0);
+        QCOMPARE(kennlinienfenster().bedienung().importieren(), 0);
         QCOMPARE(snapshots, 1);
-        QVERIFY(fenster().zustand().geaendert);
-        QCOMPARE(fenster().zustand().kennlinie.anzahl(), 2);
+        QVERIFY(kennlinienfenster().zustand().geaendert);
+        QCOMPARE(kennlinienfenster().zustand().kennlinie.anzahl(), 2);
     }
 
     void writeAndReadOverTheConnectedBox() {
@@ -128,9 +121,9 @@ private slots:
         fixture.start();
         sim::Box* box = fixture.line->box('1');
         box->setMode(0x04);
-        auto& zustand = fenster().zustand();
+        auto& zustand = kennlinienfenster().zustand();
         zustand.kennlinie.punkte = {{0, 2000, 0}, {4095, 0, 0}};
-        QCOMPARE(fenster().bedienung().schreiben(9), 0);
+        QCOMPARE(kennlinienfenster().bedienung().schreiben(9), 0);
         QCOMPARE(box->mode(), 0x02);
         QVERIFY(!ErrorIndicator::alle().isEmpty());
         for (ErrorIndicator* anzeige : ErrorIndicator::alle()) QVERIFY(!anzeige->lampOn());
@@ -138,7 +131,7 @@ private slots:
 
         zustand.kennlinie = Kennlinie{};
         zustand.pfad = "alt.ple";
-        QCOMPARE(fenster().bedienung().lesen(9), 0);
+        QCOMPARE(kennlinienfenster().bedienung().lesen(9), 0);
         QCOMPARE(zustand.kennlinie.anzahl(), 2);
         QCOMPARE(zustand.kennlinie.punkte[0].laenge, 2000);
         QVERIFY(zustand.pfad.empty());
@@ -146,14 +139,14 @@ private slots:
         // The other slots hold the empty block; a spoilt checksum is shown in the error fields
         // and nothing is taken.
         box->memory()[static_cast<std::size_t>(KennlinienSlotAdresse(10)) + 1] ^= 0xFF;
-        QCOMPARE(fenster().bedienung().lesen(10), 0);
+        QCOMPARE(kennlinienfenster().bedienung().lesen(10), 0);
         for (ErrorIndicator* anzeige : ErrorIndicator::alle()) {
             QVERIFY(anzeige->lampOn());
             QCOMPARE(anzeige->number(), QStringLiteral("897517"));
         }
         QCOMPARE(zustand.kennlinie.anzahl(), 2);
 
-        fenster().bedienung().auswaehlen(4);
+        kennlinienfenster().bedienung().auswaehlen(4);
         QCOMPARE(box->outputMillivolts(4), 4000);
     }
 };

@@ -23,27 +23,23 @@ using namespace plv7::gui::test;
 
 namespace {
 
-KennlinienPanel& fenster() {
-    return *static_cast<KennlinienPanel*>(gKennlinienpanel);
-}
-
 Arbeitspunktanzeige& anzeige() {
-    return *fenster().findChild<Arbeitspunktanzeige*>();
+    return *kennlinienfenster().findChild<Arbeitspunktanzeige*>();
 }
 
 QAction* aktion(const char* name) {
-    return menuAktion(&fenster(), QStringLiteral("KENNLI_") + QLatin1String(name));
+    return menuAktion(&kennlinienfenster(), QStringLiteral("KENNLI_") + QLatin1String(name));
 }
 
 QLabel* beschriftung() {
-    return fenster().findChild<QLabel*>(QStringLiteral("KENNLPNL_ARBEITSPUNKT"));
+    return kennlinienfenster().findChild<QLabel*>(QStringLiteral("KENNLPNL_ARBEITSPUNKT"));
 }
 
 using Punkte = std::vector<std::pair<int, int>>;
 
 Punkte punkte() {
     Punkte p;
-    const Kennlinie& k = fenster().zustand().kennlinie;
+    const Kennlinie& k = kennlinienfenster().zustand().kennlinie;
     for (std::size_t i = 0; i < k.punkte.size(); ++i)
         p.emplace_back(static_cast<int>(KennlinienPosition(k, i)), k.punkte[i].y);
     return p;
@@ -78,7 +74,7 @@ private slots:
     void cleanup() {
         Direkthilfe::instance().reset();
         anzeige().umschalten(false);
-        fenster().zustand().geaendert = false;
+        kennlinienfenster().zustand().geaendert = false;
         fixture_.reset();
     }
 
@@ -88,11 +84,11 @@ private slots:
         QVERIFY(datei.open(QIODevice::WriteOnly));
         datei.write("Spannung;Durchfluss\r\n1,0;2,0\r\n1,0002;4\r\n10;10\r\n");
         datei.close();
-        fixture_->dialogs->fileAnswers.push_back({Dialoge::FileAnswer::Result::Chosen, pfad});
+        fixture_->dialogs->fileAnswers.push_back(gewaehlt(pfad));
         aktion("TABELLE")->trigger();
         // 1 V is code 409.5, rounded to 410; the two points there merge at their mean output.
         QCOMPARE(punkte(), (Punkte{{0, 1229}, {410, 1229}, {4095, 4095}}));
-        QVERIFY(fenster().zustand().geaendert);
+        QVERIFY(kennlinienfenster().zustand().geaendert);
         QVERIFY(aktion("RUECKGAENGIG")->isEnabled());
         const auto& gezeigt = fixture_->dialogs->shown;
         QCOMPARE(gezeigt.last().title, QStringLiteral("Tabelle importieren"));
@@ -105,7 +101,7 @@ private slots:
         datei.write("0;0\n5;5\nfuenf;6\n");
         datei.close();
         fixture_->dialogs->shown.clear();
-        fixture_->dialogs->fileAnswers.push_back({Dialoge::FileAnswer::Result::Chosen, pfad});
+        fixture_->dialogs->fileAnswers.push_back(gewaehlt(pfad));
         aktion("TABELLE")->trigger();
         QCOMPARE(punkte(), (Punkte{{0, 1229}, {410, 1229}, {4095, 4095}}));
         QCOMPARE(gezeigt.size(), 3);  // file dialog, the line, the code
@@ -121,39 +117,39 @@ private slots:
         QVERIFY(!aktion("ARBEITSPUNKT")->isChecked());
         QVERIFY(!beschriftung()->isVisible());
         // From (0, 0) up to (1000, 4000), down to (3000, 0).
-        fenster().zustand().kennlinie.punkte = {{0, 1000, 0}, {4000, 2000, 0}, {0, 0, 0}};
+        kennlinienfenster().zustand().kennlinie.punkte = {{0, 1000, 0}, {4000, 2000, 0}, {0, 0, 0}};
         fixture_->line->box('1')->setOutputMillivolts(2, 2442);
         aktion("ARBEITSPUNKT")->trigger();
         QVERIFY(aktion("ARBEITSPUNKT")->isChecked());
         QVERIFY(beschriftung()->isVisible());
         QCOMPARE(beschriftung()->text(), QStringLiteral("Arbeitspunkt: X = 2.442 V, Y = 9.768 V"));
-        QCOMPARE(marke(fenster().grafik()), QPointF(1000, 4000));
-        QCOMPARE(marke(fenster().uebersicht()), QPointF(1000, 4000));
+        QCOMPARE(marke(kennlinienfenster().grafik()), QPointF(1000, 4000));
+        QCOMPARE(marke(kennlinienfenster().uebersicht()), QPointF(1000, 4000));
 
         // The box moves: the timer follows about five times a second.
         fixture_->line->box('1')->setOutputMillivolts(2, 7326);
         const int vorher = anzeige().abfrage().lesungen();
-        QTRY_COMPARE_WITH_TIMEOUT(marke(fenster().grafik()), QPointF(3000, 0), 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(marke(kennlinienfenster().grafik()), QPointF(3000, 0), 2000);
         QVERIFY(anzeige().abfrage().lesungen() > vorher);
         // A redraw of the characteristic keeps the marker.
-        fenster().neuZeichnen();
-        QCOMPARE(marke(fenster().uebersicht()), QPointF(3000, 0));
+        kennlinienfenster().neuZeichnen();
+        QCOMPARE(marke(kennlinienfenster().uebersicht()), QPointF(3000, 0));
 
         aktion("ARBEITSPUNKT")->trigger();
         QVERIFY(!anzeige().laeuft());
         QVERIFY(!beschriftung()->isVisible());
-        QCOMPARE(marke(fenster().grafik()), std::nullopt);
+        QCOMPARE(marke(kennlinienfenster().grafik()), std::nullopt);
     }
 
     void theReadingPausesDuringATransferAndInDirectHelp() {
         // A characteristic of 700 points takes a while to send, long enough for timer ticks.
-        auto& k = fenster().zustand().kennlinie.punkte;
+        auto& k = kennlinienfenster().zustand().kennlinie.punkte;
         k.assign(700, {100, 5, 0});
         k.back().laenge = 0;
         anzeige().umschalten(true);
         const int lesungen = anzeige().abfrage().lesungen();
         const int pausen = anzeige().abfrage().pausen();
-        fenster().findChild<QPushButton*>(QStringLiteral("KENNLPNL_SCHREIBEN"))->click();
+        kennlinienfenster().findChild<QPushButton*>(QStringLiteral("KENNLPNL_SCHREIBEN"))->click();
         QCOMPARE(anzeige().abfrage().lesungen(), lesungen);
         QVERIFY(anzeige().abfrage().pausen() > pausen);
         QCOMPARE(fixture_->dialogs->count(QStringLiteral("message")), 0);
@@ -181,7 +177,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!anzeige().laeuft(), 2000);
         QVERIFY(!aktion("ARBEITSPUNKT")->isChecked());
         QVERIFY(!beschriftung()->isVisible());
-        const auto* fehler = fenster().findChild<ErrorIndicator*>();
+        const auto* fehler = kennlinienfenster().findChild<ErrorIndicator*>();
         QCOMPARE(fehler->number(), QString::number(-anzeige().abfrage().fehler()));
         const int lesungen = anzeige().abfrage().lesungen();
         QTest::qWait(3 * Arbeitspunktanzeige::kTaktMs);

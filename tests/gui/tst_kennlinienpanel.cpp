@@ -26,12 +26,8 @@ namespace {
 
 using Modus = KennlinienPanel::Modus;
 
-KennlinienPanel& fenster() {
-    return *static_cast<KennlinienPanel*>(gKennlinienpanel);
-}
-
 void maus(QEvent::Type art, double x, double y) {
-    KennlinienGrafik* g = fenster().grafik();
+    KennlinienGrafik* g = kennlinienfenster().grafik();
     const QPointF p = g->pixelBei(x, y);
     const Qt::MouseButtons gedrueckt =
         art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
@@ -54,7 +50,7 @@ void klick(double x, double y) {
 }
 
 QAction* aktion(const char* name) {
-    return menuAktion(&fenster(), QStringLiteral("KENNLI_") + QLatin1String(name));
+    return menuAktion(&kennlinienfenster(), QStringLiteral("KENNLI_") + QLatin1String(name));
 }
 
 void modus(const char* name) {
@@ -63,7 +59,7 @@ void modus(const char* name) {
 
 std::vector<std::pair<int, int>> punkte() {
     std::vector<std::pair<int, int>> p;
-    const Kennlinie& k = fenster().zustand().kennlinie;
+    const Kennlinie& k = kennlinienfenster().zustand().kennlinie;
     for (std::size_t i = 0; i < k.punkte.size(); ++i)
         p.emplace_back(static_cast<int>(KennlinienPosition(k, i)), k.punkte[i].y);
     return p;
@@ -71,7 +67,7 @@ std::vector<std::pair<int, int>> punkte() {
 
 template <typename T = QWidget>
 T* control(const char* name) {
-    return fenster().findChild<T*>(QStringLiteral("KENNLPNL_") + QLatin1String(name));
+    return kennlinienfenster().findChild<T*>(QStringLiteral("KENNLPNL_") + QLatin1String(name));
 }
 
 using Punkte = std::vector<std::pair<int, int>>;
@@ -90,16 +86,16 @@ private slots:
         QApplication::processEvents();
     }
     void cleanup() {
-        fenster().zustand().geaendert = false;
+        kennlinienfenster().zustand().geaendert = false;
         fixture_.reset();
     }
 
     void startsWithTheDefaultCharacteristicInTheFullView() {
-        KennlinienGrafik* g = fenster().grafik();
+        KennlinienGrafik* g = kennlinienfenster().grafik();
         QCOMPARE(g->xAxis->range().lower, 0.0);
         QCOMPARE(g->xAxis->range().upper, 4095.0);
         QCOMPARE(g->yAxis->range().upper, 4095.0);
-        QCOMPARE(fenster().windowTitle(), QStringLiteral("Kennlinienregler"));
+        QCOMPARE(kennlinienfenster().windowTitle(), QStringLiteral("Kennlinienregler"));
         QVERIFY(aktion("ZEICHNEN")->isChecked());
         QVERIFY(aktion("LINST")->isChecked());
         QVERIFY(!aktion("RUECKGAENGIG")->isEnabled());
@@ -121,7 +117,7 @@ private slots:
         // Drawing: the drag previews, the release appends; X 0 goes one unit right.
         geste({QPointF(50, 100), QPointF(100, 2000)});
         QCOMPARE(punkte(), (Punkte{{0, 4095}, {100, 2000}}));
-        QVERIFY(fenster().zustand().geaendert);
+        QVERIFY(kennlinienfenster().zustand().geaendert);
         QVERIFY(aktion("RUECKGAENGIG")->isEnabled());
         QCOMPARE(control<QLineEdit>("XKOORDINATE")->text(), QStringLiteral("0.244"));
         klick(300, 0);
@@ -166,15 +162,15 @@ private slots:
         // Marking, then zooming to it; choosing another mode removes a marking.
         modus("MARKIEREN");
         geste({QPointF(2000, 0), QPointF(1000, 0)});
-        QVERIFY(fenster().markierung().vorhanden);
-        QCOMPARE(fenster().markierung().start, 1000);
-        QCOMPARE(fenster().markierung().ende, 2000);
+        QVERIFY(kennlinienfenster().markierung().vorhanden);
+        QCOMPARE(kennlinienfenster().markierung().start, 1000);
+        QCOMPARE(kennlinienfenster().markierung().ende, 2000);
         aktion("ZOOMMARK")->trigger();
-        QCOMPARE(fenster().ansicht().fenster.min, std::int64_t{1000});
-        QCOMPARE(fenster().ansicht().fenster.max, std::int64_t{1999});
+        QCOMPARE(kennlinienfenster().ansicht().fenster.min, std::int64_t{1000});
+        QCOMPARE(kennlinienfenster().ansicht().fenster.max, std::int64_t{1999});
         aktion("ALLESMARK")->trigger();
         modus("ZEICHNEN");
-        QVERIFY(!fenster().markierung().vorhanden);
+        QVERIFY(!kennlinienfenster().markierung().vorhanden);
     }
 
     void refusalsLeaveTheCharacteristic() {
@@ -183,14 +179,14 @@ private slots:
         QCOMPARE(fixture_->dialogs->lastText("message"),
                  QStringLiteral("Letzter Punkt kann nicht gelöscht werden"));
         QCOMPARE(punkte().size(), 1u);
-        QVERIFY(!fenster().zustand().geaendert);
+        QVERIFY(!kennlinienfenster().zustand().geaendert);
         QVERIFY(!aktion("RUECKGAENGIG")->isEnabled());
     }
 
     void undoAndRedoThroughTheToolBar() {
         klick(100, 0);
         klick(200, 100);
-        auto* leiste = fenster().findChild<QToolBar*>();
+        auto* leiste = kennlinienfenster().findChild<QToolBar*>();
         auto* undo = qobject_cast<QToolButton*>(leiste->widgetForAction(aktion("RUECKGAENGIG")));
         undo->click();
         QCOMPARE(punkte().size(), 2u);
@@ -201,19 +197,19 @@ private slots:
     }
 
     void menuAndToolBarCheckMarksMirrorEachOther() {
-        auto* leiste = fenster().findChild<QToolBar*>();
+        auto* leiste = kennlinienfenster().findChild<QToolBar*>();
         const auto knopf = [leiste](const char* name) {
             return qobject_cast<QToolButton*>(leiste->widgetForAction(aktion(name)));
         };
         knopf("GERADETEILEN")->click();
         QVERIFY(aktion("GERADETEILEN")->isChecked());
         QVERIFY(!aktion("ZEICHNEN")->isChecked());
-        QCOMPARE(fenster().modus(), Modus::GeradeTeilen);
+        QCOMPARE(kennlinienfenster().modus(), Modus::GeradeTeilen);
         aktion("LIN")->trigger();
         QVERIFY(knopf("LIN")->isChecked());
         QVERIFY(!knopf("LINST")->isChecked());
         // Lines only: no steps are drawn.
-        KennlinienGrafik* g = fenster().grafik();
+        KennlinienGrafik* g = kennlinienfenster().grafik();
         for (int i = 0; i < g->graphCount(); ++i) {
             if (g->graph(i)->lineStyle() == QCPGraph::lsStepRight)
                 QCOMPARE(g->graph(i)->dataCount(), 0);
@@ -223,14 +219,14 @@ private slots:
     void directHelpBlocksTheModesAndTheGraph() {
         Direkthilfe::instance().setActive(true);
         modus("VERSCHIEBEN");
-        QCOMPARE(fenster().modus(), Modus::Zeichnen);
+        QCOMPARE(kennlinienfenster().modus(), Modus::Zeichnen);
         QVERIFY(aktion("ZEICHNEN")->isChecked());
         QVERIFY(fixture_->dialogs->lastText("help").startsWith(
             QStringLiteral("Verschiebt einen bestehenden Kurvenpunkt.")));
         aktion("ST")->trigger();
         QVERIFY(aktion("LINST")->isChecked());
-        QTest::mouseClick(fenster().grafik(), Qt::LeftButton, {},
-                          fenster().grafik()->pixelBei(500, 500).toPoint());
+        QTest::mouseClick(kennlinienfenster().grafik(), Qt::LeftButton, {},
+                          kennlinienfenster().grafik()->pixelBei(500, 500).toPoint());
         QVERIFY(fixture_->dialogs->lastText("help").startsWith(
             QStringLiteral("Graphische Darstellung der Kennlinie")));
         QCOMPARE(punkte().size(), 1u);
@@ -241,21 +237,21 @@ private slots:
 
     void zoomScrollBarAndYZoom() {
         for (int i = 0; i < 3; ++i) aktion("ZOOMPLUS")->trigger();
-        QCOMPARE(fenster().ansicht().fenster.breite(), std::int64_t{1213});
+        QCOMPARE(kennlinienfenster().ansicht().fenster.breite(), std::int64_t{1213});
         auto* bar = control<QScrollBar>("SCROLLBAR");
         QVERIFY(bar->isEnabled());
         bar->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(fenster().ansicht().fenster.max, std::int64_t{4094});
-        QCOMPARE(fenster().ansicht().fenster.breite(), std::int64_t{1213});
+        QCOMPARE(kennlinienfenster().ansicht().fenster.max, std::int64_t{4094});
+        QCOMPARE(kennlinienfenster().ansicht().fenster.breite(), std::int64_t{1213});
         aktion("ZOOMVOLL")->trigger();
-        QCOMPARE(fenster().ansicht().fenster.breite(), std::int64_t{4095});
+        QCOMPARE(kennlinienfenster().ansicht().fenster.breite(), std::int64_t{4095});
 
         auto* yMin = control<Zahlenfeld>("YZOOMMIN");
         auto* yMax = control<Zahlenfeld>("YZOOMMAX");
         tippen(yMin, QStringLiteral("2"));
-        QCOMPARE(fenster().ansicht().yMin, 819);
+        QCOMPARE(kennlinienfenster().ansicht().yMin, 819);
         tippen(yMax, QStringLiteral("1"));  // below the minimum: refused
-        QCOMPARE(fenster().ansicht().yMax, 4095);
+        QCOMPARE(kennlinienfenster().ansicht().yMax, 4095);
         QCOMPARE(yMax->value(), 10.0);
     }
 
@@ -266,18 +262,18 @@ private slots:
         };
         control<QPushButton>("KOMMENTAR")->click();
         QCOMPARE(fixture_->dialogs->lastTitle("modal"), QStringLiteral("Kommentar - Kennlinie"));
-        QCOMPARE(fenster().zustand().kennlinie.kommentar.size(), 999u);
+        QCOMPARE(kennlinienfenster().zustand().kennlinie.kommentar.size(), 999u);
         QCOMPARE(control<QLineEdit>("KOMMENTARVORSCHAU")->text(), QString(30, QLatin1Char('k')));
-        QVERIFY(fenster().zustand().geaendert);
+        QVERIFY(kennlinienfenster().zustand().geaendert);
 
-        fenster().zustand().geaendert = false;
+        kennlinienfenster().zustand().geaendert = false;
         tippen(control<Zahlenfeld>("BEGRENZUNG"), QStringLiteral("4.5"));
-        QCOMPARE(fenster().zustand().ausgang2, 4.5);
-        QVERIFY(fenster().zustand().geaendert);
-        fenster().zustand().geaendert = false;
+        QCOMPARE(kennlinienfenster().zustand().ausgang2, 4.5);
+        QVERIFY(kennlinienfenster().zustand().geaendert);
+        kennlinienfenster().zustand().geaendert = false;
         tippen(control<Zahlenfeld>("ZEITKONSTANTE"), QStringLiteral("99"));
-        QCOMPARE(fenster().zustand().zeitkonstante, 65.535);
-        QVERIFY(fenster().zustand().geaendert);
+        QCOMPARE(kennlinienfenster().zustand().zeitkonstante, 65.535);
+        QVERIFY(kennlinienfenster().zustand().geaendert);
 
         // "Neu" after "Nein" to the not-saved question: everything back, the whole range shown.
         aktion("ZOOMPLUS")->trigger();
@@ -285,7 +281,7 @@ private slots:
         aktion("NEU")->trigger();
         QVERIFY(control<QLineEdit>("KOMMENTARVORSCHAU")->text().isEmpty());
         QCOMPARE(control<Zahlenfeld>("ZEITKONSTANTE")->value(), 0.0);
-        QCOMPARE(fenster().ansicht().fenster.breite(), std::int64_t{4095});
+        QCOMPARE(kennlinienfenster().ansicht().fenster.breite(), std::int64_t{4095});
     }
 
     void leavingTheConfigurationRelabelsAndAnUnusableGridIsNoGrid() {
@@ -293,9 +289,9 @@ private slots:
         EinheitSetzen(gKonfig.outeinheit[1], "mA");
         gKonfig.inskalamin[1] = gKonfig.inskalamax[1] = 1.0;  // no slope: no X grid
         AbhaengigeFensterNeuSkalieren();
-        QCOMPARE(fenster().grafik()->yAxis->label(), QStringLiteral("bar"));
+        QCOMPARE(kennlinienfenster().grafik()->yAxis->label(), QStringLiteral("bar"));
         bool beschriftet = false;
-        for (const QLabel* l : fenster().findChildren<QLabel*>())
+        for (const QLabel* l : kennlinienfenster().findChildren<QLabel*>())
             beschriftet |= l->text() == QStringLiteral("Analogausgang2 [mA]");
         QVERIFY(beschriftet);
         tippen(control<Zahlenfeld>("XRASTER"), QStringLiteral("0.5"));
@@ -311,7 +307,7 @@ private slots:
         klick(2000, 3000);
         control<QPushButton>("LESEN")->click();
         QCOMPARE(punkte(), (Punkte{{0, 4095}, {1000, 0}}));
-        QCOMPARE(fenster().windowTitle(), QStringLiteral("Kennlinienregler"));
+        QCOMPARE(kennlinienfenster().windowTitle(), QStringLiteral("Kennlinienregler"));
         control<QPushButton>("AUSGANG4SETZEN")->click();
         QCOMPARE(fixture_->line->box('1')->outputMillivolts(4), 3000);
     }

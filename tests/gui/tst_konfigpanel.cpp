@@ -312,7 +312,7 @@ private slots:
         NeuskalierungAnmelden(&besitzer, [&] { ++skaliert; });
         eingeben(fixture.zahl("SKALAINMAX2"), "77");
         const QString pfad = fixture.datei("a.plo");
-        fixture.dialogs->fileAnswers = {{FileAnswer::Result::Chosen, pfad}};
+        fixture.dialogs->fileAnswers = {gewaehlt(pfad)};
         fixture.aktion("SPEICHERN")->trigger();
         QCOMPARE(fixture.dialogs->count("message"), 0);
         QCOMPARE(gKonfig.inskalamax[1], 77.0);
@@ -354,7 +354,7 @@ private slots:
         for (const auto& fall : kaputt) {
             const QString pfad = fixture.datei("kaputt.plo");
             schreibeDatei(pfad, fall.inhalt);
-            fixture.dialogs->fileAnswers = {{FileAnswer::Result::Chosen, pfad}};
+            fixture.dialogs->fileAnswers = {gewaehlt(pfad)};
             fixture.aktion("LADEN")->trigger();
             QCOMPARE(fixture.dialogs->lastTitle("message"), QString::fromUtf8(fall.titel));
             QCOMPARE(fixture.dialogs->lastText("message"), QString::fromUtf8(fall.text));
@@ -407,7 +407,7 @@ private slots:
         seltsam.voutmax = 7.5;
         const QString pfad = fixture.datei("seltsam.plo");
         QCOMPARE(plv7::KonfigDateiSpeichern(pfad.toStdString(), seltsam), 0);
-        fixture.dialogs->fileAnswers = {{FileAnswer::Result::Chosen, pfad}};
+        fixture.dialogs->fileAnswers = {gewaehlt(pfad)};
         fixture.aktion("LADEN")->trigger();
         QCOMPARE(zahlText(fixture.zahl("SPANNUNG_INMIN2")), QString());
         QCOMPARE(fixture.markierung("IN2")->toolTip(), t::kKeineZahl);
@@ -475,7 +475,7 @@ private slots:
             eingeben(fixture.zahl("SKALAOUTMAX1"), "0.125");
             QCOMPARE(zahlText(fixture.zahl("SPANNUNG_OUTMAX1")), QStringLiteral("2.5"));
             const QString pfad = fixture.datei("de.plo");
-            fixture.dialogs->fileAnswers = {{FileAnswer::Result::Chosen, pfad}};
+            fixture.dialogs->fileAnswers = {gewaehlt(pfad)};
             fixture.aktion("SPEICHERN")->trigger();
             fixture.finish();
             const QByteArray ini = dateiInhalt(fixture.iniPath());
@@ -487,7 +487,7 @@ private slots:
             QCOMPARE(gKonfig.outmax[0], 2.5);
             QCOMPARE(gKonfig.outskalamax[0], 0.125);
             KonfigurationStandardwerte();
-            fixture.dialogs->fileAnswers = {{FileAnswer::Result::Chosen, pfad}};
+            fixture.dialogs->fileAnswers = {gewaehlt(pfad)};
             fixture.aktion("LADEN")->trigger();
             QCOMPARE(gKonfig.outmax[0], 2.5);
         }

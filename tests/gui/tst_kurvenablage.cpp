@@ -16,13 +16,9 @@ using Answer = Dialoge::FileAnswer;
 
 namespace {
 
-Answer gewaehlt(const QString& pfad) {
-    return {Answer::Result::Chosen, pfad};
-}
-
 // The curve window's curves and their files, as its menus reach them.
 KurvenAblage& kurvenAblage() {
-    return static_cast<KurvenPanel*>(gKurvenpanel)->ablage();
+    return kurvenfenster().ablage();
 }
 
 }  // namespace

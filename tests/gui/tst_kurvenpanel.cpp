@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolBar>
-#include <QWidgetAction>
 #include <QToolTip>
+#include <QWidgetAction>
 
 #include "GuiTestSupport.h"
 #include "common/Zahlenfeld.h"
